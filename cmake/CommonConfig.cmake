@@ -1,0 +1,16 @@
+# One INTERFACE target carries the language standard, warnings and defines for every target.
+add_library(tarvendi_common INTERFACE)
+target_compile_features(tarvendi_common INTERFACE cxx_std_20)
+target_compile_options(tarvendi_common INTERFACE -Wall -Wextra)
+target_compile_definitions(tarvendi_common INTERFACE
+    QT_NO_CAST_FROM_ASCII
+    QT_NO_CAST_TO_ASCII
+    QT_NO_URL_CAST_FROM_STRING
+    QT_USE_QSTRINGBUILDER)
+
+option(TARVENDI_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
+if(TARVENDI_SANITIZE)
+    target_compile_options(tarvendi_common INTERFACE
+        -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+    target_link_options(tarvendi_common INTERFACE -fsanitize=address,undefined)
+endif()

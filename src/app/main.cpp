@@ -1,0 +1,22 @@
+#include "windows.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("tarvendi"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Tarvendi（含MP3批量更名）绿色版"));
+
+    // Standard buttons read 是 and 否 like the rest of the window.
+    QTranslator qt_chinese;
+    if (qt_chinese.load(QStringLiteral("qtbase_zh_CN"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qt_chinese);
+
+    ApplicationWindows windows;
+    windows.Form1.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,41 @@
+#pragma once
+// An open file for the tag component. Every failure throws IoError after the file is closed
+// (the destructor closes it too), so no error leaves a file open; once closed, every further
+// call but close() throws IoError(EBADF). Positions and sizes count bytes from the start.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace tarvendi::platform {
+
+class File {
+public:
+    enum class Mode { Read, ReadWrite };
+
+    // Opens an existing file (never creates one, never a folder); path is GB18030. Throws
+    // IoError naming the path.
+    File(std::string_view path, Mode mode);
+    ~File();
+    File(const File &) = delete;
+    File &operator=(const File &) = delete;
+
+    std::int64_t size();
+    // Positions at offset from the start; a negative offset fails like the system would.
+    void seek(std::int64_t offset);
+    // Reads exactly n bytes at the current position or throws IoError (a short read is EIO).
+    std::string read(std::size_t n);
+    void write(std::string_view bytes);
+    // Cuts the file at the current position.
+    void truncate();
+    // Closes now and reports a failure of the close itself; closing a closed file does nothing.
+    void close();
+
+private:
+    [[noreturn]] void fail(int code);
+    int fd_ = -1;
+    std::int64_t pos_ = 0;
+    std::string path_utf8_;
+};
+
+} // namespace tarvendi::platform

@@ -1,0 +1,68 @@
+#pragma once
+// File-system operations on GB18030 paths. A path without a leading "/" is taken relative to
+// the process's current directory.
+
+#include "wildcard.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tarvendi::platform {
+
+// Makes folder the process's current directory. Throws IoError (naming the path) when it cannot.
+void set_current_folder(std::string_view folder);
+
+// The process's current directory, without trailing "/" except for the root. Throws IoError
+// when it no longer exists.
+std::string current_folder();
+
+// Absolute form of path: "~" and "~/..." expand to the home folder, relative paths are joined to
+// the current directory, "." and ".." components and repeated "/" are resolved by text.
+std::string absolute_path(std::string_view path);
+
+bool folder_exists(std::string_view path);
+// True for an existing entry that is not a folder.
+bool file_exists(std::string_view path);
+
+// Last-write time in local time, in two-second steps; nothing for folders, missing files and
+// times outside 1980..2107.
+std::optional<rules::Timestamp> last_write_time(std::string_view path);
+
+// Read-only means: the owner has no write permission.
+bool is_read_only(std::string_view path);
+// Gives the owner write permission back. Returns false when that is refused.
+bool clear_read_only(std::string_view path);
+
+// Creates one folder level. Throws IoError when it cannot.
+void create_folder(std::string_view path);
+
+// Why a rename did not happen.
+enum class RenameRefusal {
+    None,           // renamed, or the target was the source itself
+    TargetExists,   // something already has the new name; nothing was touched
+    NotFound,       // the source does not exist
+    InvalidName,    // empty, ".", "..", holds "/" or a byte below 32
+    NameTooLong,    // longer than the file system allows
+    NotConvertible, // source or target is not valid GB18030 (a cut character, a non-UTF-8 name)
+    Permission,     // the folder or file may not be changed
+    Other,          // any other system error; see errno_value
+};
+
+struct RenameResult {
+    RenameRefusal refusal = RenameRefusal::None;
+    int errno_value = 0; // the system's error number; 0 when refused before any system call
+    bool ok() const { return refusal == RenameRefusal::None; }
+};
+
+// Renames source (a path) to folder + "/" + new_name, or to new_name in the current directory
+// when folder is empty. new_name is what a rule made: it must be a single name, never a path.
+// Never overwrites anything: an existing target refuses the rename. A target that is the source
+// itself (the same entry, however its path is written) succeeds without a change.
+RenameResult rename_entry(std::string_view source, std::string_view folder,
+                          std::string_view new_name);
+
+// Short Chinese text for a refusal, for the report shown to the user (UTF-8); empty for None.
+std::string refusal_text(const RenameResult &result);
+
+} // namespace tarvendi::platform

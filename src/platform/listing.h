@@ -1,0 +1,39 @@
+#pragma once
+// Folder listing by mask and entry kind, on raw directory entries: names that are not valid
+// UTF-8 are listed too.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tarvendi::platform {
+
+// Which entries a listing admits. Files: every file (read-only, hidden and normal alike), no
+// folders. Folders: every folder (including "." and ".."), and the files that are read-only
+// (owner may not write) or hidden (name starts with ".").
+enum class EntryKinds { Files, Folders };
+
+// One listed entry, text in GB18030: a file as its bare name, a folder as "[name]".
+struct Entry {
+    std::string text;
+    bool is_folder = false;
+};
+
+// True when name matches mask: ";"-separated patterns tried in turn, "*" any run of characters,
+// "?" one character, ASCII letters compared without case; "*.*" matches every name.
+bool mask_matches(std::string_view mask, std::string_view name);
+
+// Orders names case-insensitively on their GB18030 bytes (ASCII letters folded), ties broken by
+// byte order, so the order is total.
+bool name_less(std::string_view a, std::string_view b);
+
+// The entries of folder (GB18030 path; empty for the current directory) that match mask and
+// kinds, sorted by name_less. Throws IoError when the folder cannot be read.
+std::vector<Entry> list_folder(std::string_view folder, std::string_view mask, EntryKinds kinds);
+
+// The sub-folders of folder (links to folders included), without "." and "..", sorted by
+// name_less, GB18030 names; hidden ones only when asked. Throws IoError when the folder cannot
+// be read.
+std::vector<std::string> list_subfolders(std::string_view folder, bool include_hidden);
+
+} // namespace tarvendi::platform

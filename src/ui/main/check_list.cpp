@@ -1,0 +1,130 @@
+#include "check_list.h"
+
+#include "gb_text.h"
+
+#include <algorithm>
+
+namespace tarvendi::ui {
+
+int CheckListModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(items_.size());
+}
+
+QVariant CheckListModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= rowCount())
+        return {};
+    const CheckItem &item = items_[static_cast<std::size_t>(index.row())];
+    if (role == Qt::DisplayRole)
+        return item.shown;
+    if (role == Qt::CheckStateRole)
+        return static_cast<int>(item.check);
+    return {};
+}
+
+bool CheckListModel::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (!index.isValid() || role != Qt::CheckStateRole)
+        return false;
+    set_check_state(index.row(), static_cast<Qt::CheckState>(value.toInt()));
+    return true;
+}
+
+Qt::ItemFlags CheckListModel::flags(const QModelIndex &index) const
+{
+    if (!index.isValid())
+        return Qt::ItemIsDropEnabled;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable |
+           Qt::ItemIsUserTristate | Qt::ItemIsDragEnabled;
+}
+
+void CheckListModel::set_texts(std::vector<std::string> texts)
+{
+    beginResetModel();
+    items_.clear();
+    items_.reserve(texts.size());
+    for (std::string &text : texts) {
+        QString shown = gb_to_qt(text);
+        items_.push_back({std::move(text), std::move(shown), Qt::Unchecked});
+    }
+    endResetModel();
+}
+
+void CheckListModel::append(std::string text) { insert(rowCount(), std::move(text)); }
+
+void CheckListModel::insert(int row, std::string text)
+{
+    row = std::clamp(row, 0, rowCount());
+    beginInsertRows({}, row, row);
+    QString shown = gb_to_qt(text);
+    items_.insert(items_.begin() + row, {std::move(text), std::move(shown), Qt::Unchecked});
+    endInsertRows();
+}
+
+void CheckListModel::remove(int row)
+{
+    if (row < 0 || row >= rowCount())
+        return;
+    beginRemoveRows({}, row, row);
+    items_.erase(items_.begin() + row);
+    endRemoveRows();
+}
+
+void CheckListModel::clear()
+{
+    if (items_.empty())
+        return;
+    beginResetModel();
+    items_.clear();
+    endResetModel();
+}
+
+void CheckListModel::set_checked(int row, bool checked)
+{
+    if (row < 0 || row >= rowCount())
+        return;
+    const Qt::CheckState now = items_[static_cast<std::size_t>(row)].check;
+    if (checked)
+        set_check_state(row, Qt::Checked);
+    else if (now == Qt::Checked)
+        set_check_state(row, Qt::Unchecked);
+}
+
+void CheckListModel::set_all_checked(bool checked)
+{
+    for (CheckItem &item : items_) {
+        if (checked)
+            item.check = Qt::Checked;
+        else if (item.check == Qt::Checked)
+            item.check = Qt::Unchecked;
+    }
+    if (!items_.empty())
+        emit dataChanged(index(0), index(rowCount() - 1), {Qt::CheckStateRole});
+}
+
+void CheckListModel::set_check_state(int row, Qt::CheckState state)
+{
+    if (row < 0 || row >= rowCount())
+        return;
+    items_[static_cast<std::size_t>(row)].check = state;
+    const QModelIndex at = index(row);
+    emit dataChanged(at, at, {Qt::CheckStateRole});
+}
+
+CheckListBox::CheckListBox(QWidget *parent)
+    : QListView(parent)
+    , model_(new CheckListModel(this))
+{
+    setModel(model_);
+    setUniformItemSizes(true);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+}
+
+int CheckListBox::focused_row() const
+{
+    const QModelIndex current = currentIndex();
+    return current.isValid() ? current.row() : (model_->rowCount() > 0 ? 0 : -1);
+}
+
+} // namespace tarvendi::ui

@@ -1,0 +1,134 @@
+#include "file_list.h"
+
+#include "filesystem.h"
+#include "gb_text.h"
+
+#include <QItemSelection>
+#include <QScopedValueRollback>
+
+namespace tarvendi::ui {
+
+int FileListModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(entries_.size());
+}
+
+QVariant FileListModel::data(const QModelIndex &index, int role) const
+{
+    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount())
+        return {};
+    return shown_[static_cast<std::size_t>(index.row())];
+}
+
+void FileListModel::set_entries(std::vector<platform::Entry> entries)
+{
+    beginResetModel();
+    entries_ = std::move(entries);
+    shown_.clear();
+    shown_.reserve(entries_.size());
+    for (const platform::Entry &entry : entries_)
+        shown_.push_back(gb_to_qt(entry.text));
+    endResetModel();
+}
+
+FileListBox::FileListBox(QWidget *parent)
+    : QListView(parent)
+    , model_(new FileListModel(this))
+    , folder_(platform::current_folder())
+{
+    setModel(model_);
+    setUniformItemSizes(true);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        if (!programmatic_)
+            emit selection_by_user();
+    });
+}
+
+void FileListBox::set_folder(const std::string &folder)
+{
+    if (folder == folder_ && has_read_)
+        return;
+    const std::string previous = folder_;
+    folder_ = folder;
+    try {
+        reread();
+    } catch (...) {
+        folder_ = previous;
+        throw;
+    }
+}
+
+void FileListBox::set_mask(const std::string &mask)
+{
+    if (mask == mask_)
+        return;
+    mask_ = mask;
+    reread();
+}
+
+void FileListBox::set_kinds(platform::EntryKinds kinds)
+{
+    if (kinds == kinds_)
+        return;
+    kinds_ = kinds;
+    reread();
+}
+
+void FileListBox::reread()
+{
+    QScopedValueRollback guard(programmatic_, true);
+    platform::set_current_folder(folder_);
+    model_->set_entries(platform::list_folder({}, mask_, kinds_));
+    has_read_ = true;
+    if (model_->rowCount() > 0)
+        selectionModel()->setCurrentIndex(model_->index(0), QItemSelectionModel::NoUpdate);
+}
+
+void FileListBox::select_all_entries()
+{
+    if (count() == 0)
+        return;
+    QScopedValueRollback guard(programmatic_, true);
+    selectionModel()->select(QItemSelection(model_->index(0), model_->index(count() - 1)),
+                             QItemSelectionModel::Select);
+}
+
+void FileListBox::clear_selection()
+{
+    QScopedValueRollback guard(programmatic_, true);
+    selectionModel()->clearSelection();
+}
+
+std::vector<bool> FileListBox::selected_rows() const
+{
+    std::vector<bool> rows(static_cast<std::size_t>(count()), false);
+    for (const QItemSelectionRange &range : selectionModel()->selection()) {
+        for (int row = range.top(); row <= range.bottom(); ++row)
+            rows[static_cast<std::size_t>(row)] = true;
+    }
+    return rows;
+}
+
+int FileListBox::selected_count() const
+{
+    int n = 0;
+    for (bool selected : selected_rows())
+        n += selected ? 1 : 0;
+    return n;
+}
+
+int FileListBox::focused_row() const
+{
+    const QModelIndex current = currentIndex();
+    return current.isValid() ? current.row() : -1;
+}
+
+void FileListBox::set_focused_row(int row)
+{
+    QScopedValueRollback guard(programmatic_, true);
+    selectionModel()->setCurrentIndex(model_->index(row), QItemSelectionModel::NoUpdate);
+}
+
+} // namespace tarvendi::ui

@@ -1,0 +1,235 @@
+#include "check_list.h"
+#include "directory_list.h"
+#include "drive_combo.h"
+#include "file_list.h"
+#include "filter_combo.h"
+#include "main_window.h"
+#include "path_edit.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QStringListModel>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+using namespace tarvendi::ui;
+
+namespace {
+
+template <class W> W *named(W *widget, const char *name)
+{
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+// A column of the upper area: its caption in the header strip, then its controls.
+QWidget *column(const QString &caption, std::initializer_list<QWidget *> widgets, int width = -1)
+{
+    auto *box = new QWidget;
+    auto *layout = new QVBoxLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    auto *label = new QLabel(caption);
+    label->setFixedHeight(16);
+    layout->addWidget(label);
+    for (QWidget *w : widgets)
+        layout->addWidget(w, w->inherits("QAbstractItemView") ? 1 : 0);
+    if (width > 0)
+        box->setFixedWidth(width);
+    return box;
+}
+
+// Ctrl+A belongs to the popup menu of the file list and the working list while they have the
+// focus, and to the main menu everywhere else.
+class SelectAllRouter : public QObject {
+public:
+    SelectAllRouter(QAction *popup_item, QObject *parent) : QObject(parent), item_(popup_item) {}
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        const bool override_event = event->type() == QEvent::ShortcutOverride;
+        if (override_event || event->type() == QEvent::KeyPress) {
+            auto *key = static_cast<QKeyEvent *>(event);
+            if (key->matches(QKeySequence::SelectAll)) {
+                key->accept();
+                if (!override_event)
+                    item_->trigger();
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QAction *item_;
+};
+
+} // namespace
+
+void TForm1::build_layout()
+{
+    auto *central = new QWidget;
+    auto *outer = new QVBoxLayout(central);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+
+    auto *panel1 = named(new QWidget, "Panel1");
+    panel1->setFixedHeight(365);
+    auto *upper = new QHBoxLayout(panel1);
+    upper->setContentsMargins(0, 0, 0, 0);
+    upper->setSpacing(0);
+
+    Edit16 = named(new PathEdit, "Edit16");
+    DriveComboBox1 = named(new DriveComboBox, "DriveComboBox1");
+    DirectoryListBox1 = named(new DirectoryListBox, "DirectoryListBox1");
+    FilterComboBox1 = named(new FilterComboBox, "FilterComboBox1");
+    QWidget *panel3 = column(QStringLiteral("选择目录"),
+                             {Edit16, DriveComboBox1, DirectoryListBox1, FilterComboBox1}, 216);
+    panel3->setObjectName(QStringLiteral("Panel3"));
+    upper->addWidget(panel3);
+
+    FileListBox1 = named(new FileListBox, "FileListBox1");
+    FileListBox1->setContextMenuPolicy(Qt::ActionsContextMenu);
+    QWidget *file_column = column(QStringLiteral("手工选择部分文件"), {FileListBox1}, 137);
+
+    auto *panel7 = named(new QWidget, "Panel7");
+    panel7->setFixedWidth(47);
+    auto *buttons = new QVBoxLayout(panel7);
+    buttons->setContentsMargins(2, 16, 2, 2);
+    CheckBox12 = named(new QCheckBox(QStringLiteral("全选")), "CheckBox12");
+    CheckBox12->setChecked(true);
+    CheckBox13 = named(new QCheckBox(QStringLiteral("目录")), "CheckBox13");
+    CheckBox1 = named(new QCheckBox(QStringLiteral("累加")), "CheckBox1");
+    Button26 = named(new QPushButton(QStringLiteral("重选")), "Button26");
+    Button34 = named(new QPushButton(QStringLiteral("刷新")), "Button34");
+    Button28 = named(new QPushButton(QStringLiteral("移出")), "Button28");
+    Button29 = named(new QPushButton(QStringLiteral("上移")), "Button29");
+    Button30 = named(new QPushButton(QStringLiteral("下移")), "Button30");
+    for (QWidget *w : std::initializer_list<QWidget *>{CheckBox12, CheckBox13, CheckBox1, Button26,
+                                                        Button34, Button28, Button29, Button30})
+        buttons->addWidget(w);
+    buttons->addStretch();
+
+    auto *left = new QWidget;
+    auto *left_layout = new QHBoxLayout(left);
+    left_layout->setContentsMargins(0, 0, 0, 0);
+    left_layout->setSpacing(0);
+    left_layout->addWidget(file_column);
+    left_layout->addWidget(panel7);
+
+    ListBox1 = named(new CheckListBox, "ListBox1");
+    ListBox1->setContextMenuPolicy(Qt::ActionsContextMenu);
+    ListBox2 = named(new QListView, "ListBox2");
+    preview_model_ = new QStringListModel(this);
+    ListBox2->setModel(preview_model_);
+    ListBox2->setUniformItemSizes(true);
+    ListBox2->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ListBox2->setSelectionMode(QAbstractItemView::ExtendedSelection);
+
+    auto *panel4 = named(new QSplitter(Qt::Horizontal), "Panel4");
+    panel4->setHandleWidth(8);
+    panel4->setStyleSheet(QStringLiteral("QSplitter::handle { background: aqua; }"));
+    panel4->setChildrenCollapsible(false);
+    panel4->addWidget(left);
+    panel4->addWidget(column(QStringLiteral("拖动文件，可调整文件顺序！"), {ListBox1}));
+    panel4->addWidget(column(QStringLiteral("改名预览"), {ListBox2}));
+    panel4->setSizes({137 + 47, 239, 932 - 216 - 137 - 47 - 239 - 16});
+    panel4->setStretchFactor(2, 1);
+    upper->addWidget(panel4, 1);
+    outer->addWidget(panel1);
+
+    auto *panel2 = named(new QWidget, "Panel2");
+    panel2->setMinimumHeight(264);
+    auto *lower = new QVBoxLayout(panel2);
+    lower->setContentsMargins(0, 0, 0, 0);
+    PageControl1 = named(new QTabWidget, "PageControl1");
+    lower->addWidget(PageControl1);
+    outer->addWidget(panel2, 1);
+    setCentralWidget(central);
+
+    auto *status = named(new QStatusBar, "StatusBar1");
+    status->setFixedHeight(19);
+    status->setSizeGripEnabled(false);
+    StatusBar1Panel0 = named(new QLabel(QStringLiteral("Tarvendi 批量改名")), "StatusBar1Panel0");
+    StatusBar1Panel0->setFixedWidth(250);
+    StatusBar1Panel1 = named(
+        new QLabel(QStringLiteral("请先选择文件，然后操作。ctrl+A 全选 ctrl+单击 多选 shift+单击 连选")),
+        "StatusBar1Panel1");
+    StatusBar1Panel1->setFixedWidth(400);
+    status->addWidget(StatusBar1Panel0);
+    status->addWidget(StatusBar1Panel1);
+    setStatusBar(status);
+}
+
+void TForm1::build_menus()
+{
+    auto *bar = named(new QMenuBar, "MainMenu1");
+    setMenuBar(bar);
+    auto item = [this](QMenu *menu, const char *name, const QString &caption, auto slot) {
+        QAction *action = named(menu->addAction(caption), name);
+        connect(action, &QAction::triggered, this, slot);
+        return action;
+    };
+
+    QMenu *choose = named(bar->addMenu(QStringLiteral("选择")), "N9");
+    N10 = item(choose, "N10", QStringLiteral("全选"), &TForm1::N10Click);
+    N10->setShortcut(QKeySequence::SelectAll);
+    item(choose, "N11", QStringLiteral("选择指定类型"), &TForm1::N11Click);
+
+    QMenu *names = named(bar->addMenu(QStringLiteral("文件名操作")), "N1");
+    for (auto [name, caption] : {std::pair{"N2", "去除文件名中的数字"}, {"N3", "去除文件名中的字母"},
+                                 {"N8", "去除文件名中的- _"}, {"N12", "去除文件名中的空格"}})
+        named(names->addAction(QString::fromUtf8(caption)), name);
+
+    QMenu *mp3 = named(bar->addMenu(QStringLiteral("mp3")), "mp31");
+    named(mp3->addAction(QStringLiteral("用mp3标签命名文件  艺术家+标题+序号")), "mp32");
+    named(mp3->addAction(QStringLiteral("用mp3标签命名文件  标题+序号")), "mp34");
+
+    QMenu *help = named(bar->addMenu(QStringLiteral("帮助")), "N4");
+    named(help->addAction(QStringLiteral("关于")), "N5");
+    named(help->addAction(QStringLiteral("支持广告")), "N13");
+
+    auto *popup = named(new QMenu(this), "PopupMenu1");
+    N6 = item(popup, "N6", QStringLiteral("全选"), &TForm1::N6Click);
+    N6->setShortcut(QKeySequence::SelectAll);
+    N6->setShortcutContext(Qt::WidgetShortcut);
+    FileListBox1->addAction(N6);
+    ListBox1->addAction(N6);
+    auto *router = new SelectAllRouter(N6, this);
+    FileListBox1->installEventFilter(router);
+    ListBox1->installEventFilter(router);
+}
+
+void TForm1::build_pages()
+{
+    auto page = [this](const char *name, const QString &caption, QWidget *content) {
+        content->setObjectName(QLatin1String(name));
+        PageControl1->addTab(content, caption);
+    };
+    auto *list_page = new QWidget;
+    Memo6 = named(new QPlainTextEdit(list_page), "Memo6");
+    Memo6->setLineWrapMode(QPlainTextEdit::NoWrap);
+    (new QVBoxLayout(list_page))->addWidget(Memo6);
+    page("TabSheet7", QStringLiteral("文本换名"), list_page);
+    page("TabSheet5", QStringLiteral("通配符改名"), build_wildcard_page());
+    page("TabSheet9", QStringLiteral("替换"), new QWidget);
+    auto *range_page = new QWidget;
+    Edit1 = named(new QLineEdit(range_page), "Edit1");
+    (new QVBoxLayout(range_page))->addWidget(Edit1);
+    page("TabSheet1", QStringLiteral("字符模糊替换"), range_page);
+    page("TabSheet2", QStringLiteral("序号替换"), new QWidget);
+    page("TabSheet8", QStringLiteral("特殊改名"), new QWidget);
+    page("TabSheet4", QStringLiteral("修改扩展名"), new QWidget);
+    page("TabSheet3", QStringLiteral("mp3标签"), new QWidget);
+    page("TabSheet6", QStringLiteral("mp3通配符换名"), new QWidget);
+    page("TabSheet10", QStringLiteral("数字位补0"), new QWidget);
+    PageControl1->setCurrentIndex(0);
+}

@@ -1,0 +1,81 @@
+#include "main_window.h"
+
+#include "check_list.h"
+#include "directory_list.h"
+#include "drive_combo.h"
+#include "file_list.h"
+#include "filesystem.h"
+#include "filter_combo.h"
+#include "gb_text.h"
+#include "path_edit.h"
+#include "window_font.h"
+
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QShowEvent>
+
+using namespace tarvendi;
+using namespace tarvendi::ui;
+
+namespace {
+
+// The filter at start; directory mode gives the first entry another description.
+const QString kFileFilter = QStringLiteral(
+    "All files (*.*)|*.*|音乐|*.MP3;*.wma;*.wav|图片|*.BMP;*.JPG;*.GIF|视频 "
+    "|*.RMVB;*.RM;*.mpg;*.dat;*.flv;*.AVI;*.ASF;*.WAV;*.MP4;*.MOV;*.VOB;*.MKV;*.CSF|文档|*.txt;*."
+    "doc;*.pdf;*.chm;*.docx|DOC|*.DOC|JPG|*.JPG|MP3|*.MP3|RM|*.RMVB;*.RM|TXT|*.txt");
+
+} // namespace
+
+TForm1::TForm1(QWidget *parent)
+    : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Tarvendi（含mp3标签自动操作）7.1  绿色版"));
+    setFont(window_font({QStringLiteral("宋体"), QStringLiteral("SimSun")}, 13));
+    resize(932, 706);
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    build_layout();
+    build_menus();
+    build_pages();
+    connect_navigation();
+
+    SaveDialog1 = new QFileDialog(this);
+    SaveDialog1->setObjectName(QStringLiteral("SaveDialog1"));
+    SaveDialog1->setOption(QFileDialog::DontUseNativeDialog);
+    SaveDialog1->setAcceptMode(QFileDialog::AcceptSave);
+    SaveDialog1->setDefaultSuffix(QStringLiteral("txt"));
+
+    FilterComboBox1->set_filter(kFileFilter);
+    const std::string start = platform::current_folder();
+    DirectoryListBox1->set_current(start);
+    DriveComboBox1->show_folder(start);
+    actions_.run([&] { FileListBox1->set_folder(start); });
+    FormCreate();
+}
+
+void TForm1::attach_windows(TFabout *about, TFpara *para, TFpara2 *para2)
+{
+    Fabout = about;
+    Fpara = para;
+    Fpara2 = para2;
+}
+
+void TForm1::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!shown_once_ && !event->spontaneous()) {
+        shown_once_ = true;
+        FormShow();
+    }
+}
+
+void TForm1::FormCreate() { Edit16->setText(gb_to_qt(DirectoryListBox1->current())); }
+
+void TForm1::FormShow()
+{
+    actions_.run([&] { rebuild_folder_list(); });
+}

@@ -1,0 +1,153 @@
+#pragma once
+// TForm1, the main window. Its code is split by concern: layout (main_window.cpp, layout.cpp),
+// folder navigation (navigation.cpp), the working list (working_list.cpp), the rename pass
+// runner (pass_runner.cpp) and one file per notebook page's rule bindings (page_*.cpp).
+
+#include "messages.h"
+#include "rename_pass.h"
+
+#include <QMainWindow>
+#include <string>
+#include <vector>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QFileDialog;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QStringListModel;
+class QListView;
+class QTabWidget;
+class TMP3Info;
+class TFabout;
+class TFpara;
+class TFpara2;
+
+namespace tarvendi::ui {
+class CheckListBox;
+class DirectoryListBox;
+class DriveComboBox;
+class FileListBox;
+class FilterComboBox;
+class PathEdit;
+} // namespace tarvendi::ui
+
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TForm1(QWidget *parent = nullptr);
+    // The dialogs that the menus and pages open; they outlive the main window's use of them.
+    void attach_windows(TFabout *about, TFpara *para, TFpara2 *para2);
+
+public slots:
+    // Start-up and navigation.
+    void FormCreate();
+    void FormShow();
+    void DirectoryListBox1Change();
+    void DirectoryListBox1Click();
+    void Edit16KeyPress();
+    void Edit16Exit();
+    void FilterComboBox1Change();
+    void N11Click();
+
+    // The working list.
+    void FileListBox1Click();
+    void N6Click();
+    void N10Click();
+    void Button26Click();
+    void Button28Click();
+    void Button34Click();
+    void CheckBox12Click();
+    void CheckBox13Click();
+    void ListBox1DblClick();
+
+    // Page "通配符改名".
+    void Button6Click();
+    void Button35Click();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void build_layout();
+    void build_menus();
+    void build_pages();
+    QWidget *build_wildcard_page();
+    void connect_navigation();
+
+    // Navigation steps shared by several reactions; they throw the platform's errors.
+    void open_folder(const std::string &folder);
+    void apply_path_text();
+    void select_all_and_pick();
+
+    // Refresh operations.
+    void reread_file_list();
+    void rebuild_folder_list();
+    void full_refresh();
+
+    // Runs a rule over the working list (or the items given) and shows its results.
+    std::vector<tarvendi::ui::PassItem> working_items() const;
+    void run_pass(const tarvendi::ui::PassDescription &description,
+                  const std::vector<tarvendi::ui::PassItem> &items, bool execute,
+                  tarvendi::ui::Refresh after);
+    void report_refused(const std::vector<tarvendi::ui::RefusedRename> &refused);
+    bool directory_mode() const;
+    bool sent_by(const QObject *button) const;
+    std::int32_t read_number(const QLineEdit *field) const;
+    void set_preview(const std::vector<std::string> &lines);
+    void clear_preview();
+    // The tag page shows the tag of the file that a selection in the file list focused on.
+    void show_tag_of(const std::string &path);
+
+    tarvendi::ui::ActionRunner actions_{this};
+
+    // Upper area.
+    tarvendi::ui::PathEdit *Edit16 = nullptr;
+    tarvendi::ui::DriveComboBox *DriveComboBox1 = nullptr;
+    tarvendi::ui::DirectoryListBox *DirectoryListBox1 = nullptr;
+    tarvendi::ui::FilterComboBox *FilterComboBox1 = nullptr;
+    tarvendi::ui::FileListBox *FileListBox1 = nullptr;
+    tarvendi::ui::CheckListBox *ListBox1 = nullptr;
+    QListView *ListBox2 = nullptr;
+    QStringListModel *preview_model_ = nullptr;
+    QCheckBox *CheckBox12 = nullptr;
+    QCheckBox *CheckBox13 = nullptr;
+    QCheckBox *CheckBox1 = nullptr;
+    QPushButton *Button26 = nullptr;
+    QPushButton *Button34 = nullptr;
+    QPushButton *Button28 = nullptr;
+    QPushButton *Button29 = nullptr;
+    QPushButton *Button30 = nullptr;
+
+    // Notebook and status bar.
+    QTabWidget *PageControl1 = nullptr;
+    QLabel *StatusBar1Panel0 = nullptr;
+    QLabel *StatusBar1Panel1 = nullptr;
+
+    // Page "通配符改名".
+    QLineEdit *Edit11 = nullptr;
+    QComboBox *edit10 = nullptr;
+    QPushButton *Button35 = nullptr;
+    QPushButton *Button3 = nullptr;
+    QPushButton *Button6 = nullptr;
+
+    // Fields other pages own but the working list writes or reads.
+    QLineEdit *Edit1 = nullptr;
+    QPlainTextEdit *Memo6 = nullptr;
+
+    // Menus.
+    QAction *N6 = nullptr;
+    QAction *N10 = nullptr;
+
+    TFabout *Fabout = nullptr;
+    TFpara *Fpara = nullptr;
+    TFpara2 *Fpara2 = nullptr;
+    TMP3Info *MP3Info1 = nullptr;
+    QFileDialog *SaveDialog1 = nullptr;
+    bool shown_once_ = false;
+    bool handling_path_ = false;
+};

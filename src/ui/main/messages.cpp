@@ -1,0 +1,34 @@
+#include "messages.h"
+
+#include <QGuiApplication>
+#include <QMessageBox>
+
+namespace tarvendi::ui {
+
+namespace {
+
+QString with_line_breaks(QString text) { return text.replace(QLatin1Char('\r'), QLatin1Char('\n')); }
+
+} // namespace
+
+void inform(QWidget *parent, const QString &text)
+{
+    QMessageBox::information(parent, QGuiApplication::applicationDisplayName(),
+                             with_line_breaks(text));
+}
+
+bool confirm(QWidget *parent, const QString &question)
+{
+    QMessageBox box(QMessageBox::Question, QStringLiteral("确认"), with_line_breaks(question),
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void show_error(QWidget *parent, const std::exception &error)
+{
+    QMessageBox::critical(parent, QGuiApplication::applicationDisplayName(),
+                          QString::fromUtf8(error.what()));
+}
+
+} // namespace tarvendi::ui

@@ -1,0 +1,151 @@
+#include "check_list.h"
+#include "directory_list.h"
+#include "drive_combo.h"
+#include "errors.h"
+#include "file_list.h"
+#include "filesystem.h"
+#include "filter_combo.h"
+#include "gb_text.h"
+#include "main_window.h"
+#include "path_edit.h"
+#include "text.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+#include <QScopedValueRollback>
+#include <algorithm>
+#include <cerrno>
+
+using namespace tarvendi;
+using namespace tarvendi::ui;
+
+namespace {
+
+// Typing the current folder again in other letter case is no folder change.
+bool same_folder_text(std::string_view a, std::string_view b)
+{
+    auto fold = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [&](char x, char y) { return fold(x) == fold(y); });
+}
+
+// "[name]" is how a folder entry is written; typed into the path field it names that folder.
+std::string unbracketed(const std::string &text)
+{
+    if (text.size() >= 2 && text.front() == '[' && text.back() == ']')
+        return text.substr(1, text.size() - 2);
+    return text;
+}
+
+bool has_wildcard(const std::string &name)
+{
+    return name.find_first_of("*?") != std::string::npos;
+}
+
+} // namespace
+
+void TForm1::connect_navigation()
+{
+    connect(Edit16, &PathEdit::enter_pressed, this, &TForm1::Edit16KeyPress);
+    connect(Edit16, &PathEdit::focus_left, this, &TForm1::Edit16Exit);
+    connect(DirectoryListBox1, &QListWidget::itemClicked, this, &TForm1::DirectoryListBox1Click);
+    connect(DirectoryListBox1, &DirectoryListBox::open_requested, this,
+            [this](const std::string &folder) { actions_.run([&] { open_folder(folder); }); });
+    connect(DriveComboBox1, &DriveComboBox::drive_chosen, this, [this](const std::string &folder) {
+        actions_.run([&] {
+            if (!platform::folder_exists(folder))
+                throw platform::IoError(ENOENT, platform::display_text(folder));
+            open_folder(folder);
+        });
+    });
+    connect(FilterComboBox1, &FilterComboBox::entry_chosen, this, [this] {
+        actions_.run([&] {
+            FileListBox1->set_mask(FilterComboBox1->current_mask());
+            FilterComboBox1Change();
+        });
+    });
+    connect(FileListBox1, &FileListBox::selection_by_user, this, &TForm1::FileListBox1Click);
+    connect(Button26, &QPushButton::clicked, this, &TForm1::Button26Click);
+    connect(Button28, &QPushButton::clicked, this, &TForm1::Button28Click);
+    connect(Button34, &QPushButton::clicked, this, &TForm1::Button34Click);
+    connect(CheckBox12, &QCheckBox::clicked, this, &TForm1::CheckBox12Click);
+    connect(CheckBox13, &QCheckBox::clicked, this, &TForm1::CheckBox13Click);
+    connect(ListBox1, &QAbstractItemView::doubleClicked, this, &TForm1::ListBox1DblClick);
+}
+
+void TForm1::open_folder(const std::string &folder)
+{
+    FileListBox1->set_folder(folder);
+    DirectoryListBox1->set_current(folder);
+    DriveComboBox1->show_folder(folder);
+    DirectoryListBox1Change();
+}
+
+void TForm1::rebuild_folder_list()
+{
+    DirectoryListBox1->rebuild();
+    FileListBox1->set_folder(DirectoryListBox1->current());
+    DirectoryListBox1Change();
+}
+
+void TForm1::DirectoryListBox1Change()
+{
+    actions_.run([&] {
+        Edit16->setText(gb_to_qt(DirectoryListBox1->current()));
+        ListBox1->list()->clear();
+        clear_preview();
+        if (FileListBox1->count() > 0)
+            select_all_and_pick();
+        if (!directory_mode()) {
+            FileListBox1->set_kinds(platform::EntryKinds::Files);
+        } else {
+            FileListBox1->set_kinds(platform::EntryKinds::Folders);
+            ListBox1->list()->set_checked(0, false);
+            ListBox1->list()->set_checked(1, false);
+        }
+    });
+}
+
+void TForm1::DirectoryListBox1Click() { Edit16->setText(gb_to_qt(DirectoryListBox1->current())); }
+
+void TForm1::Edit16KeyPress() { apply_path_text(); }
+
+void TForm1::Edit16Exit() { apply_path_text(); }
+
+void TForm1::apply_path_text()
+{
+    // The error box of a bad path takes the focus away from the field; that is not a new exit.
+    if (handling_path_)
+        return;
+    QScopedValueRollback guard(handling_path_, true);
+    actions_.run([&] {
+        const std::string text = qt_to_gb(Edit16->text());
+        if (text.empty() || same_folder_text(text, DirectoryListBox1->current()))
+            return;
+        std::string path = platform::absolute_path(unbracketed(text));
+        if (platform::file_exists(path) || has_wildcard(rules::file_name_part(path))) {
+            path = rules::folder_part(path);
+            if (path.empty())
+                path = "/";
+        }
+        if (!platform::folder_exists(path))
+            throw platform::IoError(ENOENT, platform::display_text(text));
+        open_folder(path);
+    });
+}
+
+void TForm1::FilterComboBox1Change()
+{
+    actions_.run([&] {
+        ListBox1->list()->clear();
+        clear_preview();
+        if (FileListBox1->count() > 0)
+            select_all_and_pick();
+    });
+}
+
+void TForm1::N11Click()
+{
+    FilterComboBox1->open_on_typing();
+    FilterComboBox1->setFocus();
+}

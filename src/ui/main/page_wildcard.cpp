@@ -1,0 +1,118 @@
+#include "check_list.h"
+#include "filesystem.h"
+#include "gb_text.h"
+#include "main_window.h"
+#include "text.h"
+#include "wildcard.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+using namespace tarvendi;
+using namespace tarvendi::ui;
+
+namespace {
+
+const char *const kHelp = R"(本页按模板给选中的文件改名，原扩展名保持不变。
+
+模板中的符号：
+  ## 序号 ,位数不够用0补齐
+  * 保留原文件名 : /     其他字符 不变
+  / 文件修改日期（yyyymmdd）
+  : 文件修改时间（hh.nn.ss）
+
+举例（起始编号 1，文件 song.mp3）：
+  ##-*      →  01-song.mp3
+  *-###     →  song-001.mp3
+  ###.*     →  001.song.mp3
+  ###-/-*   →  001-20240131-song.mp3
+
+批量改名的步骤：
+  1. 在左边选择文件夹，再选择需要改名的文件；
+  2. 拖动右边列表中的文件，调整编号顺序；
+  3. 填写起始编号，选择或输入更名模板；
+  4. 按“预览”查看新文件名，满意后按“执行”。)";
+
+} // namespace
+
+QWidget *TForm1::build_wildcard_page()
+{
+    auto *page = new QWidget;
+    auto *layout = new QHBoxLayout(page);
+    auto *group = new QGroupBox;
+    auto *grid = new QGridLayout(group);
+
+    Edit11 = new QLineEdit(QStringLiteral("1"));
+    Edit11->setObjectName(QStringLiteral("Edit11"));
+    edit10 = new QComboBox;
+    edit10->setObjectName(QStringLiteral("edit10"));
+    edit10->setEditable(true);
+    edit10->addItems({QString(), QStringLiteral("##-*"), QStringLiteral("###-*"),
+                      QStringLiteral("####-*"), QStringLiteral("##.*"), QStringLiteral("###.*"),
+                      QStringLiteral("####.*"), QStringLiteral("*-##"), QStringLiteral("*-###"),
+                      QStringLiteral("*-####"), QStringLiteral("###:-*"), QStringLiteral("###-/-*"),
+                      QStringLiteral("###-/ :-*")});
+    edit10->setCurrentIndex(1);
+    Button35 = new QPushButton(QStringLiteral("文件名"));
+    Button35->setObjectName(QStringLiteral("Button35"));
+    Button3 = new QPushButton(QStringLiteral("预览"));
+    Button3->setObjectName(QStringLiteral("Button3"));
+    Button6 = new QPushButton(QStringLiteral("执行"));
+    Button6->setObjectName(QStringLiteral("Button6"));
+
+    grid->addWidget(new QLabel(QStringLiteral("起始编号")), 0, 0);
+    grid->addWidget(Edit11, 0, 1);
+    grid->addWidget(new QLabel(QStringLiteral("更名模板")), 1, 0);
+    grid->addWidget(edit10, 1, 1);
+    grid->addWidget(Button35, 1, 2);
+    grid->addWidget(Button3, 2, 1);
+    grid->addWidget(Button6, 2, 2);
+    grid->setRowStretch(3, 1);
+
+    auto *help = new QPlainTextEdit(QString::fromUtf8(kHelp));
+    help->setObjectName(QStringLiteral("Memo2"));
+    help->setReadOnly(true);
+    layout->addWidget(group);
+    layout->addWidget(help, 1);
+
+    connect(Button3, &QPushButton::clicked, this, &TForm1::Button6Click);
+    connect(Button6, &QPushButton::clicked, this, &TForm1::Button6Click);
+    connect(Button35, &QPushButton::clicked, this, &TForm1::Button35Click);
+    return page;
+}
+
+void TForm1::Button6Click()
+{
+    actions_.run([&] {
+        if (ListBox1->list()->rowCount() == 0) {
+            inform(this, QStringLiteral("请在界面左边选择需要改名的文件！"));
+            return;
+        }
+        const bool execute = sent_by(Button6);
+        const std::string tmpl = qt_to_gb(edit10->currentText());
+        const bool needs_time = rules::wildcard_needs_time(tmpl);
+        PassDescription d;
+        d.start_number = [&] { return read_number(Edit11); };
+        d.rule = [&](const RuleInput &in) -> std::optional<std::string> {
+            const auto time = needs_time ? platform::last_write_time(in.source) : std::nullopt;
+            return rules::wildcard_rename(in.name, tmpl, in.counter, time);
+        };
+        run_pass(d, working_items(), execute, execute ? Refresh::Full : Refresh::None);
+    });
+}
+
+void TForm1::Button35Click()
+{
+    if (ListBox1->list()->rowCount() == 0) {
+        inform(this, QStringLiteral("请首先选择需要改名的文件！"));
+        return;
+    }
+    const std::string &item =
+        ListBox1->list()->items()[static_cast<std::size_t>(ListBox1->focused_row())].text;
+    edit10->setCurrentText(gb_to_qt(rules::base_name(item) + "-##"));
+}

@@ -1,0 +1,81 @@
+#pragma once
+// The rename pass: every rule walks a list of items, computes one new name per item, lists the
+// new names and, on execute, renames. The rules differ only in the choices of PassDescription;
+// the loop itself exists once, here. It works on GB18030 texts and knows no widgets.
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tarvendi::ui {
+
+// One item as the pass receives it: a working-list item, or a file-list entry with its folder.
+struct PassItem {
+    std::string text;
+    bool checked = true;
+    // Set for file-list entries: the item names folder + "/" + text.
+    std::string folder;
+};
+
+// What a rule's operation gets for one item.
+struct RuleInput {
+    const std::string &name;   // the item's text as the description prepares it
+    const std::string &source; // the path the item names, as it stands
+    std::int32_t counter;      // the running number (the start number when the rule has none)
+    int index;                 // position of the item in the walked list, from 0
+};
+
+// Where a new name goes.
+enum class Target {
+    CurrentFolder, // a bare new name, taken in the current directory
+    SameFolder,    // the rule rewrote the item's whole text: its folder part must not change
+    InFolder,      // folder + "/" + new name (PassDescription::folder, or the item's own folder)
+};
+
+enum class PreviewShows { NewName, FullTarget, FullTargetOnExecute };
+enum class Refresh { None, FileList, Full };
+
+struct PassDescription {
+    bool checked_only = true;
+    bool drop_brackets = true; // directory mode: items from index 2 on lose their first and last byte
+    bool trim = false;
+    bool file_name_part = false;
+    bool status_panel = false;
+    Target target = Target::CurrentFolder;
+    std::optional<std::string> folder; // for Target::InFolder; nothing: the item's own folder
+    PreviewShows preview = PreviewShows::NewName;
+    // Reads the start number; throws ConversionError. Empty: the rule has no counter.
+    std::function<std::int32_t()> start_number;
+    // The new name, or nothing to pass over the item without a trace (no line, no number).
+    // May throw; what was done before stays done.
+    std::function<std::optional<std::string>(const RuleInput &)> rule;
+};
+
+struct RefusedRename {
+    std::string source;   // GB18030
+    std::string new_name; // GB18030
+    std::string reason;   // UTF-8
+};
+
+struct PassOutcome {
+    std::vector<std::string> preview; // GB18030 lines in pass order
+    std::vector<RefusedRename> refused;
+};
+
+struct PassContext {
+    bool directory_mode = false;
+    bool execute = false;
+    // Called with the name in work when the description asks for the status panel, and with
+    // the progress; both may be empty.
+    std::function<void(const std::string &)> status;
+    std::function<void(std::size_t done, std::size_t total)> progress;
+};
+
+// Runs the loop over items, filling outcome as it goes, so that after an error outcome holds
+// what was done up to it.
+void run_rename_pass(const PassDescription &description, const std::vector<PassItem> &items,
+                     const PassContext &context, PassOutcome &outcome);
+
+} // namespace tarvendi::ui
