@@ -4,8 +4,7 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
-int main(int argc, char *argv[])
-{
+int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tarvendi"));
     QApplication::setApplicationDisplayName(QStringLiteral("Tarvendi（含MP3批量更名）绿色版"));

@@ -6,8 +6,7 @@ namespace tarvendi::rules {
 
 namespace {
 
-int digit_value(char c, bool hex)
-{
+int digit_value(char c, bool hex) {
     if (c >= '0' && c <= '9')
         return c - '0';
     if (hex && c >= 'a' && c <= 'f')
@@ -19,8 +18,7 @@ int digit_value(char c, bool hex)
 
 } // namespace
 
-std::optional<std::int32_t> parse_int(std::string_view text)
-{
+std::optional<std::int32_t> parse_int(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size() && text[i] == ' ')
         ++i;
@@ -33,7 +31,8 @@ std::optional<std::int32_t> parse_int(std::string_view text)
     if (i < text.size() && text[i] == '$') {
         hex = true;
         ++i;
-    } else if (i + 1 < text.size() && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')) {
+    } else if (i + 1 < text.size() && text[i] == '0' &&
+               (text[i + 1] == 'x' || text[i + 1] == 'X')) {
         hex = true;
         i += 2;
     }

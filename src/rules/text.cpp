@@ -4,13 +4,11 @@
 
 namespace tarvendi::rules {
 
-std::size_t char_length(std::string_view s, std::size_t i)
-{
+std::size_t char_length(std::string_view s, std::size_t i) {
     return is_lead_byte(static_cast<unsigned char>(s[i])) && i + 1 < s.size() ? 2 : 1;
 }
 
-std::size_t find_text(std::string_view hay, std::string_view needle, std::size_t from)
-{
+std::size_t find_text(std::string_view hay, std::string_view needle, std::size_t from) {
     if (needle.empty() || needle.size() > hay.size())
         return std::string_view::npos;
     const std::size_t last = hay.size() - needle.size();
@@ -21,9 +19,10 @@ std::size_t find_text(std::string_view hay, std::string_view needle, std::size_t
     return std::string_view::npos;
 }
 
-std::string trim(std::string_view s)
-{
-    auto blank = [](char c) { return static_cast<unsigned char>(c) <= 32; };
+std::string trim(std::string_view s) {
+    auto blank = [](char c) {
+        return static_cast<unsigned char>(c) <= 32;
+    };
     std::size_t b = 0;
     std::size_t e = s.size();
     while (b < e && blank(s[b]))
@@ -33,8 +32,7 @@ std::string trim(std::string_view s)
     return std::string(s.substr(b, e - b));
 }
 
-std::size_t file_name_start(std::string_view name)
-{
+std::size_t file_name_start(std::string_view name) {
     // The separator is ASCII and never the second byte of a two-byte unit, but walk anyway so
     // the rule "never inside a character" holds for every search in one place.
     std::size_t start = 0;
@@ -45,16 +43,16 @@ std::size_t file_name_start(std::string_view name)
     return start;
 }
 
-std::string file_name_part(std::string_view name) { return std::string(name.substr(file_name_start(name))); }
+std::string file_name_part(std::string_view name) {
+    return std::string(name.substr(file_name_start(name)));
+}
 
-std::string folder_part(std::string_view name)
-{
+std::string folder_part(std::string_view name) {
     const std::size_t start = file_name_start(name);
     return start == 0 ? std::string() : std::string(name.substr(0, start - 1));
 }
 
-std::string extension(std::string_view name)
-{
+std::string extension(std::string_view name) {
     std::size_t dot = std::string_view::npos;
     for (std::size_t i = file_name_start(name); i < name.size(); i += char_length(name, i)) {
         if (name[i] == '.')
@@ -63,15 +61,13 @@ std::string extension(std::string_view name)
     return dot == std::string_view::npos ? std::string() : std::string(name.substr(dot));
 }
 
-std::string base_name(std::string_view name)
-{
+std::string base_name(std::string_view name) {
     const std::string part = file_name_part(name);
     const std::size_t ext = extension(part).size();
     return part.substr(0, part.size() - ext);
 }
 
-std::string cut_extension(std::string_view name, std::string_view ext)
-{
+std::string cut_extension(std::string_view name, std::string_view ext) {
     std::string out(name);
     const std::size_t p = find_text(name, ext);
     if (p != std::string_view::npos)
@@ -79,8 +75,8 @@ std::string cut_extension(std::string_view name, std::string_view ext)
     return out;
 }
 
-std::string replace_first(std::string_view s, std::string_view old_text, std::string_view new_text)
-{
+std::string replace_first(std::string_view s, std::string_view old_text,
+                          std::string_view new_text) {
     std::string out(s);
     std::size_t p = find_text(s, old_text);
     if (p == std::string_view::npos)
@@ -91,10 +87,11 @@ std::string replace_first(std::string_view s, std::string_view old_text, std::st
     return out;
 }
 
-std::string sequence_digits(std::int32_t n) { return "000000" + std::to_string(n); }
+std::string sequence_digits(std::int32_t n) {
+    return "000000" + std::to_string(n);
+}
 
-std::string fill_sequence(std::string_view tmpl, std::string_view digits)
-{
+std::string fill_sequence(std::string_view tmpl, std::string_view digits) {
     std::string out(tmpl);
     std::size_t j = digits.size(); // digits still unused at the right of the current run
     for (std::size_t i = out.size(); i-- > 0;) {
@@ -107,8 +104,7 @@ std::string fill_sequence(std::string_view tmpl, std::string_view digits)
     return out;
 }
 
-std::string fill_counter(std::string_view tmpl, std::int32_t counter)
-{
+std::string fill_counter(std::string_view tmpl, std::int32_t counter) {
     return fill_sequence(tmpl, sequence_digits(counter));
 }
 

@@ -19,7 +19,9 @@ namespace tarvendi::rules {
 inline constexpr char kSeparator = '/';
 
 // True when b begins a two-byte unit.
-constexpr bool is_lead_byte(unsigned char b) { return b >= 0x81 && b <= 0xFE; }
+constexpr bool is_lead_byte(unsigned char b) {
+    return b >= 0x81 && b <= 0xFE;
+}
 
 // Byte length of the character that starts at offset i (1 or 2; 1 for a lead byte at the end).
 std::size_t char_length(std::string_view s, std::size_t i);

@@ -8,34 +8,29 @@ namespace tarvendi::rules {
 
 namespace {
 
-std::string two(int v)
-{
+std::string two(int v) {
     char buf[8];
     std::snprintf(buf, sizeof buf, "%02d", v);
     return buf;
 }
 
-std::string date_text(const Timestamp &t)
-{
+std::string date_text(const Timestamp &t) {
     return std::to_string(t.year) + two(t.month) + two(t.day);
 }
 
-std::string time_text(const Timestamp &t)
-{
+std::string time_text(const Timestamp &t) {
     return two(t.hour) + "." + two(t.minute) + "." + two(t.second);
 }
 
 } // namespace
 
-bool wildcard_needs_time(std::string_view tmpl)
-{
+bool wildcard_needs_time(std::string_view tmpl) {
     const std::string t = trim(tmpl);
     return find_text(t, "/") != std::string::npos || find_text(t, ":") != std::string::npos;
 }
 
 std::string wildcard_rename(std::string_view name, std::string_view tmpl, std::int32_t counter,
-                            const std::optional<Timestamp> &time)
-{
+                            const std::optional<Timestamp> &time) {
     const std::string ext = extension(name);
     const std::string base = cut_extension(trim(file_name_part(name)), ext);
     const std::string t = fill_counter(trim(tmpl), counter);

@@ -3,8 +3,7 @@
 #include "window_font.h"
 
 TForm2::TForm2(QWidget *parent)
-    : QWidget(parent, Qt::Window)
-{
+    : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Form2"));
     setFont(tarvendi::ui::window_font({QStringLiteral("MS Sans Serif")}, 11));

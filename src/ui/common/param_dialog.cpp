@@ -10,8 +10,7 @@
 namespace tarvendi::ui {
 
 ParamDialog::ParamDialog(const char *name, QRect geometry, int font_pixels, QWidget *parent)
-    : QDialog(parent)
-{
+    : QDialog(parent) {
     setObjectName(QLatin1String(name));
     setWindowTitle(QLatin1String(name));
     setFont(window_font({QStringLiteral("宋体"), QStringLiteral("SimSun")}, font_pixels));
@@ -19,24 +18,21 @@ ParamDialog::ParamDialog(const char *name, QRect geometry, int font_pixels, QWid
     setFixedSize(geometry.size());
 }
 
-QLabel *ParamDialog::add_label(const char *name, const QString &caption, QRect at)
-{
+QLabel *ParamDialog::add_label(const char *name, const QString &caption, QRect at) {
     auto *label = new QLabel(caption, this);
     label->setObjectName(QLatin1String(name));
     label->setGeometry(at);
     return label;
 }
 
-QLineEdit *ParamDialog::add_edit(const char *name, const QString &text, QRect at)
-{
+QLineEdit *ParamDialog::add_edit(const char *name, const QString &text, QRect at) {
     auto *edit = new QLineEdit(text, this);
     edit->setObjectName(QLatin1String(name));
     edit->setGeometry(at);
     return edit;
 }
 
-void ParamDialog::add_buttons(QRect preview_at, QRect execute_at)
-{
+void ParamDialog::add_buttons(QRect preview_at, QRect execute_at) {
     Button1 = new QPushButton(QStringLiteral("预览"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(preview_at);
@@ -51,8 +47,7 @@ void ParamDialog::add_buttons(QRect preview_at, QRect execute_at)
     connect(Button2, &QPushButton::clicked, this, &ParamDialog::Button2Click);
 }
 
-void ParamDialog::keyPressEvent(QKeyEvent *event)
-{
+void ParamDialog::keyPressEvent(QKeyEvent *event) {
     switch (event->key()) {
     case Qt::Key_Escape:
     case Qt::Key_Return:

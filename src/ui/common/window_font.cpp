@@ -2,8 +2,7 @@
 
 namespace tarvendi::ui {
 
-QFont window_font(const QStringList &preferred, int pixel_size)
-{
+QFont window_font(const QStringList &preferred, int pixel_size) {
     QFont font;
     font.setFamilies(preferred + QStringList{QStringLiteral("Noto Sans CJK SC"),
                                              QStringLiteral("Noto Serif CJK SC"),

@@ -6,13 +6,11 @@
 
 namespace tarvendi::ui {
 
-int CheckListModel::rowCount(const QModelIndex &parent) const
-{
+int CheckListModel::rowCount(const QModelIndex &parent) const {
     return parent.isValid() ? 0 : static_cast<int>(items_.size());
 }
 
-QVariant CheckListModel::data(const QModelIndex &index, int role) const
-{
+QVariant CheckListModel::data(const QModelIndex &index, int role) const {
     if (!index.isValid() || index.row() >= rowCount())
         return {};
     const CheckItem &item = items_[static_cast<std::size_t>(index.row())];
@@ -23,24 +21,21 @@ QVariant CheckListModel::data(const QModelIndex &index, int role) const
     return {};
 }
 
-bool CheckListModel::setData(const QModelIndex &index, const QVariant &value, int role)
-{
+bool CheckListModel::setData(const QModelIndex &index, const QVariant &value, int role) {
     if (!index.isValid() || role != Qt::CheckStateRole)
         return false;
     set_check_state(index.row(), static_cast<Qt::CheckState>(value.toInt()));
     return true;
 }
 
-Qt::ItemFlags CheckListModel::flags(const QModelIndex &index) const
-{
+Qt::ItemFlags CheckListModel::flags(const QModelIndex &index) const {
     if (!index.isValid())
         return Qt::ItemIsDropEnabled;
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable |
            Qt::ItemIsUserTristate | Qt::ItemIsDragEnabled;
 }
 
-void CheckListModel::set_texts(std::vector<std::string> texts)
-{
+void CheckListModel::set_texts(std::vector<std::string> texts) {
     beginResetModel();
     items_.clear();
     items_.reserve(texts.size());
@@ -51,10 +46,11 @@ void CheckListModel::set_texts(std::vector<std::string> texts)
     endResetModel();
 }
 
-void CheckListModel::append(std::string text) { insert(rowCount(), std::move(text)); }
+void CheckListModel::append(std::string text) {
+    insert(rowCount(), std::move(text));
+}
 
-void CheckListModel::insert(int row, std::string text)
-{
+void CheckListModel::insert(int row, std::string text) {
     row = std::clamp(row, 0, rowCount());
     beginInsertRows({}, row, row);
     QString shown = gb_to_qt(text);
@@ -62,8 +58,7 @@ void CheckListModel::insert(int row, std::string text)
     endInsertRows();
 }
 
-void CheckListModel::remove(int row)
-{
+void CheckListModel::remove(int row) {
     if (row < 0 || row >= rowCount())
         return;
     beginRemoveRows({}, row, row);
@@ -71,8 +66,7 @@ void CheckListModel::remove(int row)
     endRemoveRows();
 }
 
-void CheckListModel::clear()
-{
+void CheckListModel::clear() {
     if (items_.empty())
         return;
     beginResetModel();
@@ -80,8 +74,7 @@ void CheckListModel::clear()
     endResetModel();
 }
 
-void CheckListModel::set_checked(int row, bool checked)
-{
+void CheckListModel::set_checked(int row, bool checked) {
     if (row < 0 || row >= rowCount())
         return;
     const Qt::CheckState now = items_[static_cast<std::size_t>(row)].check;
@@ -91,8 +84,7 @@ void CheckListModel::set_checked(int row, bool checked)
         set_check_state(row, Qt::Unchecked);
 }
 
-void CheckListModel::set_all_checked(bool checked)
-{
+void CheckListModel::set_all_checked(bool checked) {
     for (CheckItem &item : items_) {
         if (checked)
             item.check = Qt::Checked;
@@ -103,8 +95,7 @@ void CheckListModel::set_all_checked(bool checked)
         emit dataChanged(index(0), index(rowCount() - 1), {Qt::CheckStateRole});
 }
 
-void CheckListModel::set_check_state(int row, Qt::CheckState state)
-{
+void CheckListModel::set_check_state(int row, Qt::CheckState state) {
     if (row < 0 || row >= rowCount())
         return;
     items_[static_cast<std::size_t>(row)].check = state;
@@ -114,15 +105,13 @@ void CheckListModel::set_check_state(int row, Qt::CheckState state)
 
 CheckListBox::CheckListBox(QWidget *parent)
     : QListView(parent)
-    , model_(new CheckListModel(this))
-{
+    , model_(new CheckListModel(this)) {
     setModel(model_);
     setUniformItemSizes(true);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
 }
 
-int CheckListBox::focused_row() const
-{
+int CheckListBox::focused_row() const {
     const QModelIndex current = currentIndex();
     return current.isValid() ? current.row() : (model_->rowCount() > 0 ? 0 : -1);
 }

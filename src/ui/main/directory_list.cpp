@@ -13,30 +13,28 @@ namespace {
 
 constexpr int kPathRole = Qt::UserRole;
 
-QByteArray bytes(const std::string &s) { return QByteArray(s.data(), static_cast<qsizetype>(s.size())); }
+QByteArray bytes(const std::string &s) {
+    return QByteArray(s.data(), static_cast<qsizetype>(s.size()));
+}
 
-std::string child_path(const std::string &folder, const std::string &name)
-{
+std::string child_path(const std::string &folder, const std::string &name) {
     return folder == "/" ? "/" + name : folder + rules::kSeparator + name;
 }
 
 } // namespace
 
 DirectoryListBox::DirectoryListBox(QWidget *parent)
-    : QListWidget(parent)
-{
+    : QListWidget(parent) {
     setUniformItemSizes(true);
     connect(this, &QListWidget::itemDoubleClicked, this, &DirectoryListBox::open_item);
 }
 
-void DirectoryListBox::set_current(const std::string &folder)
-{
+void DirectoryListBox::set_current(const std::string &folder) {
     current_ = folder;
     rebuild();
 }
 
-void DirectoryListBox::rebuild()
-{
+void DirectoryListBox::rebuild() {
     clear();
     const QIcon open_icon = style()->standardIcon(QStyle::SP_DirOpenIcon);
     const QIcon closed_icon = style()->standardIcon(QStyle::SP_DirIcon);
@@ -64,8 +62,7 @@ void DirectoryListBox::rebuild()
         add(child_path(current_, name), name, depth + 1, false);
 }
 
-void DirectoryListBox::keyPressEvent(QKeyEvent *event)
-{
+void DirectoryListBox::keyPressEvent(QKeyEvent *event) {
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && currentItem()) {
         open_item(currentItem());
         return;
@@ -73,8 +70,7 @@ void DirectoryListBox::keyPressEvent(QKeyEvent *event)
     QListWidget::keyPressEvent(event);
 }
 
-void DirectoryListBox::open_item(QListWidgetItem *item)
-{
+void DirectoryListBox::open_item(QListWidgetItem *item) {
     const QByteArray path = item->data(kPathRole).toByteArray();
     emit open_requested(std::string(path.constData(), static_cast<std::size_t>(path.size())));
 }

@@ -10,8 +10,7 @@
 namespace tarvendi::ui {
 
 DriveComboBox::DriveComboBox(QWidget *parent)
-    : QComboBox(parent)
-{
+    : QComboBox(parent) {
     roots_.push_back("/");
     roots_.push_back(platform::absolute_path("~"));
     for (const QStorageInfo &volume : QStorageInfo::mountedVolumes()) {
@@ -28,8 +27,7 @@ DriveComboBox::DriveComboBox(QWidget *parent)
             [this](int index) { emit drive_chosen(folder_for(index)); });
 }
 
-int DriveComboBox::root_index_of(const std::string &folder) const
-{
+int DriveComboBox::root_index_of(const std::string &folder) const {
     int best = 0;
     std::size_t best_length = 0;
     for (std::size_t i = 0; i < roots_.size(); ++i) {
@@ -44,16 +42,14 @@ int DriveComboBox::root_index_of(const std::string &folder) const
     return best;
 }
 
-void DriveComboBox::show_folder(const std::string &folder)
-{
+void DriveComboBox::show_folder(const std::string &folder) {
     const int index = root_index_of(folder);
     last_[static_cast<std::size_t>(index)] = folder;
     const QSignalBlocker blocker(this);
     setCurrentIndex(index);
 }
 
-std::string DriveComboBox::folder_for(int index) const
-{
+std::string DriveComboBox::folder_for(int index) const {
     if (index < 0 || index >= static_cast<int>(last_.size()))
         return "/";
     return last_[static_cast<std::size_t>(index)];

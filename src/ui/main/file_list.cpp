@@ -8,20 +8,17 @@
 
 namespace tarvendi::ui {
 
-int FileListModel::rowCount(const QModelIndex &parent) const
-{
+int FileListModel::rowCount(const QModelIndex &parent) const {
     return parent.isValid() ? 0 : static_cast<int>(entries_.size());
 }
 
-QVariant FileListModel::data(const QModelIndex &index, int role) const
-{
+QVariant FileListModel::data(const QModelIndex &index, int role) const {
     if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount())
         return {};
     return shown_[static_cast<std::size_t>(index.row())];
 }
 
-void FileListModel::set_entries(std::vector<platform::Entry> entries)
-{
+void FileListModel::set_entries(std::vector<platform::Entry> entries) {
     beginResetModel();
     entries_ = std::move(entries);
     shown_.clear();
@@ -34,8 +31,7 @@ void FileListModel::set_entries(std::vector<platform::Entry> entries)
 FileListBox::FileListBox(QWidget *parent)
     : QListView(parent)
     , model_(new FileListModel(this))
-    , folder_(platform::current_folder())
-{
+    , folder_(platform::current_folder()) {
     setModel(model_);
     setUniformItemSizes(true);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -46,8 +42,7 @@ FileListBox::FileListBox(QWidget *parent)
     });
 }
 
-void FileListBox::set_folder(const std::string &folder)
-{
+void FileListBox::set_folder(const std::string &folder) {
     if (folder == folder_ && has_read_)
         return;
     const std::string previous = folder_;
@@ -60,24 +55,21 @@ void FileListBox::set_folder(const std::string &folder)
     }
 }
 
-void FileListBox::set_mask(const std::string &mask)
-{
+void FileListBox::set_mask(const std::string &mask) {
     if (mask == mask_)
         return;
     mask_ = mask;
     reread();
 }
 
-void FileListBox::set_kinds(platform::EntryKinds kinds)
-{
+void FileListBox::set_kinds(platform::EntryKinds kinds) {
     if (kinds == kinds_)
         return;
     kinds_ = kinds;
     reread();
 }
 
-void FileListBox::reread()
-{
+void FileListBox::reread() {
     QScopedValueRollback guard(programmatic_, true);
     platform::set_current_folder(folder_);
     model_->set_entries(platform::list_folder({}, mask_, kinds_));
@@ -86,8 +78,7 @@ void FileListBox::reread()
         selectionModel()->setCurrentIndex(model_->index(0), QItemSelectionModel::NoUpdate);
 }
 
-void FileListBox::select_all_entries()
-{
+void FileListBox::select_all_entries() {
     if (count() == 0)
         return;
     QScopedValueRollback guard(programmatic_, true);
@@ -95,14 +86,12 @@ void FileListBox::select_all_entries()
                              QItemSelectionModel::Select);
 }
 
-void FileListBox::clear_selection()
-{
+void FileListBox::clear_selection() {
     QScopedValueRollback guard(programmatic_, true);
     selectionModel()->clearSelection();
 }
 
-std::vector<bool> FileListBox::selected_rows() const
-{
+std::vector<bool> FileListBox::selected_rows() const {
     std::vector<bool> rows(static_cast<std::size_t>(count()), false);
     for (const QItemSelectionRange &range : selectionModel()->selection()) {
         for (int row = range.top(); row <= range.bottom(); ++row)
@@ -111,22 +100,19 @@ std::vector<bool> FileListBox::selected_rows() const
     return rows;
 }
 
-int FileListBox::selected_count() const
-{
+int FileListBox::selected_count() const {
     int n = 0;
     for (bool selected : selected_rows())
         n += selected ? 1 : 0;
     return n;
 }
 
-int FileListBox::focused_row() const
-{
+int FileListBox::focused_row() const {
     const QModelIndex current = currentIndex();
     return current.isValid() ? current.row() : -1;
 }
 
-void FileListBox::set_focused_row(int row)
-{
+void FileListBox::set_focused_row(int row) {
     QScopedValueRollback guard(programmatic_, true);
     selectionModel()->setCurrentIndex(model_->index(row), QItemSelectionModel::NoUpdate);
 }

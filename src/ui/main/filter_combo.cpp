@@ -8,13 +8,11 @@
 namespace tarvendi::ui {
 
 FilterComboBox::FilterComboBox(QWidget *parent)
-    : QComboBox(parent)
-{
+    : QComboBox(parent) {
     connect(this, &QComboBox::activated, this, &FilterComboBox::entry_chosen);
 }
 
-bool FilterComboBox::set_filter(const QString &filter)
-{
+bool FilterComboBox::set_filter(const QString &filter) {
     if (filter == filter_)
         return false;
     filter_ = filter;
@@ -27,12 +25,15 @@ bool FilterComboBox::set_filter(const QString &filter)
     return true;
 }
 
-std::string FilterComboBox::current_mask() const { return qt_to_gb(currentData().toString()); }
+std::string FilterComboBox::current_mask() const {
+    return qt_to_gb(currentData().toString());
+}
 
-void FilterComboBox::open_on_typing() { open_on_typing_ = true; }
+void FilterComboBox::open_on_typing() {
+    open_on_typing_ = true;
+}
 
-void FilterComboBox::keyPressEvent(QKeyEvent *event)
-{
+void FilterComboBox::keyPressEvent(QKeyEvent *event) {
     if (open_on_typing_ && !event->text().isEmpty()) {
         showPopup();
         return;

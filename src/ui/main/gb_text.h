@@ -10,14 +10,12 @@
 
 namespace tarvendi::ui {
 
-inline QString gb_to_qt(std::string_view gb)
-{
+inline QString gb_to_qt(std::string_view gb) {
     const std::string utf8 = platform::display_text(gb);
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
-inline std::string qt_to_gb(const QString &text)
-{
+inline std::string qt_to_gb(const QString &text) {
     const QByteArray utf8 = text.toUtf8();
     return platform::typed_text(std::string_view(utf8.constData(), utf8.size()));
 }

@@ -23,15 +23,13 @@ using namespace tarvendi::ui;
 
 namespace {
 
-template <class W> W *named(W *widget, const char *name)
-{
+template <class W> W *named(W *widget, const char *name) {
     widget->setObjectName(QLatin1String(name));
     return widget;
 }
 
 // A column of the upper area: its caption in the header strip, then its controls.
-QWidget *column(const QString &caption, std::initializer_list<QWidget *> widgets, int width = -1)
-{
+QWidget *column(const QString &caption, std::initializer_list<QWidget *> widgets, int width = -1) {
     auto *box = new QWidget;
     auto *layout = new QVBoxLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -50,11 +48,12 @@ QWidget *column(const QString &caption, std::initializer_list<QWidget *> widgets
 // focus, and to the main menu everywhere else.
 class SelectAllRouter : public QObject {
 public:
-    SelectAllRouter(QAction *popup_item, QObject *parent) : QObject(parent), item_(popup_item) {}
+    SelectAllRouter(QAction *popup_item, QObject *parent)
+        : QObject(parent)
+        , item_(popup_item) {}
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
+    bool eventFilter(QObject *watched, QEvent *event) override {
         const bool override_event = event->type() == QEvent::ShortcutOverride;
         if (override_event || event->type() == QEvent::KeyPress) {
             auto *key = static_cast<QKeyEvent *>(event);
@@ -74,8 +73,7 @@ private:
 
 } // namespace
 
-void TForm1::build_layout()
-{
+void TForm1::build_layout() {
     auto *central = new QWidget;
     auto *outer = new QVBoxLayout(central);
     outer->setContentsMargins(0, 0, 0, 0);
@@ -114,7 +112,7 @@ void TForm1::build_layout()
     Button29 = named(new QPushButton(QStringLiteral("上移")), "Button29");
     Button30 = named(new QPushButton(QStringLiteral("下移")), "Button30");
     for (QWidget *w : std::initializer_list<QWidget *>{CheckBox12, CheckBox13, CheckBox1, Button26,
-                                                        Button34, Button28, Button29, Button30})
+                                                       Button34, Button28, Button29, Button30})
         buttons->addWidget(w);
     buttons->addStretch();
 
@@ -160,17 +158,17 @@ void TForm1::build_layout()
     status->setSizeGripEnabled(false);
     StatusBar1Panel0 = named(new QLabel(QStringLiteral("Tarvendi 批量改名")), "StatusBar1Panel0");
     StatusBar1Panel0->setFixedWidth(250);
-    StatusBar1Panel1 = named(
-        new QLabel(QStringLiteral("请先选择文件，然后操作。ctrl+A 全选 ctrl+单击 多选 shift+单击 连选")),
-        "StatusBar1Panel1");
+    StatusBar1Panel1 =
+        named(new QLabel(QStringLiteral(
+                  "请先选择文件，然后操作。ctrl+A 全选 ctrl+单击 多选 shift+单击 连选")),
+              "StatusBar1Panel1");
     StatusBar1Panel1->setFixedWidth(400);
     status->addWidget(StatusBar1Panel0);
     status->addWidget(StatusBar1Panel1);
     setStatusBar(status);
 }
 
-void TForm1::build_menus()
-{
+void TForm1::build_menus() {
     auto *bar = named(new QMenuBar, "MainMenu1");
     setMenuBar(bar);
     auto item = [this](QMenu *menu, const char *name, const QString &caption, auto slot) {
@@ -185,8 +183,10 @@ void TForm1::build_menus()
     item(choose, "N11", QStringLiteral("选择指定类型"), &TForm1::N11Click);
 
     QMenu *names = named(bar->addMenu(QStringLiteral("文件名操作")), "N1");
-    for (auto [name, caption] : {std::pair{"N2", "去除文件名中的数字"}, {"N3", "去除文件名中的字母"},
-                                 {"N8", "去除文件名中的- _"}, {"N12", "去除文件名中的空格"}})
+    for (auto [name, caption] : {std::pair{"N2", "去除文件名中的数字"},
+                                 {"N3", "去除文件名中的字母"},
+                                 {"N8", "去除文件名中的- _"},
+                                 {"N12", "去除文件名中的空格"}})
         named(names->addAction(QString::fromUtf8(caption)), name);
 
     QMenu *mp3 = named(bar->addMenu(QStringLiteral("mp3")), "mp31");
@@ -208,8 +208,7 @@ void TForm1::build_menus()
     ListBox1->installEventFilter(router);
 }
 
-void TForm1::build_pages()
-{
+void TForm1::build_pages() {
     auto page = [this](const char *name, const QString &caption, QWidget *content) {
         content->setObjectName(QLatin1String(name));
         PageControl1->addTab(content, caption);

@@ -29,8 +29,7 @@ const QString kFileFilter = QStringLiteral(
 } // namespace
 
 TForm1::TForm1(QWidget *parent)
-    : QMainWindow(parent)
-{
+    : QMainWindow(parent) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tarvendi（含mp3标签自动操作）7.1  绿色版"));
     setFont(window_font({QStringLiteral("宋体"), QStringLiteral("SimSun")}, 13));
@@ -57,15 +56,13 @@ TForm1::TForm1(QWidget *parent)
     FormCreate();
 }
 
-void TForm1::attach_windows(TFabout *about, TFpara *para, TFpara2 *para2)
-{
+void TForm1::attach_windows(TFabout *about, TFpara *para, TFpara2 *para2) {
     Fabout = about;
     Fpara = para;
     Fpara2 = para2;
 }
 
-void TForm1::showEvent(QShowEvent *event)
-{
+void TForm1::showEvent(QShowEvent *event) {
     QMainWindow::showEvent(event);
     if (!shown_once_ && !event->spontaneous()) {
         shown_once_ = true;
@@ -73,9 +70,10 @@ void TForm1::showEvent(QShowEvent *event)
     }
 }
 
-void TForm1::FormCreate() { Edit16->setText(gb_to_qt(DirectoryListBox1->current())); }
+void TForm1::FormCreate() {
+    Edit16->setText(gb_to_qt(DirectoryListBox1->current()));
+}
 
-void TForm1::FormShow()
-{
+void TForm1::FormShow() {
     actions_.run([&] { rebuild_folder_list(); });
 }

@@ -7,26 +7,25 @@ namespace tarvendi::ui {
 
 namespace {
 
-QString with_line_breaks(QString text) { return text.replace(QLatin1Char('\r'), QLatin1Char('\n')); }
+QString with_line_breaks(QString text) {
+    return text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+}
 
 } // namespace
 
-void inform(QWidget *parent, const QString &text)
-{
+void inform(QWidget *parent, const QString &text) {
     QMessageBox::information(parent, QGuiApplication::applicationDisplayName(),
                              with_line_breaks(text));
 }
 
-bool confirm(QWidget *parent, const QString &question)
-{
+bool confirm(QWidget *parent, const QString &question) {
     QMessageBox box(QMessageBox::Question, QStringLiteral("确认"), with_line_breaks(question),
                     QMessageBox::Yes | QMessageBox::No, parent);
     box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }
 
-void show_error(QWidget *parent, const std::exception &error)
-{
+void show_error(QWidget *parent, const std::exception &error) {
     QMessageBox::critical(parent, QGuiApplication::applicationDisplayName(),
                           QString::fromUtf8(error.what()));
 }

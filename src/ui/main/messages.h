@@ -21,10 +21,10 @@ void show_error(QWidget *parent, const std::exception &error);
 // shows them, nested ones (an action that calls another) pass them up so the caller ends too.
 class ActionRunner {
 public:
-    explicit ActionRunner(QWidget *owner) : owner_(owner) {}
+    explicit ActionRunner(QWidget *owner)
+        : owner_(owner) {}
 
-    template <class F> void run(F &&action)
-    {
+    template <class F> void run(F &&action) {
         ++depth_;
         try {
             action();

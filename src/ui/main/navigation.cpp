@@ -22,30 +22,28 @@ using namespace tarvendi::ui;
 namespace {
 
 // Typing the current folder again in other letter case is no folder change.
-bool same_folder_text(std::string_view a, std::string_view b)
-{
-    auto fold = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+bool same_folder_text(std::string_view a, std::string_view b) {
+    auto fold = [](char c) {
+        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    };
     return std::equal(a.begin(), a.end(), b.begin(), b.end(),
                       [&](char x, char y) { return fold(x) == fold(y); });
 }
 
 // "[name]" is how a folder entry is written; typed into the path field it names that folder.
-std::string unbracketed(const std::string &text)
-{
+std::string unbracketed(const std::string &text) {
     if (text.size() >= 2 && text.front() == '[' && text.back() == ']')
         return text.substr(1, text.size() - 2);
     return text;
 }
 
-bool has_wildcard(const std::string &name)
-{
+bool has_wildcard(const std::string &name) {
     return name.find_first_of("*?") != std::string::npos;
 }
 
 } // namespace
 
-void TForm1::connect_navigation()
-{
+void TForm1::connect_navigation() {
     connect(Edit16, &PathEdit::enter_pressed, this, &TForm1::Edit16KeyPress);
     connect(Edit16, &PathEdit::focus_left, this, &TForm1::Edit16Exit);
     connect(DirectoryListBox1, &QListWidget::itemClicked, this, &TForm1::DirectoryListBox1Click);
@@ -73,23 +71,20 @@ void TForm1::connect_navigation()
     connect(ListBox1, &QAbstractItemView::doubleClicked, this, &TForm1::ListBox1DblClick);
 }
 
-void TForm1::open_folder(const std::string &folder)
-{
+void TForm1::open_folder(const std::string &folder) {
     FileListBox1->set_folder(folder);
     DirectoryListBox1->set_current(folder);
     DriveComboBox1->show_folder(folder);
     DirectoryListBox1Change();
 }
 
-void TForm1::rebuild_folder_list()
-{
+void TForm1::rebuild_folder_list() {
     DirectoryListBox1->rebuild();
     FileListBox1->set_folder(DirectoryListBox1->current());
     DirectoryListBox1Change();
 }
 
-void TForm1::DirectoryListBox1Change()
-{
+void TForm1::DirectoryListBox1Change() {
     actions_.run([&] {
         Edit16->setText(gb_to_qt(DirectoryListBox1->current()));
         ListBox1->list()->clear();
@@ -106,14 +101,19 @@ void TForm1::DirectoryListBox1Change()
     });
 }
 
-void TForm1::DirectoryListBox1Click() { Edit16->setText(gb_to_qt(DirectoryListBox1->current())); }
+void TForm1::DirectoryListBox1Click() {
+    Edit16->setText(gb_to_qt(DirectoryListBox1->current()));
+}
 
-void TForm1::Edit16KeyPress() { apply_path_text(); }
+void TForm1::Edit16KeyPress() {
+    apply_path_text();
+}
 
-void TForm1::Edit16Exit() { apply_path_text(); }
+void TForm1::Edit16Exit() {
+    apply_path_text();
+}
 
-void TForm1::apply_path_text()
-{
+void TForm1::apply_path_text() {
     // The error box of a bad path takes the focus away from the field; that is not a new exit.
     if (handling_path_)
         return;
@@ -134,8 +134,7 @@ void TForm1::apply_path_text()
     });
 }
 
-void TForm1::FilterComboBox1Change()
-{
+void TForm1::FilterComboBox1Change() {
     actions_.run([&] {
         ListBox1->list()->clear();
         clear_preview();
@@ -144,8 +143,7 @@ void TForm1::FilterComboBox1Change()
     });
 }
 
-void TForm1::N11Click()
-{
+void TForm1::N11Click() {
     FilterComboBox1->open_on_typing();
     FilterComboBox1->setFocus();
 }

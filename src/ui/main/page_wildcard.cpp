@@ -40,8 +40,7 @@ const char *const kHelp = R"(本页按模板给选中的文件改名，原扩展
 
 } // namespace
 
-QWidget *TForm1::build_wildcard_page()
-{
+QWidget *TForm1::build_wildcard_page() {
     auto *page = new QWidget;
     auto *layout = new QHBoxLayout(page);
     auto *group = new QGroupBox;
@@ -86,8 +85,7 @@ QWidget *TForm1::build_wildcard_page()
     return page;
 }
 
-void TForm1::Button6Click()
-{
+void TForm1::Button6Click() {
     actions_.run([&] {
         if (ListBox1->list()->rowCount() == 0) {
             inform(this, QStringLiteral("请在界面左边选择需要改名的文件！"));
@@ -97,7 +95,9 @@ void TForm1::Button6Click()
         const std::string tmpl = qt_to_gb(edit10->currentText());
         const bool needs_time = rules::wildcard_needs_time(tmpl);
         PassDescription d;
-        d.start_number = [&] { return read_number(Edit11); };
+        d.start_number = [&] {
+            return read_number(Edit11);
+        };
         d.rule = [&](const RuleInput &in) -> std::optional<std::string> {
             const auto time = needs_time ? platform::last_write_time(in.source) : std::nullopt;
             return rules::wildcard_rename(in.name, tmpl, in.counter, time);
@@ -106,8 +106,7 @@ void TForm1::Button6Click()
     });
 }
 
-void TForm1::Button35Click()
-{
+void TForm1::Button35Click() {
     if (ListBox1->list()->rowCount() == 0) {
         inform(this, QStringLiteral("请首先选择需要改名的文件！"));
         return;

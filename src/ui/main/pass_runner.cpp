@@ -19,19 +19,21 @@ constexpr std::size_t kReportLines = 20;
 
 } // namespace
 
-bool TForm1::directory_mode() const { return CheckBox13->isChecked(); }
+bool TForm1::directory_mode() const {
+    return CheckBox13->isChecked();
+}
 
-bool TForm1::sent_by(const QObject *button) const { return sender() == button; }
+bool TForm1::sent_by(const QObject *button) const {
+    return sender() == button;
+}
 
-std::int32_t TForm1::read_number(const QLineEdit *field) const
-{
+std::int32_t TForm1::read_number(const QLineEdit *field) const {
     if (const auto value = rules::parse_int(qt_to_gb(field->text())))
         return *value;
     throw platform::ConversionError(field->text().toStdString());
 }
 
-std::vector<PassItem> TForm1::working_items() const
-{
+std::vector<PassItem> TForm1::working_items() const {
     std::vector<PassItem> items;
     items.reserve(ListBox1->list()->items().size());
     for (const CheckItem &item : ListBox1->list()->items())
@@ -39,8 +41,7 @@ std::vector<PassItem> TForm1::working_items() const
     return items;
 }
 
-void TForm1::set_preview(const std::vector<std::string> &lines)
-{
+void TForm1::set_preview(const std::vector<std::string> &lines) {
     QStringList shown;
     shown.reserve(static_cast<qsizetype>(lines.size()));
     for (const std::string &line : lines)
@@ -48,11 +49,12 @@ void TForm1::set_preview(const std::vector<std::string> &lines)
     preview_model_->setStringList(shown);
 }
 
-void TForm1::clear_preview() { preview_model_->setStringList({}); }
+void TForm1::clear_preview() {
+    preview_model_->setStringList({});
+}
 
 void TForm1::run_pass(const PassDescription &description, const std::vector<PassItem> &items,
-                      bool execute, Refresh after)
-{
+                      bool execute, Refresh after) {
     clear_preview();
     PassOutcome outcome;
     PassContext context;
@@ -84,8 +86,7 @@ void TForm1::run_pass(const PassDescription &description, const std::vector<Pass
     report_refused(outcome.refused);
 }
 
-void TForm1::report_refused(const std::vector<RefusedRename> &refused)
-{
+void TForm1::report_refused(const std::vector<RefusedRename> &refused) {
     if (refused.empty())
         return;
     QString text = QStringLiteral("以下 %1 个文件没有改名：\n\n").arg(refused.size());

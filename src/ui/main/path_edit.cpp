@@ -4,8 +4,7 @@
 
 namespace tarvendi::ui {
 
-void PathEdit::keyPressEvent(QKeyEvent *event)
-{
+void PathEdit::keyPressEvent(QKeyEvent *event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         emit enter_pressed();
         return;
@@ -13,10 +12,11 @@ void PathEdit::keyPressEvent(QKeyEvent *event)
     QLineEdit::keyPressEvent(event);
 }
 
-void PathEdit::focusOutEvent(QFocusEvent *event)
-{
+void PathEdit::focusOutEvent(QFocusEvent *event) {
     QLineEdit::focusOutEvent(event);
-    emit focus_left();
+    // Another window taking the focus (a message box, a menu) is not leaving the field.
+    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
+        emit focus_left();
 }
 
 } // namespace tarvendi::ui

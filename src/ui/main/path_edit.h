@@ -1,5 +1,6 @@
 #pragma once
-// The path field: Enter and every loss of focus hand its text on.
+// The path field: Enter, and every move of the focus to another control of the window, hand
+// its text on.
 
 #include <QLineEdit>
 

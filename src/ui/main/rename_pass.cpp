@@ -7,8 +7,7 @@ namespace tarvendi::ui {
 
 namespace {
 
-std::string join(const std::string &folder, const std::string &name)
-{
+std::string join(const std::string &folder, const std::string &name) {
     return folder.empty() ? name : folder + rules::kSeparator + name;
 }
 
@@ -20,8 +19,7 @@ struct Destination {
 };
 
 Destination destination(const PassDescription &d, const std::string &name,
-                        const std::string &source, const std::string &new_name)
-{
+                        const std::string &source, const std::string &new_name) {
     switch (d.target) {
     case Target::CurrentFolder:
         return {{}, new_name, {}};
@@ -39,8 +37,7 @@ Destination destination(const PassDescription &d, const std::string &name,
 }
 
 std::string prepared_text(const PassDescription &d, const PassItem &item, std::size_t index,
-                          bool directory_mode)
-{
+                          bool directory_mode) {
     std::string text = item.text;
     if (d.drop_brackets && directory_mode && index >= 2)
         text = text.size() >= 2 ? text.substr(1, text.size() - 2) : std::string();
@@ -50,8 +47,7 @@ std::string prepared_text(const PassDescription &d, const PassItem &item, std::s
 } // namespace
 
 void run_rename_pass(const PassDescription &d, const std::vector<PassItem> &items,
-                     const PassContext &context, PassOutcome &outcome)
-{
+                     const PassContext &context, PassOutcome &outcome) {
     // Wraps like the 32-bit counter of old: the number after 2147483647 is -2147483648.
     std::uint32_t counter = d.start_number ? static_cast<std::uint32_t>(d.start_number()) : 0;
     outcome.preview.reserve(items.size());
@@ -70,8 +66,8 @@ void run_rename_pass(const PassDescription &d, const std::vector<PassItem> &item
         if (d.status_panel && context.status)
             context.status(name);
 
-        const std::optional<std::string> new_name = d.rule(
-            {name, source, static_cast<std::int32_t>(counter), static_cast<int>(index)});
+        const std::optional<std::string> new_name =
+            d.rule({name, source, static_cast<std::int32_t>(counter), static_cast<int>(index)});
         if (!new_name)
             continue;
         ++counter;

@@ -39,7 +39,8 @@ enum class Refresh { None, FileList, Full };
 
 struct PassDescription {
     bool checked_only = true;
-    bool drop_brackets = true; // directory mode: items from index 2 on lose their first and last byte
+    bool drop_brackets =
+        true; // directory mode: items from index 2 on lose their first and last byte
     bool trim = false;
     bool file_name_part = false;
     bool status_panel = false;

@@ -1,6 +1,5 @@
 #include "windows.h"
 
-ApplicationWindows::ApplicationWindows()
-{
+ApplicationWindows::ApplicationWindows() {
     Form1.attach_windows(&Fabout, &Fpara, &Fpara2);
 }

@@ -23,22 +23,19 @@ const QString kFolderFilter = QStringLiteral(
     "|*.RMVB;*.RM;*.mpg;*.dat;*.flv;*.AVI;*.ASF;*.WAV;*.MP4;*.MOV;*.VOB;*.MKV;*.CSF|文档|*.txt;*."
     "doc;*.pdf;*.chm;*.docx|DOC|*.DOC|JPG|*.JPG|MP3|*.MP3|RM|*.RMVB;*.RM|TXT|*.txt");
 
-std::string with_separator(const std::string &folder)
-{
+std::string with_separator(const std::string &folder) {
     return !folder.empty() && folder.back() == rules::kSeparator ? folder
-                                                                : folder + rules::kSeparator;
+                                                                 : folder + rules::kSeparator;
 }
 
 } // namespace
 
-void TForm1::select_all_and_pick()
-{
+void TForm1::select_all_and_pick() {
     FileListBox1->select_all_entries();
     FileListBox1Click();
 }
 
-void TForm1::FileListBox1Click()
-{
+void TForm1::FileListBox1Click() {
     actions_.run([&] {
         const std::vector<bool> selected = FileListBox1->selected_rows();
         const auto selected_count = std::count(selected.begin(), selected.end(), true);
@@ -49,7 +46,8 @@ void TForm1::FileListBox1Click()
         const int focused = FileListBox1->focused_row();
         const bool focused_selected = focused >= 0 && selected[static_cast<std::size_t>(focused)];
         const std::string focused_path =
-            focused_selected ? folder + entries[static_cast<std::size_t>(focused)].text : std::string();
+            focused_selected ? folder + entries[static_cast<std::size_t>(focused)].text
+                             : std::string();
         show_tag_of(focused_path);
 
         CheckListModel *list = ListBox1->list();
@@ -87,19 +85,16 @@ void TForm1::FileListBox1Click()
 // The tag page fills this in for MP3 files.
 void TForm1::show_tag_of(const std::string &) {}
 
-void TForm1::N6Click()
-{
+void TForm1::N6Click() {
     actions_.run([&] { select_all_and_pick(); });
 }
 
-void TForm1::N10Click()
-{
+void TForm1::N10Click() {
     Memo6->selectAll();
     N6Click();
 }
 
-void TForm1::Button26Click()
-{
+void TForm1::Button26Click() {
     actions_.run([&] {
         ListBox1->list()->clear();
         clear_preview();
@@ -108,26 +103,28 @@ void TForm1::Button26Click()
     });
 }
 
-void TForm1::Button28Click() { ListBox1->list()->remove(ListBox1->focused_row()); }
+void TForm1::Button28Click() {
+    ListBox1->list()->remove(ListBox1->focused_row());
+}
 
-void TForm1::Button34Click()
-{
+void TForm1::Button34Click() {
     actions_.run([&] { rebuild_folder_list(); });
 }
 
-void TForm1::CheckBox12Click() { ListBox1->list()->set_all_checked(CheckBox12->isChecked()); }
+void TForm1::CheckBox12Click() {
+    ListBox1->list()->set_all_checked(CheckBox12->isChecked());
+}
 
-void TForm1::ListBox1DblClick()
-{
+void TForm1::ListBox1DblClick() {
     CheckListModel *list = ListBox1->list();
     for (const QModelIndex &index : ListBox1->selectionModel()->selectedIndexes()) {
-        const bool checked = list->items()[static_cast<std::size_t>(index.row())].check == Qt::Checked;
+        const bool checked =
+            list->items()[static_cast<std::size_t>(index.row())].check == Qt::Checked;
         list->set_check_state(index.row(), checked ? Qt::Unchecked : Qt::Checked);
     }
 }
 
-void TForm1::CheckBox13Click()
-{
+void TForm1::CheckBox13Click() {
     actions_.run([&] {
         CheckListModel *list = ListBox1->list();
         if (CheckBox13->isChecked()) {
@@ -153,10 +150,11 @@ void TForm1::CheckBox13Click()
     });
 }
 
-void TForm1::reread_file_list() { FileListBox1->reread(); }
+void TForm1::reread_file_list() {
+    FileListBox1->reread();
+}
 
-void TForm1::full_refresh()
-{
+void TForm1::full_refresh() {
     reread_file_list();
     rebuild_folder_list();
 }

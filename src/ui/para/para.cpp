@@ -5,8 +5,7 @@
 #include <QPushButton>
 
 TFpara::TFpara(QWidget *parent)
-    : ParamDialog("Fpara", QRect(398, 270, 398, 107), 16, parent)
-{
+    : ParamDialog("Fpara", QRect(398, 270, 398, 107), 16, parent) {
     add_label("Label1", QStringLiteral("开始位置"), {24, 8, 64, 16});
     Edit1 = add_edit("Edit1", QStringLiteral("1"), {104, 8, 121, 24});
     add_label("Label2", QStringLiteral("长度"), {24, 48, 32, 16});
@@ -19,12 +18,15 @@ TFpara::TFpara(QWidget *parent)
     Edit2->installEventFilter(this);
 }
 
-void TFpara::Edit1Click() { Edit1->selectAll(); }
+void TFpara::Edit1Click() {
+    Edit1->selectAll();
+}
 
-void TFpara::Edit2Click() { Edit2->selectAll(); }
+void TFpara::Edit2Click() {
+    Edit2->selectAll();
+}
 
-bool TFpara::eventFilter(QObject *watched, QEvent *event)
-{
+bool TFpara::eventFilter(QObject *watched, QEvent *event) {
     // A click places the cursor on release; select afterwards so the selection stays.
     if (event->type() == QEvent::MouseButtonRelease) {
         if (watched == Edit1)

@@ -4,8 +4,7 @@
 #include <QPushButton>
 
 TFpara2::TFpara2(QWidget *parent)
-    : ParamDialog("Fpara2", QRect(192, 107, 525, 210), 15, parent)
-{
+    : ParamDialog("Fpara2", QRect(192, 107, 525, 210), 15, parent) {
     add_label("Label3", QStringLiteral("字符串原始位置"), {24, 8, 105, 15});
     add_label("Label1", QStringLiteral("开始位置"), {88, 32, 60, 15});
     Edit1 = add_edit("Edit1", QStringLiteral("1"), {168, 32, 121, 23});

@@ -4,8 +4,7 @@
 #include <QVBoxLayout>
 
 TFabout::TFabout(QWidget *parent)
-    : QDialog(parent)
-{
+    : QDialog(parent) {
     setObjectName(QStringLiteral("Fabout"));
     setWindowTitle(QStringLiteral("Fabout"));
     resize(801, 581);

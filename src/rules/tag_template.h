@@ -1,0 +1,21 @@
+#pragma once
+// New names for MP3 files from a template and the file's ID3v1 tag.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace tarvendi::rules {
+
+// Fills the "#" runs of the trimmed template with the counter, then puts `title` for each "@"
+// and `artist` for each "$", appends `ext` and trims.
+// - "#" runs are filled first, so a "#" in a tag value stays.
+// - An "@" that the title brings in stays; a "$" that the title brings in becomes the artist; text
+//   that the artist brings in is never scanned again.
+// - Tokens are whole characters: the second byte of 這 is "@" and is not one. The template and
+//   each tag value are walked on their own character boundaries, so a title cut inside its last
+//   character (ID3v1 fields are 30 bytes) cannot swallow the template's next token.
+std::string tag_template(std::string_view tmpl, std::int32_t counter, std::string_view title,
+                         std::string_view artist, std::string_view ext);
+
+} // namespace tarvendi::rules

@@ -1,0 +1,177 @@
+// The shared rename pass on real files: which items it walks, how it forms targets, and what it
+// refuses instead of moving or overwriting.
+
+#include "rename_pass.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+namespace fs = std::filesystem;
+using namespace tarvendi::ui;
+
+namespace {
+
+class RenamePassTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/tarvendi-pass-XXXXXX";
+        root_ = mkdtemp(pattern);
+        previous_ = fs::current_path();
+        fs::current_path(root_);
+    }
+    void TearDown() override {
+        fs::current_path(previous_);
+        fs::remove_all(root_);
+    }
+    static void touch(const std::string &name) { std::ofstream(name) << name; }
+
+    PassOutcome run(const PassDescription &d, const std::vector<PassItem> &items, bool execute,
+                    bool directory_mode = false) {
+        PassOutcome outcome;
+        PassContext context;
+        context.execute = execute;
+        context.directory_mode = directory_mode;
+        run_rename_pass(d, items, context, outcome);
+        return outcome;
+    }
+
+    fs::path root_;
+    fs::path previous_;
+};
+
+PassDescription numbering(std::int32_t start) {
+    PassDescription d;
+    d.start_number = [start] {
+        return start;
+    };
+    d.rule = [](const RuleInput &in) -> std::optional<std::string> {
+        return std::to_string(in.counter) + "-" + in.name;
+    };
+    return d;
+}
+
+TEST_F(RenamePassTest, SkipsUncheckedAndRuleRefusedItemsWithoutNumbering) {
+    PassDescription d = numbering(5);
+    d.rule = [](const RuleInput &in) -> std::optional<std::string> {
+        if (in.name == "skip")
+            return std::nullopt;
+        return std::to_string(in.counter) + in.name;
+    };
+    const auto outcome =
+        run(d, {{"a", true, {}}, {"b", false, {}}, {"skip", true, {}}, {"c", true, {}}}, false);
+    EXPECT_EQ(outcome.preview, (std::vector<std::string>{"5a", "6c"}));
+}
+
+TEST_F(RenamePassTest, CounterWrapsAtTheTopOfTheRange) {
+    const auto outcome = run(numbering(2147483647), {{"a", true, {}}, {"b", true, {}}}, false);
+    EXPECT_EQ(outcome.preview, (std::vector<std::string>{"2147483647-a", "-2147483648-b"}));
+}
+
+TEST_F(RenamePassTest, DirectoryModeDropsBracketsFromTheThirdItemOn) {
+    PassDescription d;
+    d.rule = [](const RuleInput &in) -> std::optional<std::string> {
+        return in.name;
+    };
+    d.checked_only = false;
+    const auto outcome =
+        run(d, {{"[.]", false, {}}, {"[..]", false, {}}, {"[x]", true, {}}}, false, true);
+    EXPECT_EQ(outcome.preview, (std::vector<std::string>{"[.]", "[..]", "x"}));
+}
+
+TEST_F(RenamePassTest, TrimmedRuleInputRenamesTheItemAsItStands) {
+    touch(" a.txt");
+    touch("a.txt");
+    PassDescription d;
+    d.trim = true;
+    d.rule = [](const RuleInput &in) -> std::optional<std::string> {
+        return "new-" + in.name;
+    };
+    const auto outcome = run(d, {{" a.txt", true, {}}}, true);
+    EXPECT_TRUE(outcome.refused.empty());
+    EXPECT_TRUE(fs::exists("new-a.txt"));
+    EXPECT_TRUE(fs::exists("a.txt"));
+    EXPECT_FALSE(fs::exists(" a.txt"));
+}
+
+TEST_F(RenamePassTest, WholePathRuleMayNotChangeTheFolderPart) {
+    fs::create_directories("one");
+    fs::create_directories("two");
+    touch("one/x.txt");
+    touch("one/y.txt");
+    const std::string base = fs::current_path().string();
+    PassDescription d;
+    d.target = Target::SameFolder;
+    d.rule = [](const RuleInput &in) -> std::optional<std::string> {
+        std::string out = in.name;
+        const auto at = out.find(
+            in.name.back() == 't' && in.name.find("x.txt") != std::string::npos ? "one" : "y.txt");
+        return out.replace(at, 3, in.name.find("x.txt") != std::string::npos ? "two" : "z.t");
+    };
+    const auto outcome =
+        run(d, {{base + "/one/x.txt", true, {}}, {base + "/one/y.txt", true, {}}}, true);
+    ASSERT_EQ(outcome.refused.size(), 1u);
+    EXPECT_EQ(outcome.refused[0].source, base + "/one/x.txt");
+    EXPECT_TRUE(fs::exists("one/x.txt"));
+    EXPECT_FALSE(fs::exists("two/x.txt"));
+    EXPECT_TRUE(fs::exists("one/z.txt"));
+}
+
+TEST_F(RenamePassTest, TargetsAndPreviewLinesPerForm) {
+    fs::create_directories("dest");
+    touch("f.txt");
+    touch("g.txt");
+    const std::string base = fs::current_path().string();
+    PassDescription d;
+    d.target = Target::InFolder;
+    d.folder = base + "/dest";
+    d.preview = PreviewShows::FullTargetOnExecute;
+    d.rule = [](const RuleInput &in) -> std::optional<std::string> {
+        return "moved-" + in.name;
+    };
+    EXPECT_EQ(run(d, {{"f.txt", true, {}}}, false).preview,
+              (std::vector<std::string>{"moved-f.txt"}));
+    EXPECT_EQ(run(d, {{"f.txt", true, {}}}, true).preview,
+              (std::vector<std::string>{base + "/dest/moved-f.txt"}));
+    EXPECT_TRUE(fs::exists("dest/moved-f.txt"));
+
+    d.folder.reset();
+    d.preview = PreviewShows::FullTarget;
+    const auto listed = run(d, {{"g.txt", true, base}}, true);
+    EXPECT_EQ(listed.preview, (std::vector<std::string>{base + "/moved-g.txt"}));
+    EXPECT_TRUE(fs::exists("moved-g.txt"));
+}
+
+TEST_F(RenamePassTest, RuleMadeSlashIsRefusedNotAMove) {
+    fs::create_directories("sub");
+    touch("a.txt");
+    PassDescription d;
+    d.rule = [](const RuleInput &) -> std::optional<std::string> {
+        return "sub/a.txt";
+    };
+    const auto outcome = run(d, {{"a.txt", true, {}}}, true);
+    ASSERT_EQ(outcome.refused.size(), 1u);
+    EXPECT_TRUE(fs::exists("a.txt"));
+    EXPECT_FALSE(fs::exists("sub/a.txt"));
+}
+
+TEST_F(RenamePassTest, ErrorInTheRuleKeepsWhatWasDone) {
+    touch("a");
+    touch("b");
+    PassDescription d;
+    d.rule = [](const RuleInput &in) -> std::optional<std::string> {
+        if (in.name == "b")
+            throw std::runtime_error("stop");
+        return in.name + "2";
+    };
+    PassOutcome outcome;
+    PassContext context;
+    context.execute = true;
+    EXPECT_THROW(run_rename_pass(d, {{"a", true, {}}, {"b", true, {}}}, context, outcome),
+                 std::runtime_error);
+    EXPECT_EQ(outcome.preview, (std::vector<std::string>{"a2"}));
+    EXPECT_TRUE(fs::exists("a2"));
+}
+
+} // namespace

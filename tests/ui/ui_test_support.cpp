@@ -1,0 +1,107 @@
+#include "ui_test_support.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QItemSelectionModel>
+#include <QMetaObject>
+#include <QTest>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <stdlib.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace tarvendi::test {
+
+TempFolder::TempFolder() {
+    char pattern[] = "/tmp/tarvendi-ui-XXXXXX";
+    path_ = mkdtemp(pattern);
+    previous_ = fs::current_path().string();
+    fs::current_path(path_);
+}
+
+TempFolder::~TempFolder() {
+    std::error_code ignored;
+    fs::current_path(previous_, ignored);
+    fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ignored);
+    fs::remove_all(path_, ignored);
+}
+
+void TempFolder::file(const std::string &name, const std::string &content) const {
+    std::ofstream(path_ + "/" + name, std::ios::binary) << content;
+}
+
+void TempFolder::folder(const std::string &name) const {
+    fs::create_directories(path_ + "/" + name);
+}
+
+bool TempFolder::exists(const std::string &name) const {
+    return fs::exists(fs::symlink_status(path_ + "/" + name));
+}
+
+std::string TempFolder::read(const std::string &name) const {
+    std::ifstream in(path_ + "/" + name, std::ios::binary);
+    std::stringstream all;
+    all << in.rdbuf();
+    return all.str();
+}
+
+BoxAnswerer::BoxAnswerer(QMessageBox::StandardButton answer)
+    : answer_(answer) {
+    connect(&timer_, &QTimer::timeout, this, &BoxAnswerer::poll);
+    timer_.start(5);
+}
+
+void BoxAnswerer::poll() {
+    auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+    if (!box)
+        return;
+    texts << box->text();
+    titles << box->windowTitle();
+    icons << box->icon();
+    QAbstractButton *button = box->button(answer_);
+    if (!button)
+        button = box->buttons().value(0);
+    button->click();
+}
+
+std::unique_ptr<ApplicationWindows> start_windows() {
+    auto windows = std::make_unique<ApplicationWindows>();
+    windows->Form1.show();
+    return windows;
+}
+
+QStringList texts_of(const QAbstractItemView *view) {
+    QStringList out;
+    const QAbstractItemModel *model = view->model();
+    for (int row = 0; row < model->rowCount(); ++row)
+        out << model->index(row, 0).data(Qt::DisplayRole).toString();
+    return out;
+}
+
+QList<int> checks_of(const QAbstractItemView *view) {
+    QList<int> out;
+    const QAbstractItemModel *model = view->model();
+    for (int row = 0; row < model->rowCount(); ++row)
+        out << model->index(row, 0).data(Qt::CheckStateRole).toInt();
+    return out;
+}
+
+void select_rows(QAbstractItemView *view, const QList<int> &rows) {
+    QItemSelection selection;
+    for (int row : rows)
+        selection.select(view->model()->index(row, 0), view->model()->index(row, 0));
+    if (!rows.isEmpty())
+        view->selectionModel()->setCurrentIndex(view->model()->index(rows.back(), 0),
+                                                QItemSelectionModel::NoUpdate);
+    view->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+}
+
+void invoke(QObject *window, const char *handler) {
+    if (!QMetaObject::invokeMethod(window, handler))
+        qFatal("no handler %s", handler);
+}
+
+} // namespace tarvendi::test

@@ -1,0 +1,68 @@
+#pragma once
+// What the window tests share: a temporary working folder, the application's windows started
+// in it, access to controls by object name, and an answerer for message boxes.
+
+#include "windows.h"
+
+#include <QAbstractItemView>
+#include <QMessageBox>
+#include <QObject>
+#include <QStringList>
+#include <QTimer>
+#include <memory>
+#include <string>
+
+namespace tarvendi::test {
+
+// A fresh folder under /tmp that becomes the current directory; removed with its contents.
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    const std::string &path() const { return path_; }
+    // Creates a file (UTF-8 name relative to the folder) holding content.
+    void file(const std::string &name, const std::string &content = "x") const;
+    void folder(const std::string &name) const;
+    bool exists(const std::string &name) const;
+    std::string read(const std::string &name) const;
+
+private:
+    std::string path_;
+    std::string previous_;
+};
+
+// Answers every message box that opens while it lives with `answer` (or the box's only button)
+// and records the boxes' texts.
+class BoxAnswerer : public QObject {
+public:
+    explicit BoxAnswerer(QMessageBox::StandardButton answer = QMessageBox::Yes);
+    QStringList texts;
+    QStringList titles;
+    QList<QMessageBox::Icon> icons;
+
+private:
+    void poll();
+    QMessageBox::StandardButton answer_;
+    QTimer timer_;
+};
+
+// The windows of a run, started in the current directory and shown.
+std::unique_ptr<ApplicationWindows> start_windows();
+
+template <class T> T *control(QObject *window, const char *name) {
+    T *found = window->findChild<T *>(QLatin1String(name));
+    if (!found)
+        qFatal("no control %s", name);
+    return found;
+}
+
+// Display texts of a list view, in order.
+QStringList texts_of(const QAbstractItemView *view);
+// Check states of the working list, as 0 (unchecked), 1 (grayed) and 2 (checked).
+QList<int> checks_of(const QAbstractItemView *view);
+// Selects exactly the given rows of the file list as a user would.
+void select_rows(QAbstractItemView *view, const QList<int> &rows);
+// Calls a handler of a window by its name.
+void invoke(QObject *window, const char *handler);
+
+} // namespace tarvendi::test

@@ -1,0 +1,215 @@
+// The working list as the user fills it: start folder, selections, check states, directory and
+// accumulate mode, filter changes and the path field.
+
+#include "ui_test_support.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QTest>
+#include <filesystem>
+
+using namespace tarvendi::test;
+
+class WorkingListTest : public QObject {
+    Q_OBJECT
+
+private:
+    // A folder with three files, a hidden file, a read-only file and a sub-folder.
+    void populate(const TempFolder &dir) {
+        dir.file("b.txt");
+        dir.file("A.mp3");
+        dir.file("c.doc");
+        dir.folder("sub");
+    }
+
+private slots:
+    void start_fills_every_entry_checked() {
+        TempFolder dir;
+        populate(dir);
+        auto w = start_windows();
+        auto *list = control<QListView>(&w->Form1, "ListBox1");
+        QCOMPARE(texts_of(list), QStringList({"A.mp3", "b.txt", "c.doc"}));
+        QCOMPARE(checks_of(list), QList<int>({2, 2, 2}));
+        QVERIFY(texts_of(control<QListView>(&w->Form1, "ListBox2")).isEmpty());
+        QCOMPARE(control<QLineEdit>(&w->Form1, "Edit16")->text(),
+                 QString::fromStdString(dir.path() + "/"));
+    }
+
+    void empty_start_folder_leaves_lists_empty() {
+        TempFolder dir;
+        dir.folder("only-a-folder");
+        auto w = start_windows();
+        QVERIFY(texts_of(control<QListView>(&w->Form1, "ListBox1")).isEmpty());
+    }
+
+    void selection_rebuilds_working_list() {
+        TempFolder dir;
+        populate(dir);
+        auto w = start_windows();
+        auto *files = control<QListView>(&w->Form1, "FileListBox1");
+        auto *list = control<QListView>(&w->Form1, "ListBox1");
+        control<QLineEdit>(&w->Form1, "Edit1")->clear();
+
+        select_rows(files, {0, 2});
+        QCOMPARE(texts_of(list), QStringList({"A.mp3", "c.doc"}));
+        QCOMPARE(checks_of(list), QList<int>({2, 2}));
+        const QString folder = QString::fromStdString(dir.path() + "/");
+        QCOMPARE(control<QLabel>(&w->Form1, "StatusBar1Panel0")->text(), folder);
+        QCOMPARE(control<QLineEdit>(&w->Form1, "Edit16")->text(), folder);
+        QCOMPARE(control<QLineEdit>(&w->Form1, "Edit1")->text(), QStringLiteral("c"));
+
+        select_rows(files, {});
+        QVERIFY(texts_of(list).isEmpty());
+        QCOMPARE(control<QLabel>(&w->Form1, "StatusBar1Panel0")->text(),
+                 QStringLiteral("选中文件数：0"));
+    }
+
+    void check_states_step_and_check_all() {
+        TempFolder dir;
+        populate(dir);
+        auto w = start_windows();
+        auto *list = control<QListView>(&w->Form1, "ListBox1");
+        list->setFocus();
+        list->setCurrentIndex(list->model()->index(1, 0));
+        // Checked -> unchecked -> grayed -> checked, by the space bar.
+        QTest::keyClick(list, Qt::Key_Space);
+        QCOMPARE(checks_of(list), QList<int>({2, 0, 2}));
+        QTest::keyClick(list, Qt::Key_Space);
+        QCOMPARE(checks_of(list), QList<int>({2, 1, 2}));
+
+        auto *all = control<QCheckBox>(&w->Form1, "CheckBox12");
+        all->click();
+        QCOMPARE(checks_of(list), QList<int>({0, 1, 0}));
+        all->click();
+        QCOMPARE(checks_of(list), QList<int>({2, 2, 2}));
+
+        list->selectionModel()->select(list->model()->index(0, 0),
+                                       QItemSelectionModel::ClearAndSelect);
+        invoke(&w->Form1, "ListBox1DblClick");
+        QCOMPARE(checks_of(list), QList<int>({0, 2, 2}));
+    }
+
+    void take_out_removes_focused_item() {
+        TempFolder dir;
+        populate(dir);
+        auto w = start_windows();
+        auto *list = control<QListView>(&w->Form1, "ListBox1");
+        list->setCurrentIndex(list->model()->index(1, 0));
+        control<QPushButton>(&w->Form1, "Button28")->click();
+        QCOMPARE(texts_of(list), QStringList({"A.mp3", "c.doc"}));
+    }
+
+    void directory_mode_lists_folders_with_dot_entries_unchecked() {
+        TempFolder dir;
+        populate(dir);
+        dir.file("ro.txt");
+        std::filesystem::permissions(dir.path() + "/ro.txt", std::filesystem::perms::owner_write,
+                                     std::filesystem::perm_options::remove);
+        auto w = start_windows();
+        auto *list = control<QListView>(&w->Form1, "ListBox1");
+        control<QCheckBox>(&w->Form1, "CheckBox13")->click();
+        // Folders, and files only when read-only or hidden; "[" sorts before letters.
+        QCOMPARE(texts_of(list), QStringList({"[..]", "[.]", "[sub]", "ro.txt"}));
+        QCOMPARE(checks_of(list), QList<int>({0, 0, 2, 2}));
+        QCOMPARE(control<QComboBox>(&w->Form1, "FilterComboBox1")->itemText(0),
+                 QStringLiteral("所有 (*.*)"));
+
+        control<QCheckBox>(&w->Form1, "CheckBox13")->click();
+        QCOMPARE(texts_of(list), QStringList({"A.mp3", "b.txt", "c.doc", "ro.txt"}));
+    }
+
+    void accumulate_mode_appends_full_paths() {
+        TempFolder dir;
+        populate(dir);
+        auto w = start_windows();
+        auto *files = control<QListView>(&w->Form1, "FileListBox1");
+        auto *list = control<QListView>(&w->Form1, "ListBox1");
+        control<QCheckBox>(&w->Form1, "CheckBox1")->setChecked(true);
+        select_rows(files, {1});
+        select_rows(files, {2});
+        const QString folder = QString::fromStdString(dir.path());
+        QCOMPARE(texts_of(list),
+                 QStringList({"A.mp3", "b.txt", "c.doc", folder + "/b.txt", folder + "/c.doc"}));
+    }
+
+    void filter_change_replaces_working_list() {
+        TempFolder dir;
+        populate(dir);
+        auto w = start_windows();
+        auto *filter = control<QComboBox>(&w->Form1, "FilterComboBox1");
+        const int txt = filter->findText(QStringLiteral("TXT"));
+        filter->setCurrentIndex(txt);
+        emit filter->activated(txt);
+        QCOMPARE(texts_of(control<QListView>(&w->Form1, "ListBox1")), QStringList({"b.txt"}));
+        const int music = filter->findText(QStringLiteral("音乐"));
+        filter->setCurrentIndex(music);
+        emit filter->activated(music);
+        QCOMPARE(texts_of(control<QListView>(&w->Form1, "ListBox1")), QStringList({"A.mp3"}));
+    }
+
+    void path_field_opens_folders_and_reports_bad_paths() {
+        TempFolder dir;
+        populate(dir);
+        dir.file("sub/inner.txt");
+        auto w = start_windows();
+        auto *path = control<QLineEdit>(&w->Form1, "Edit16");
+        auto *list = control<QListView>(&w->Form1, "ListBox1");
+
+        {
+            BoxAnswerer boxes;
+            path->setText(QStringLiteral("/no/such/folder"));
+            invoke(&w->Form1, "Edit16KeyPress");
+            QCOMPARE(boxes.texts.size(), 1);
+            QVERIFY(boxes.texts[0].startsWith(QStringLiteral("I/O error 2")));
+            QCOMPARE(texts_of(list), QStringList({"A.mp3", "b.txt", "c.doc"}));
+
+            // Enter in the focused field: the error box takes the focus, which is no new exit.
+            QApplication::setActiveWindow(&w->Form1);
+            path->setFocus();
+            QTest::keyClick(path, Qt::Key_Return);
+            QCOMPARE(boxes.texts.size(), 2);
+        }
+        path->setText(QStringLiteral("sub"));
+        invoke(&w->Form1, "Edit16KeyPress");
+        QCOMPARE(texts_of(list), QStringList({"inner.txt"}));
+        QCOMPARE(path->text(), QString::fromStdString(dir.path() + "/sub/"));
+
+        // A file's path opens the folder that holds it.
+        path->setText(QString::fromStdString(dir.path() + "/b.txt"));
+        invoke(&w->Form1, "Edit16Exit");
+        QCOMPARE(texts_of(list), QStringList({"A.mp3", "b.txt", "c.doc"}));
+    }
+
+    void select_all_shortcut_goes_to_focused_list() {
+        TempFolder dir;
+        populate(dir);
+        auto w = start_windows();
+        auto *files = control<QListView>(&w->Form1, "FileListBox1");
+        auto *list = control<QListView>(&w->Form1, "ListBox1");
+        select_rows(files, {1});
+        QCOMPARE(texts_of(list).size(), 1);
+        w->Form1.activateWindow();
+        files->setFocus();
+        QTest::keyClick(files, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(texts_of(list), QStringList({"A.mp3", "b.txt", "c.doc"}));
+    }
+
+    void refresh_keeps_unchanged_folder_entries() {
+        TempFolder dir;
+        populate(dir);
+        auto w = start_windows();
+        dir.file("added-later.txt");
+        control<QPushButton>(&w->Form1, "Button34")->click();
+        QCOMPARE(texts_of(control<QListView>(&w->Form1, "ListBox1")).size(), 3);
+        control<QPushButton>(&w->Form1, "Button26")->click();
+        QCOMPARE(texts_of(control<QListView>(&w->Form1, "ListBox1")).size(), 3);
+    }
+};
+
+QTEST_MAIN(WorkingListTest)
+#include "working_list_test.moc"
