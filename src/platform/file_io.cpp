@@ -1,0 +1,115 @@
+#include "file_io.h"
+
+#include "disk_path.h"
+#include "display_text.h"
+#include "errors.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace tarvendi::platform {
+
+File::File(std::string_view path, Mode mode)
+    : path_utf8_(display_text(path)) {
+    const int flags = (mode == Mode::ReadWrite ? O_RDWR : O_RDONLY) | O_CLOEXEC;
+    const std::string disk = disk_path(path);
+    do {
+        fd_ = ::open(disk.c_str(), flags);
+    } while (fd_ < 0 && errno == EINTR);
+    if (fd_ < 0)
+        fail(errno);
+    // Linux opens a folder for reading as well; it is not a file to read a tag from.
+    struct stat st {};
+    if (::fstat(fd_, &st) != 0)
+        fail(errno);
+    if (S_ISDIR(st.st_mode))
+        fail(EISDIR);
+}
+
+File::~File() {
+    if (fd_ >= 0)
+        ::close(fd_);
+}
+
+std::int64_t File::size() {
+    struct stat st {};
+    if (fd_ < 0)
+        fail(EBADF);
+    if (::fstat(fd_, &st) != 0)
+        fail(errno);
+    return st.st_size;
+}
+
+void File::seek(std::int64_t offset) {
+    if (fd_ < 0)
+        fail(EBADF);
+    if (offset < 0)
+        fail(EINVAL);
+    if (::lseek(fd_, offset, SEEK_SET) < 0)
+        fail(errno);
+    pos_ = offset;
+}
+
+std::string File::read(std::size_t n) {
+    if (fd_ < 0)
+        fail(EBADF);
+    std::string bytes(n, '\0');
+    std::size_t done = 0;
+    while (done < n) {
+        const ssize_t got = ::read(fd_, bytes.data() + done, n - done);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            fail(errno);
+        if (got == 0)
+            fail(EIO);
+        done += static_cast<std::size_t>(got);
+        pos_ += got;
+    }
+    return bytes;
+}
+
+void File::write(std::string_view bytes) {
+    if (fd_ < 0)
+        fail(EBADF);
+    while (!bytes.empty()) {
+        const ssize_t put = ::write(fd_, bytes.data(), bytes.size());
+        if (put < 0 && errno == EINTR)
+            continue;
+        if (put < 0)
+            fail(errno);
+        if (put == 0)
+            fail(EIO);
+        bytes.remove_prefix(static_cast<std::size_t>(put));
+        pos_ += put;
+    }
+}
+
+void File::truncate() {
+    if (fd_ < 0)
+        fail(EBADF);
+    if (::ftruncate(fd_, pos_) != 0)
+        fail(errno);
+}
+
+void File::close() {
+    if (fd_ < 0)
+        return;
+    const int fd = fd_;
+    fd_ = -1;
+    // After close() the descriptor is gone whatever it returns, so it is never retried.
+    if (::close(fd) != 0)
+        throw IoError(errno, path_utf8_);
+}
+
+void File::fail(int code) {
+    if (fd_ >= 0) {
+        ::close(fd_);
+        fd_ = -1;
+    }
+    throw IoError(code, path_utf8_);
+}
+
+} // namespace tarvendi::platform

@@ -1,0 +1,206 @@
+#include "listing.h"
+
+#include "disk_path.h"
+#include "display_text.h"
+#include "encoding.h"
+#include "errors.h"
+#include "text.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <dirent.h>
+#include <memory>
+#include <sys/stat.h>
+
+namespace tarvendi::platform {
+namespace {
+
+char fold(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// Units of one length are equal when their bytes are; a single byte compares without ASCII
+// case. The second byte of a two-byte unit is never folded: it belongs to a Chinese character.
+bool same_unit(std::string_view a, std::string_view b) {
+    if (a.size() != b.size())
+        return false;
+    return a.size() == 1 ? fold(a[0]) == fold(b[0]) : a == b;
+}
+
+// One pattern without ";", walked unit by unit so that "?" takes a whole two-byte unit and a
+// literal never matches across two characters of the name.
+bool pattern_matches(std::string_view pat, std::string_view name) {
+    using rules::char_length;
+    constexpr std::size_t none = std::string_view::npos;
+    std::size_t p = 0;
+    std::size_t n = 0;
+    std::size_t star_p = none;
+    std::size_t star_n = 0;
+    while (n < name.size()) {
+        const std::size_t nl = char_length(name, n);
+        if (p < pat.size() && pat[p] == '*') {
+            star_p = ++p;
+            star_n = n;
+            continue;
+        }
+        if (p < pat.size()) {
+            const std::size_t pl = char_length(pat, p);
+            if (pat[p] == '?' || same_unit(pat.substr(p, pl), name.substr(n, nl))) {
+                p += pl;
+                n += nl;
+                continue;
+            }
+        }
+        if (star_p == none)
+            return false;
+        p = star_p;
+        star_n += char_length(name, star_n);
+        n = star_n;
+    }
+    while (p < pat.size() && pat[p] == '*')
+        ++p;
+    return p == pat.size();
+}
+
+// A trailing ".*" also matches the end of a name without a dot, as file masks always have:
+// "*.*" lists every name and "readme.*" finds "readme".
+bool mask_pattern_matches(std::string_view pat, std::string_view name) {
+    if (pattern_matches(pat, name))
+        return true;
+    return pat.ends_with(".*") && pattern_matches(pat.substr(0, pat.size() - 2), name);
+}
+
+struct DirCloser {
+    void operator()(DIR *dir) const { closedir(dir); }
+};
+using Dir = std::unique_ptr<DIR, DirCloser>;
+
+// Runs f(dir_fd, entry) for every entry of folder. Throws IoError naming the folder when it
+// cannot be opened or read.
+template <class F> void for_each_entry(std::string_view folder, F f) {
+    const std::string disk = folder.empty() ? std::string(".") : disk_path(folder);
+    const Dir dir(opendir(disk.c_str()));
+    if (!dir)
+        throw IoError(errno, display_text(folder.empty() ? std::string_view(".") : folder));
+    const int fd = dirfd(dir.get());
+    for (;;) {
+        errno = 0;
+        const dirent *e = readdir(dir.get());
+        if (!e)
+            break;
+        f(fd, *e);
+    }
+    if (errno != 0)
+        throw IoError(errno, display_text(folder.empty() ? std::string_view(".") : folder));
+}
+
+// What a listing needs to know of one entry. The directory entry's type is used where the
+// file system gives it; only links and unknown types cost a stat, made once and kept.
+class EntryInfo {
+public:
+    EntryInfo(int dir_fd, const dirent &e)
+        : dir_fd_(dir_fd)
+        , name_(e.d_name) {
+        if (e.d_type == DT_UNKNOWN || e.d_type == DT_LNK)
+            folder_ = load() && S_ISDIR(st_.st_mode);
+        else
+            folder_ = e.d_type == DT_DIR;
+    }
+
+    bool folder() const { return folder_; }
+    bool hidden() const { return name_[0] == '.' && !is_dot_entry(); }
+    bool is_dot_entry() const {
+        return name_[0] == '.' && (name_[1] == '\0' || (name_[1] == '.' && name_[2] == '\0'));
+    }
+    // The owner may not write. A dangling link reads as writable: there is nothing to protect.
+    bool read_only() { return load() && (st_.st_mode & S_IWUSR) == 0; }
+    std::string_view name() const { return name_; }
+
+private:
+    bool load() {
+        if (!loaded_) {
+            loaded_ = true;
+            have_stat_ = fstatat(dir_fd_, name_, &st_, 0) == 0;
+        }
+        return have_stat_;
+    }
+
+    int dir_fd_;
+    const char *name_;
+    bool folder_ = false;
+    bool loaded_ = false;
+    bool have_stat_ = false;
+    struct stat st_ {};
+};
+
+std::string bracketed(std::string_view name) {
+    std::string text;
+    text.reserve(name.size() + 2);
+    text += '[';
+    text += name;
+    text += ']';
+    return text;
+}
+
+} // namespace
+
+bool mask_matches(std::string_view mask, std::string_view name) {
+    for (;;) {
+        const std::size_t semi = mask.find(';');
+        if (mask_pattern_matches(mask.substr(0, semi), name))
+            return true;
+        if (semi == std::string_view::npos)
+            return false;
+        mask.remove_prefix(semi + 1);
+    }
+}
+
+bool name_less(std::string_view a, std::string_view b) {
+    const std::size_t n = std::min(a.size(), b.size());
+    // Names in one folder often share a long prefix; equal bytes need no folding.
+    std::size_t i = 0;
+    while (i < n && a[i] == b[i])
+        ++i;
+    for (; i < n; ++i) {
+        const auto fa = static_cast<unsigned char>(fold(a[i]));
+        const auto fb = static_cast<unsigned char>(fold(b[i]));
+        if (fa != fb)
+            return fa < fb;
+    }
+    if (a.size() != b.size())
+        return a.size() < b.size();
+    return a < b;
+}
+
+std::vector<Entry> list_folder(std::string_view folder, std::string_view mask, EntryKinds kinds) {
+    std::vector<Entry> entries;
+    for_each_entry(folder, [&](int fd, const dirent &e) {
+        EntryInfo info(fd, e);
+        if (kinds == EntryKinds::Files && info.folder())
+            return;
+        std::string name = name_from_disk(info.name());
+        if (!mask_matches(mask, name))
+            return;
+        if (info.folder())
+            entries.push_back({bracketed(name), true});
+        else if (kinds == EntryKinds::Files || info.hidden() || info.read_only())
+            entries.push_back({std::move(name), false});
+    });
+    std::sort(entries.begin(), entries.end(),
+              [](const Entry &a, const Entry &b) { return name_less(a.text, b.text); });
+    return entries;
+}
+
+std::vector<std::string> list_subfolders(std::string_view folder, bool include_hidden) {
+    std::vector<std::string> names;
+    for_each_entry(folder, [&](int fd, const dirent &e) {
+        EntryInfo info(fd, e);
+        if (!info.folder() || info.is_dot_entry() || (info.hidden() && !include_hidden))
+            return;
+        names.push_back(name_from_disk(info.name()));
+    });
+    std::sort(names.begin(), names.end(), name_less);
+    return names;
+}
+
+} // namespace tarvendi::platform

@@ -1,0 +1,77 @@
+// Renames that never overwrite: the kernel's RENAME_NOREPLACE where the file system has it, the
+// equivalents of safe_rename.h where not.
+
+#include "encoding.h"
+#include "filesystem.h"
+#include "safe_rename.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+
+namespace tarvendi::platform {
+namespace {
+
+bool is_invalid_name(std::string_view name) {
+    if (name.empty() || name == "." || name == "..")
+        return true;
+    return std::any_of(name.begin(), name.end(),
+                       [](char c) { return c == '/' || static_cast<unsigned char>(c) < 32; });
+}
+
+} // namespace
+
+RenameResult rename_entry(std::string_view source, std::string_view folder,
+                          std::string_view new_name) {
+    if (is_invalid_name(new_name))
+        return {RenameRefusal::InvalidName, 0};
+    const std::optional<std::string> src = name_to_disk(source);
+    const std::optional<std::string> dir = name_to_disk(folder);
+    const std::optional<std::string> name = name_to_disk(new_name);
+    if (!src || !dir || !name)
+        return {RenameRefusal::NotConvertible, 0};
+    if (name->size() > NAME_MAX)
+        return {RenameRefusal::NameTooLong, 0};
+
+    const std::string dst = dir->empty() ? *name : *dir + "/" + *name;
+    if (*src == dst)
+        return {};
+    if (::renameat2(AT_FDCWD, src->c_str(), AT_FDCWD, dst.c_str(), RENAME_NOREPLACE) == 0)
+        return {};
+    switch (errno) {
+    case EEXIST:
+        return rename_onto_existing(*src, dst);
+    case EINVAL:
+    case ENOSYS:
+        return rename_without_noreplace(*src, dst);
+    default:
+        return refusal_from_errno(errno);
+    }
+}
+
+std::string refusal_text(const RenameResult &result) {
+    switch (result.refusal) {
+    case RenameRefusal::None:
+        return {};
+    case RenameRefusal::TargetExists:
+        return "目标已存在";
+    case RenameRefusal::NotFound:
+        return "找不到文件";
+    case RenameRefusal::InvalidName:
+        return "名称无效";
+    case RenameRefusal::NameTooLong:
+        return "名称过长";
+    case RenameRefusal::NotConvertible:
+        return "名称无法转换编码";
+    case RenameRefusal::Permission:
+        return "没有权限";
+    case RenameRefusal::Other:
+        break;
+    }
+    return std::strerror(result.errno_value);
+}
+
+} // namespace tarvendi::platform

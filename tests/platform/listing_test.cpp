@@ -1,0 +1,203 @@
+#include "errors.h"
+#include "filesystem.h"
+#include "listing.h"
+#include "temp_folder.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <gtest/gtest.h>
+
+namespace tarvendi::platform {
+namespace {
+
+using testing::TempFolder;
+
+TEST(MaskMatches, PatternsWalkCharacters) {
+    struct Case {
+        std::string mask;
+        std::string name; // GB18030
+        bool matches;
+    };
+    const Case cases[] = {
+        {"*.*", "a.txt", true},
+        {"*.*", "README", true},
+        {"*.*", ".hidden", true},
+        {"*.*", "\xD6\xD0", true},
+        {"*.MP3", "a.mp3", true},
+        {"*.mp3", "A.MP3", true},
+        {"*.MP3", ".mp3", true},
+        {"*.MP3", "a.mp3x", false},
+        {"*.MP3", "mp3", false},
+        {"*.MP3", "\xD6\xD0\xCE\xC4.mp3", true},
+        {"*.MP3;*.wma;*.wav", "b.WMA", true},
+        {"*.MP3;*.wma;*.wav", "c.wav", true},
+        {"*.MP3;*.wma;*.wav", "c.ogg", false},
+        {"*.RMVB;*.RM", "x.rm", true},
+        {"*.RMVB;*.RM", "x.rmv", false},
+        {"*.txt;", "a.doc", false},
+        {";*.doc", "a.doc", true},
+        {"", "a", false},
+        {"readme.*", "README", true},
+        {"readme.*", "readme.txt", true},
+        {"readme.*", "readmes", false},
+        {"a?c", "abc", true},
+        {"a?c", "ac", false},
+        {"a?c", "abbc", false},
+        {"a?c", "a\xD6\xD0\x63", true}, // "?" takes a whole Chinese character
+        {"a??c", "a\xD6\xD0\x63", false},
+        {"?.txt", "\x94\x39\xFC\x36.txt", false}, // a four-byte character walks as two units
+        {"??.txt", "\x94\x39\xFC\x36.txt", true},
+        {"\xD6\xD0*", "\xD6\xD0\xCE\xC4.mp3", true},
+        {"*\xCE\xC4*", "\xD6\xD0\xCE\xC4.txt", true},
+        {"*\xD0\xCE*", "\xD6\xD0\xCE\xC4.txt", false}, // halves of two characters
+        {"*Z*", "\xD5\x5A.txt", false},                // "Z" is the second byte of 語
+        {"*z*", "\xD5\x5A.txt", false},
+        {"\xD5\x7A", "\xD5\x5A", false}, // no case inside a character
+        {"*Z*", "aZ", true},
+        {"a*b*c", "aXbYc", true},
+        {"a*b*c", "aXbY", false},
+        {"*.ab", "x.ab.ab", true},
+        {"*a*a", "aaa", true},
+        {"*a*a", "ab", false},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(mask_matches(c.mask, c.name), c.matches) << c.mask << " " << c.name;
+}
+
+TEST(NameLess, CaseInsensitiveThenBytes) {
+    struct Case {
+        std::string a;
+        std::string b;
+        bool less;
+    };
+    const Case cases[] = {
+        {"a", "B", true},
+        {"B", "a", false},
+        {"A", "a", true}, // same without case: byte order decides
+        {"a", "A", false},
+        {"a", "a", false},
+        {"ab", "abc", true},
+        {"Ab", "abc", true},
+        {"abc", "AB", false},
+        {"_x", "ax", true},
+        {"Zeta", "alpha", false},
+        {"[.]", "[a]", true},
+        {"\xB0\xA2", "\xD6\xD0", true}, // 阿 before 中: pinyin order of GBK
+        {"\xD6\xD0", "\xB0\xA2", false},
+        {"z", "\xB0\xA2", true},
+        {"caf\xFF", "\xD6\xD0", true},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(name_less(c.a, c.b), c.less) << c.a << " < " << c.b;
+}
+
+// A folder with every kind of entry. On disk the names are UTF-8, except one Latin-1 name.
+class ListingTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        for (const char *name : {"b.MP3", "A.mp3", "c.txt", "README", ".hidden", "ro.txt",
+                                 "中文.mp3", "阿.txt", "caf\xE9.mp3"})
+            tmp.write(name, "");
+        tmp.set_mode("ro.txt", 0444);
+        for (const char *name : {"sub", ".hid_dir", "中", "x.mp3"})
+            tmp.make_folder(name);
+        tmp.make_link("sub", "link_dir");
+        tmp.make_link("c.txt", "link_file");
+        tmp.make_link("missing", "dangling");
+        tmp.make_link("ro.txt", "ro_link");
+    }
+    TempFolder tmp;
+};
+
+TEST_F(ListingTest, ListFolderByMaskAndKind) {
+    struct Case {
+        std::string mask;
+        EntryKinds kinds;
+        std::vector<std::string> texts; // GB18030, in list order
+    };
+    const Case cases[] = {
+        {"*.*",
+         EntryKinds::Files,
+         {".hidden", "A.mp3", "b.MP3", "c.txt", "caf\xFF.mp3", "dangling", "link_file", "README",
+          "ro.txt", "ro_link", "\xB0\xA2.txt", "\xD6\xD0\xCE\xC4.mp3"}},
+        {"*.MP3", EntryKinds::Files, {"A.mp3", "b.MP3", "caf\xFF.mp3", "\xD6\xD0\xCE\xC4.mp3"}},
+        {"*.txt;README", EntryKinds::Files, {"c.txt", "README", "ro.txt", "\xB0\xA2.txt"}},
+        {"?.txt", EntryKinds::Files, {"c.txt", "\xB0\xA2.txt"}},
+        {"*.doc", EntryKinds::Files, {}},
+        {"*.*",
+         EntryKinds::Folders,
+         {".hidden", "[..]", "[.]", "[.hid_dir]", "[link_dir]", "[sub]", "[x.mp3]", "[\xD6\xD0]",
+          "ro.txt", "ro_link"}},
+        {"*.MP3", EntryKinds::Folders, {"[x.mp3]"}},
+        {"*.txt", EntryKinds::Folders, {"ro.txt"}},
+        {"r*", EntryKinds::Folders, {"ro.txt", "ro_link"}},
+        {"\xD6\xD0", EntryKinds::Folders, {"[\xD6\xD0]"}},
+    };
+    for (const Case &c : cases) {
+        std::vector<std::string> texts;
+        for (const Entry &e : list_folder(tmp.path(), c.mask, c.kinds)) {
+            texts.push_back(e.text);
+            EXPECT_EQ(e.is_folder, e.text.starts_with("[")) << e.text;
+        }
+        EXPECT_EQ(texts, c.texts) << c.mask;
+    }
+}
+
+TEST_F(ListingTest, EmptyFolderMeansCurrentDirectory) {
+    set_current_folder(tmp.path() + "/\xD6\xD0");
+    tmp.write("中/a.mp3", "");
+    const std::vector<Entry> entries = list_folder("", "*.*", EntryKinds::Files);
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].text, "a.mp3");
+}
+
+TEST_F(ListingTest, ListSubfolders) {
+    EXPECT_EQ(list_subfolders(tmp.path(), false),
+              (std::vector<std::string>{"link_dir", "sub", "x.mp3", "\xD6\xD0"}));
+    EXPECT_EQ(list_subfolders(tmp.path(), true),
+              (std::vector<std::string>{".hid_dir", "link_dir", "sub", "x.mp3", "\xD6\xD0"}));
+}
+
+TEST(ListFolder, RootHasWhatReaddirGives) {
+    const std::vector<Entry> entries = list_folder("/", "*.*", EntryKinds::Folders);
+    const auto has = [&](std::string_view text) {
+        return std::any_of(entries.begin(), entries.end(),
+                           [&](const Entry &e) { return e.text == text && e.is_folder; });
+    };
+    EXPECT_TRUE(has("[.]"));
+    EXPECT_TRUE(has("[..]"));
+    EXPECT_TRUE(has("[tmp]"));
+}
+
+TEST(ListFolder, UnreadableFolderThrows) {
+    TempFolder tmp;
+    tmp.make_folder("closed");
+    tmp.set_mode("closed", 0);
+    struct Case {
+        std::string folder;
+        int code;
+    };
+    std::vector<Case> cases = {
+        {tmp / "missing", ENOENT},
+        {tmp / "\xFF", EILSEQ},
+    };
+    if (geteuid() != 0)
+        cases.push_back({tmp / "closed", EACCES});
+    for (const Case &c : cases) {
+        for (int subfolders = 0; subfolders < 2; ++subfolders) {
+            try {
+                if (subfolders)
+                    list_subfolders(c.folder, true);
+                else
+                    list_folder(c.folder, "*.*", EntryKinds::Files);
+                ADD_FAILURE() << c.folder << " listed";
+            } catch (const IoError &e) {
+                EXPECT_EQ(e.code(), c.code) << c.folder;
+                EXPECT_NE(std::string(e.what()).find(tmp.path()), std::string::npos) << e.what();
+            }
+        }
+    }
+}
+
+} // namespace
+} // namespace tarvendi::platform
