@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTest>
 #include <filesystem>
 
@@ -38,6 +39,30 @@ private slots:
         QVERIFY(texts_of(control<QListView>(&w->Form1, "ListBox2")).isEmpty());
         QCOMPARE(control<QLineEdit>(&w->Form1, "Edit16")->text(),
                  QString::fromStdString(dir.path() + "/"));
+    }
+
+    void windows_and_objects_exist_at_start() {
+        TempFolder dir;
+        auto w = start_windows();
+        QCOMPARE(w->Form1.windowTitle(),
+                 QStringLiteral("Tarvendi（含mp3标签自动操作）7.1  绿色版"));
+        QCOMPARE(w->Form2.objectName(), QStringLiteral("Form2"));
+        QVERIFY(!w->Form2.isVisible());
+        QCOMPARE(w->Fabout.objectName(), QStringLiteral("Fabout"));
+        QCOMPARE(w->Fpara.objectName(), QStringLiteral("Fpara"));
+        QCOMPARE(w->Fpara2.objectName(), QStringLiteral("Fpara2"));
+        QObject *tags = w->Form1.findChild<QObject *>(QStringLiteral("MP3Info1"));
+        QVERIFY(tags);
+        QCOMPARE(tags->property("GenreID").toInt(), 12);
+        QCOMPARE(tags->property("Genre").toByteArray(), QByteArray("Other"));
+        auto *pages = control<QTabWidget>(&w->Form1, "PageControl1");
+        QStringList captions;
+        for (int i = 0; i < pages->count(); ++i)
+            captions << pages->tabText(i);
+        QCOMPARE(captions,
+                 QStringList({"文本换名", "通配符改名", "替换", "字符模糊替换", "序号替换",
+                              "特殊改名", "修改扩展名", "mp3标签", "mp3通配符换名", "数字位补0"}));
+        QCOMPARE(pages->currentIndex(), 0);
     }
 
     void empty_start_folder_leaves_lists_empty() {

@@ -1,5 +1,7 @@
 #include "main_window.h"
 
+#include "MP3Info.h"
+
 #include "check_list.h"
 #include "directory_list.h"
 #include "drive_combo.h"
@@ -41,6 +43,10 @@ TForm1::TForm1(QWidget *parent)
     build_menus();
     build_pages();
     connect_navigation();
+
+    MP3Info1 = new TMP3Info(this);
+    MP3Info1->setObjectName(QStringLiteral("MP3Info1"));
+    MP3Info1->setGenreID(12);
 
     SaveDialog1 = new QFileDialog(this);
     SaveDialog1->setObjectName(QStringLiteral("SaveDialog1"));

@@ -1,0 +1,201 @@
+#include "MP3Info.h"
+
+#include "errors.h"
+#include "file_io.h"
+#include "filesystem.h"
+#include "genres.h"
+#include "id3v1_record.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace platform = tarvendi::platform;
+namespace tags = tarvendi::tags;
+
+namespace {
+
+constexpr auto kRecordSize = static_cast<std::int64_t>(tags::kRecordSize);
+
+std::string_view view(const QByteArray &bytes) {
+    return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
+}
+
+QByteArray to_bytes(std::string_view text) {
+    return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QByteArray genre_name(quint8 id) {
+    return to_bytes(tags::kGenreNames[id]);
+}
+
+// The last 128 bytes of the file; empty when the file is shorter, since such a file cannot hold
+// a record; nothing when there is no such file. Opened for reading only, so that a read-only
+// file's tag can still be looked at. Whether the file exists is asked only when the open fails,
+// which spares every successful read a stat call.
+std::optional<std::string> read_last_block(std::string_view path) {
+    std::optional<platform::File> file;
+    try {
+        file.emplace(path, platform::File::Mode::Read);
+    } catch (const platform::IoError &) {
+        if (!platform::file_exists(path))
+            return std::nullopt;
+        throw;
+    }
+    const std::int64_t size = file->size();
+    std::string block;
+    if (size >= kRecordSize) {
+        file->seek(size - kRecordSize);
+        block = file->read(tags::kRecordSize);
+    }
+    file->close();
+    return block;
+}
+
+} // namespace
+
+TMP3Info::TMP3Info(QObject *owner)
+    : QObject(owner)
+    , genre_id_(tags::kFallbackGenre) {
+    genres_.reserve(static_cast<qsizetype>(tags::kGenreNames.size()));
+    for (std::string_view name : tags::kGenreNames)
+        genres_.append(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+}
+
+void TMP3Info::setFilename(const QByteArray &name) {
+    filename_ = name;
+    ReadTag();
+}
+
+void TMP3Info::setArtist(const QByteArray &value) {
+    artist_ = value.left(tags::kTextWidth);
+    fire(on_change_);
+}
+
+void TMP3Info::setTitle(const QByteArray &value) {
+    title_ = value.left(tags::kTextWidth);
+    fire(on_change_);
+}
+
+void TMP3Info::setAlbum(const QByteArray &value) {
+    album_ = value.left(tags::kTextWidth);
+    fire(on_change_);
+}
+
+void TMP3Info::setYear(const QByteArray &value) {
+    year_ = value.left(tags::kYearWidth);
+    fire(on_change_);
+}
+
+void TMP3Info::setComment(const QByteArray &value) {
+    comment_ = value.left(tags::kTextWidth);
+    fire(on_change_);
+}
+
+void TMP3Info::setGenreID(quint8 value) {
+    genre_id_ = tags::checked_genre(value);
+    genre_ = genre_name(genre_id_);
+    fire(on_change_);
+}
+
+void TMP3Info::ReadTag() {
+    // Valid stays false until a record has been read, so that an IoError leaving this call
+    // makes a later Save append instead of overwriting the end of an unread file.
+    saved_ = false;
+    valid_ = false;
+    const std::optional<std::string> block = read_last_block(view(filename_));
+    if (!block) {
+        report(kNoFile);
+        return;
+    }
+    const std::optional<tags::Id3v1Fields> fields = tags::parse_id3v1(*block);
+    if (!fields) {
+        title_.clear();
+        artist_.clear();
+        album_.clear();
+        comment_.clear();
+        year_.clear();
+        genre_id_ = tags::kFallbackGenre;
+        report(kNoTag);
+        return;
+    }
+    valid_ = true;
+    title_ = to_bytes(fields->title);
+    artist_ = to_bytes(fields->artist);
+    album_ = to_bytes(fields->album);
+    comment_ = to_bytes(fields->comment);
+    year_ = to_bytes(fields->year);
+    genre_id_ = tags::checked_genre(fields->genre);
+    genre_ = genre_name(genre_id_);
+    fire(on_change_file_);
+}
+
+void TMP3Info::Save() {
+    saved_ = false;
+    const std::string_view path = view(filename_);
+    if (!platform::file_exists(path)) {
+        valid_ = false;
+        report(kNoFileOrInvalid);
+        return;
+    }
+    const std::string record =
+        tags::build_id3v1({title_.toStdString(), artist_.toStdString(), album_.toStdString(),
+                           year_.toStdString(), comment_.toStdString(), genre_id_});
+    if (!make_writable()) {
+        report(kCannotWrite);
+        return;
+    }
+    platform::File file(path, platform::File::Mode::ReadWrite);
+    const std::int64_t size = file.size();
+    file.seek(valid_ ? size - kRecordSize : size);
+    file.write(record);
+    file.close();
+    valid_ = true;
+    saved_ = true;
+}
+
+void TMP3Info::RemoveID3() {
+    const std::string_view path = view(filename_);
+    if (!platform::file_exists(path)) {
+        report(kNoFile);
+        return;
+    }
+    if (!valid_) {
+        report(kUntagged);
+        return;
+    }
+    if (!make_writable()) {
+        report(kCannotWrite);
+        return;
+    }
+    std::optional<platform::File> file;
+    try {
+        file.emplace(path, platform::File::Mode::ReadWrite);
+    } catch (const platform::IoError &) {
+        // Reported rather than thrown: the file is untouched.
+    }
+    if (!file) {
+        report(kCannotOpen);
+        return;
+    }
+    file->seek(file->size() - kRecordSize);
+    file->truncate();
+    file->close();
+    valid_ = false;
+}
+
+void TMP3Info::report(const char *text) {
+    error_ = text;
+    fire(on_error_);
+}
+
+bool TMP3Info::make_writable() {
+    const std::string_view path = view(filename_);
+    return !platform::is_read_only(path) || platform::clear_read_only(path);
+}
+
+void TMP3Info::fire(const NotifyEvent &event) {
+    if (event)
+        event(this);
+}

@@ -1,0 +1,171 @@
+// Save writes the values as the record at the end of the file.
+
+#include "errors.h"
+#include "tag_test_support.h"
+
+#include <filesystem>
+#include <functional>
+
+namespace tags_test {
+namespace {
+
+class SaveTest : public TagTest {
+protected:
+    // Reads song.mp3 (holding content) and saves it unchanged, so Valid and Saved are true.
+    void read_and_save(const std::string &content) {
+        write_file("song.mp3", content);
+        info_.setFilename(qpath("song.mp3"));
+        info_.Save();
+        ASSERT_TRUE(info_.Saved());
+        ASSERT_TRUE(info_.Valid());
+    }
+
+    // A failure of the file system reaches the caller with the file closed and Saved false.
+    void expect_save_failure(bool expected_valid) {
+        const QByteArray error = info_.Error();
+        take_events();
+        const int descriptors = open_descriptors();
+
+        EXPECT_THROW(info_.Save(), tarvendi::platform::IoError);
+
+        EXPECT_EQ(open_descriptors(), descriptors);
+        EXPECT_FALSE(info_.Saved());
+        EXPECT_EQ(info_.Valid(), expected_valid);
+        EXPECT_EQ(info_.Error(), error);
+        EXPECT_EQ(take_events(), (EventCounts{0, 0, 0}));
+    }
+};
+
+// Over the last 128 bytes when the last read found a record, appended otherwise; a second Save
+// then replaces the record that the first one wrote.
+TEST_F(SaveTest, WritesTheRecord) {
+    const QByteArray artist = gb("歌手");
+    const std::string album(30, 'B');
+    const struct {
+        const char *what;
+        std::string original;
+        bool appends;
+    } cases[] = {
+        {"untagged file", audio(1000), true},
+        {"tagged file", audio(1000) + record("Old", "Old", "Old", "1970", "Old", 1), false},
+        {"lower-case marker", audio(300) + record("Old", "", "", "", "", 1, ' ', "tag"), true},
+        {"empty file", "", true},
+        {"file shorter than a record", audio(50), true},
+        {"127 bytes beginning with TAG", "TAG" + field("", 124), true},
+        {"the file is the record alone", record("Old", "", "", "", "", 1, '\0'), false},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        write_file("song.mp3", c.original);
+        info_.setFilename(qpath("song.mp3"));
+        const QByteArray error = info_.Error();
+        const std::string kept =
+            c.original.substr(0, c.appends ? std::string::npos : c.original.size() - 128);
+        info_.setTitle("New title");
+        info_.setArtist(artist);
+        info_.setAlbum(QByteArray::fromStdString(album));
+        info_.setYear("2024");
+        info_.setComment("Comment");
+        info_.setGenreID(114);
+        take_events();
+
+        info_.Save();
+
+        EXPECT_EQ(read_file("song.mp3"),
+                  kept + record("New title", artist.toStdString(), album, "2024", "Comment", 114));
+        EXPECT_TRUE(info_.Valid());
+        EXPECT_TRUE(info_.Saved());
+        EXPECT_EQ(info_.Error(), error);
+        EXPECT_EQ(take_events(), (EventCounts{0, 0, 0}));
+
+        info_.setTitle("Second");
+        info_.setGenreID(0);
+        info_.Save();
+
+        EXPECT_EQ(read_file("song.mp3"),
+                  kept + record("Second", artist.toStdString(), album, "2024", "Comment", 0));
+        EXPECT_TRUE(info_.Valid());
+        EXPECT_TRUE(info_.Saved());
+    }
+}
+
+// The comment owns all 30 bytes: a track number behind a zero byte is not kept.
+TEST_F(SaveTest, CommentOverwritesTrackNumber) {
+    const std::string with_track = record("T", "A", "", "", field("Live", 29, '\0') + "\x07", 3);
+    read_and_save(audio(10) + with_track);
+    EXPECT_EQ(read_file("song.mp3"), audio(10) + record("T", "A", "", "", "Live", 3));
+}
+
+// The file is gone (or is a folder now): nothing is created and Valid becomes false.
+TEST_F(SaveTest, NoFile) {
+    const struct {
+        const char *what;
+        std::function<void()> prepare;
+    } cases[] = {
+        {"file deleted after it was read",
+         [this] {
+             std::filesystem::remove(path("song.mp3"));
+         }},
+        {"file replaced by a folder",
+         [this] {
+             std::filesystem::remove(path("song.mp3"));
+             std::filesystem::create_directory(path("song.mp3"));
+         }},
+        {"a folder given as Filename",
+         [this] {
+             std::filesystem::create_directory(path("folder.mp3"));
+             info_.setFilename(qpath("folder.mp3"));
+         }},
+        {"a name that never existed",
+         [this] {
+             info_.setFilename(qpath("never.mp3"));
+         }},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        std::filesystem::remove_all(folder_);
+        std::filesystem::create_directory(folder_);
+        read_and_save(audio(100));
+        c.prepare();
+        take_events();
+
+        info_.Save();
+
+        EXPECT_FALSE(info_.Valid());
+        EXPECT_FALSE(info_.Saved());
+        EXPECT_EQ(info_.Error(), "File doesn`t exist or is not valid !");
+        EXPECT_EQ(take_events(), (EventCounts{0, 0, 1}));
+        EXPECT_FALSE(std::filesystem::is_regular_file(info_.Filename().toStdString()));
+    }
+}
+
+// Save trusts Valid: a tagged file cut short behind the component's back cannot be positioned
+// 128 bytes before its end.
+TEST_F(SaveTest, FileShrankAfterRead) {
+    read_and_save(audio(10) + record("Song", "", "", "", "", 1));
+    std::filesystem::resize_file(path("song.mp3"), 100);
+    const std::string shrunk = read_file("song.mp3");
+    expect_save_failure(true);
+    EXPECT_EQ(read_file("song.mp3"), shrunk);
+}
+
+TEST_F(SaveTest, DeviceFull) {
+    if (!std::filesystem::exists("/dev/full"))
+        GTEST_SKIP() << "no /dev/full here";
+    info_.setFilename("/dev/full");
+    ASSERT_FALSE(info_.Valid());
+    expect_save_failure(false);
+}
+
+TEST_F(SaveTest, ImmutableFile) {
+    const std::string content = audio(10) + record("Song", "", "", "", "", 1);
+    read_and_save(content);
+    if (!make_immutable("song.mp3"))
+        GTEST_SKIP() << "setting the immutable attribute needs root and a file system with it";
+    info_.setTitle("Changed");
+    expect_save_failure(true);
+    EXPECT_EQ(read_file("song.mp3"), content);
+}
+
+} // namespace
+} // namespace tags_test

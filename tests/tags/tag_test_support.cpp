@@ -1,0 +1,161 @@
+#include "tag_test_support.h"
+
+#include <QString>
+#include <QStringEncoder>
+
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <ostream>
+#include <utility>
+
+void PrintTo(const QByteArray &bytes, std::ostream *os) {
+    *os << '"';
+    for (const char ch : bytes) {
+        const auto byte = static_cast<unsigned char>(ch);
+        if (byte >= 0x20 && byte < 0x7F && byte != '"' && byte != '\\') {
+            *os << ch;
+        } else {
+            static constexpr char kHex[] = "0123456789ABCDEF";
+            *os << "\\x" << kHex[byte >> 4] << kHex[byte & 0xF];
+        }
+    }
+    *os << '"';
+}
+
+namespace tags_test {
+
+namespace {
+
+// Sets or clears the immutable attribute; false when that is not possible here.
+bool set_immutable(const std::string &file, bool on) {
+    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    int flags = 0;
+    bool ok = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+    if (ok) {
+        flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
+        ok = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+    }
+    ::close(fd);
+    return ok;
+}
+
+} // namespace
+
+QByteArray gb(std::string_view utf8) {
+    QStringEncoder encoder("GB18030");
+    QByteArray bytes =
+        encoder.encode(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
+    EXPECT_FALSE(encoder.hasError()) << utf8;
+    return bytes;
+}
+
+std::string field(std::string_view text, std::size_t width, char pad) {
+    std::string out(text);
+    if (out.size() < width)
+        out.append(width - out.size(), pad);
+    return out;
+}
+
+std::string record(std::string_view title, std::string_view artist, std::string_view album,
+                   std::string_view year, std::string_view comment, unsigned char genre, char pad,
+                   std::string_view marker) {
+    std::string out = std::string(marker) + field(title, 30, pad) + field(artist, 30, pad) +
+                      field(album, 30, pad) + field(year, 4, pad) + field(comment, 30, pad);
+    out += static_cast<char>(genre);
+    EXPECT_EQ(out.size(), 128u);
+    return out;
+}
+
+std::string audio(std::size_t size) {
+    std::string out(size, '\0');
+    for (std::size_t i = 0; i < size; ++i)
+        out[i] = static_cast<char>(0xFF - i % 7);
+    return out;
+}
+
+bool running_as_root() {
+    return ::geteuid() == 0;
+}
+
+int open_descriptors() {
+    const auto entries = std::filesystem::directory_iterator("/proc/self/fd");
+    return static_cast<int>(std::distance(begin(entries), end(entries)));
+}
+
+void PrintTo(const EventCounts &counts, std::ostream *os) {
+    *os << "{change_file " << counts.change_file << ", change " << counts.change << ", error "
+        << counts.error << "}";
+}
+
+void TagTest::SetUp() {
+    std::string templ = (std::filesystem::temp_directory_path() / "tags_test.XXXXXX").string();
+    ASSERT_NE(::mkdtemp(templ.data()), nullptr);
+    folder_ = templ;
+    const auto counter = [this](int EventCounts::*slot) {
+        return [this, slot](TMP3Info *sender) {
+            EXPECT_EQ(sender, &info_);
+            ++(events_.*slot);
+        };
+    };
+    info_.setOnChangeFile(counter(&EventCounts::change_file));
+    info_.setOnChange(counter(&EventCounts::change));
+    info_.setOnError(counter(&EventCounts::error));
+}
+
+void TagTest::TearDown() {
+    for (const std::string &file : immutable_)
+        set_immutable(file, false);
+    std::error_code ignored;
+    std::filesystem::permissions(folder_, std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::add, ignored);
+    std::filesystem::remove_all(folder_, ignored);
+}
+
+std::string TagTest::path(std::string_view name) const {
+    return folder_ + "/" + std::string(name);
+}
+
+void TagTest::write_file(std::string_view name, std::string_view bytes) const {
+    std::ofstream out(path(name), std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    ASSERT_TRUE(out.good()) << path(name);
+}
+
+std::string TagTest::read_file(std::string_view name) const {
+    std::ifstream in(path(name), std::ios::binary);
+    EXPECT_TRUE(in.good()) << path(name);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+unsigned TagTest::mode(std::string_view name) const {
+    struct stat st {};
+    EXPECT_EQ(::stat(path(name).c_str(), &st), 0) << path(name);
+    return st.st_mode & 07777;
+}
+
+void TagTest::set_mode(std::string_view name, unsigned mode) const {
+    ASSERT_EQ(::chmod(path(name).c_str(), mode), 0) << path(name);
+}
+
+bool TagTest::make_immutable(std::string_view name) {
+    if (!set_immutable(path(name), true))
+        return false;
+    immutable_.push_back(path(name));
+    return true;
+}
+
+EventCounts TagTest::take_events() {
+    return std::exchange(events_, {});
+}
+
+} // namespace tags_test
