@@ -2,6 +2,11 @@
 add_library(tarvendi_common INTERFACE)
 target_compile_features(tarvendi_common INTERFACE cxx_std_20)
 target_compile_options(tarvendi_common INTERFACE -Wall -Wextra)
+# GCC 12 reports "literal" + std::string at -O2 as overlapping memcpy (GCC bug 105329), a false
+# positive that would otherwise flood Release builds.
+if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_LESS 13)
+    target_compile_options(tarvendi_common INTERFACE -Wno-restrict)
+endif()
 target_compile_definitions(tarvendi_common INTERFACE
     QT_NO_CAST_FROM_ASCII
     QT_NO_CAST_TO_ASCII
