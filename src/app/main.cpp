@@ -6,8 +6,9 @@
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("tarvendi"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Tarvendi（含MP3批量更名）绿色版"));
+    // The application's title; a display name would be appended to every window caption.
+    QApplication::setApplicationName(QStringLiteral("Tarvendi（含MP3批量更名）绿色版"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("tarvendi"));
 
     // Standard buttons read 是 and 否 like the rest of the window.
     QTranslator qt_chinese;

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
@@ -222,6 +223,15 @@ private slots:
         files->setFocus();
         QTest::keyClick(files, Qt::Key_A, Qt::ControlModifier);
         QCOMPARE(texts_of(list), QStringList({"A.mp3", "b.txt", "c.doc"}));
+
+        // Anywhere else the main menu's item takes it, and it also selects the name list.
+        select_rows(files, {1});
+        auto *names = control<QPlainTextEdit>(&w->Form1, "Memo6");
+        names->setPlainText("one\ntwo");
+        names->setFocus();
+        QTest::keyClick(names, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(texts_of(list), QStringList({"A.mp3", "b.txt", "c.doc"}));
+        QCOMPARE(names->textCursor().selectedText(), QStringLiteral("one\u2029two"));
     }
 
     void refresh_keeps_unchanged_folder_entries() {

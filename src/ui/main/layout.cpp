@@ -4,9 +4,11 @@
 #include "file_list.h"
 #include "filter_combo.h"
 #include "main_window.h"
+#include "page_widgets.h"
 #include "path_edit.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -22,11 +24,6 @@
 using namespace tarvendi::ui;
 
 namespace {
-
-template <class W> W *named(W *widget, const char *name) {
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
 
 // A column of the upper area: its caption in the header strip, then its controls.
 QWidget *column(const QString &caption, std::initializer_list<QWidget *> widgets, int width = -1) {
@@ -45,30 +42,40 @@ QWidget *column(const QString &caption, std::initializer_list<QWidget *> widgets
 }
 
 // Ctrl+A belongs to the popup menu of the file list and the working list while they have the
-// focus, and to the main menu everywhere else.
+// focus, and to the main menu everywhere else in the window, edit fields included: the menu's
+// shortcut wins over a field's own select-all.
 class SelectAllRouter : public QObject {
 public:
-    SelectAllRouter(QAction *popup_item, QObject *parent)
-        : QObject(parent)
-        , item_(popup_item) {}
+    SelectAllRouter(QWidget *window, QAction *popup_item, QAction *menu_item,
+                    QList<QWidget *> popup_owners)
+        : QObject(window)
+        , window_(window)
+        , popup_item_(popup_item)
+        , menu_item_(menu_item)
+        , popup_owners_(std::move(popup_owners)) {}
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override {
         const bool override_event = event->type() == QEvent::ShortcutOverride;
-        if (override_event || event->type() == QEvent::KeyPress) {
-            auto *key = static_cast<QKeyEvent *>(event);
-            if (key->matches(QKeySequence::SelectAll)) {
-                key->accept();
-                if (!override_event)
-                    item_->trigger();
-                return true;
-            }
+        if (!override_event && event->type() != QEvent::KeyPress)
+            return false;
+        auto *key = static_cast<QKeyEvent *>(event);
+        auto *widget = qobject_cast<QWidget *>(watched);
+        if (!key->matches(QKeySequence::SelectAll) || !widget || widget->window() != window_)
+            return false;
+        key->accept();
+        if (!override_event) {
+            const bool popup = popup_owners_.contains(widget);
+            (popup ? popup_item_ : menu_item_)->trigger();
         }
-        return QObject::eventFilter(watched, event);
+        return true;
     }
 
 private:
-    QAction *item_;
+    QWidget *window_;
+    QAction *popup_item_;
+    QAction *menu_item_;
+    QList<QWidget *> popup_owners_;
 };
 
 } // namespace
@@ -190,8 +197,8 @@ void TForm1::build_menus() {
         named(names->addAction(QString::fromUtf8(caption)), name);
 
     QMenu *mp3 = named(bar->addMenu(QStringLiteral("mp3")), "mp31");
-    named(mp3->addAction(QStringLiteral("用mp3标签命名文件  艺术家+标题+序号")), "mp32");
-    named(mp3->addAction(QStringLiteral("用mp3标签命名文件  标题+序号")), "mp34");
+    item(mp3, "mp32", QStringLiteral("用mp3标签命名文件  艺术家+标题+序号"), &TForm1::mp32Click);
+    item(mp3, "mp34", QStringLiteral("用mp3标签命名文件  标题+序号"), &TForm1::mp34Click);
 
     QMenu *help = named(bar->addMenu(QStringLiteral("帮助")), "N4");
     named(help->addAction(QStringLiteral("关于")), "N5");
@@ -203,9 +210,7 @@ void TForm1::build_menus() {
     N6->setShortcutContext(Qt::WidgetShortcut);
     FileListBox1->addAction(N6);
     ListBox1->addAction(N6);
-    auto *router = new SelectAllRouter(N6, this);
-    FileListBox1->installEventFilter(router);
-    ListBox1->installEventFilter(router);
+    qApp->installEventFilter(new SelectAllRouter(this, N6, N10, {FileListBox1, ListBox1}));
 }
 
 void TForm1::build_pages() {
@@ -219,16 +224,13 @@ void TForm1::build_pages() {
     (new QVBoxLayout(list_page))->addWidget(Memo6);
     page("TabSheet7", QStringLiteral("文本换名"), list_page);
     page("TabSheet5", QStringLiteral("通配符改名"), build_wildcard_page());
-    page("TabSheet9", QStringLiteral("替换"), new QWidget);
-    auto *range_page = new QWidget;
-    Edit1 = named(new QLineEdit(range_page), "Edit1");
-    (new QVBoxLayout(range_page))->addWidget(Edit1);
-    page("TabSheet1", QStringLiteral("字符模糊替换"), range_page);
-    page("TabSheet2", QStringLiteral("序号替换"), new QWidget);
+    page("TabSheet9", QStringLiteral("替换"), build_replace_page());
+    page("TabSheet1", QStringLiteral("字符模糊替换"), build_range_page());
+    page("TabSheet2", QStringLiteral("序号替换"), build_sequence_page());
     page("TabSheet8", QStringLiteral("特殊改名"), new QWidget);
-    page("TabSheet4", QStringLiteral("修改扩展名"), new QWidget);
-    page("TabSheet3", QStringLiteral("mp3标签"), new QWidget);
-    page("TabSheet6", QStringLiteral("mp3通配符换名"), new QWidget);
-    page("TabSheet10", QStringLiteral("数字位补0"), new QWidget);
+    page("TabSheet4", QStringLiteral("修改扩展名"), build_extension_page());
+    page("TabSheet3", QStringLiteral("mp3标签"), build_tag_page());
+    page("TabSheet6", QStringLiteral("mp3通配符换名"), build_tag_rename_page());
+    page("TabSheet10", QStringLiteral("数字位补0"), build_padding_page());
     PageControl1->setCurrentIndex(0);
 }

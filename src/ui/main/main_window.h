@@ -7,6 +7,8 @@
 #include "rename_pass.h"
 
 #include <QMainWindow>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,6 +36,7 @@ class DriveComboBox;
 class FileListBox;
 class FilterComboBox;
 class PathEdit;
+class UpDown;
 } // namespace tarvendi::ui
 
 class TForm1 : public QMainWindow {
@@ -70,6 +73,34 @@ public slots:
     void Button6Click();
     void Button35Click();
 
+    // Page "字符模糊替换".
+    void Button1Click();
+    void Button33Click();
+    void Edit20Change();
+
+    // Page "序号替换".
+    void Button21Click();
+    void Edit4Change();
+
+    // Page "替换".
+    void Button31Click();
+    void Button36Click();
+    void Button37Click();
+
+    // Page "修改扩展名".
+    void Button5Click();
+
+    // Page "数字位补0".
+    void Button38Click();
+
+    // MP3 tags: menu "mp3", pages "mp3标签" and "mp3通配符换名".
+    void mp32Click();
+    void mp34Click();
+    void Button10Click();
+    void Button13Click();
+    void Button8Click();
+    void Button12Click();
+
 protected:
     void showEvent(QShowEvent *event) override;
 
@@ -78,6 +109,13 @@ private:
     void build_menus();
     void build_pages();
     QWidget *build_wildcard_page();
+    QWidget *build_range_page();
+    QWidget *build_sequence_page();
+    QWidget *build_replace_page();
+    QWidget *build_extension_page();
+    QWidget *build_padding_page();
+    QWidget *build_tag_page();
+    QWidget *build_tag_rename_page();
     void connect_navigation();
 
     // Navigation steps shared by several reactions; they throw the platform's errors.
@@ -103,6 +141,12 @@ private:
     void clear_preview();
     // The tag page shows the tag of the file that a selection in the file list focused on.
     void show_tag_of(const std::string &path);
+    // Reads the tag of path into MP3Info1 when it names an MP3 file; nothing otherwise.
+    std::optional<std::string> read_tag(const std::string &path);
+    void rename_file_list_from_tags(bool with_artist);
+    // Walks every working-list item; write() prepares MP3Info1 for an item (false: skip it),
+    // which is then saved and listed.
+    void write_tags(const std::function<bool(const std::string &item)> &write);
 
     tarvendi::ui::ActionRunner actions_{this};
 
@@ -129,12 +173,62 @@ private:
     QLabel *StatusBar1Panel0 = nullptr;
     QLabel *StatusBar1Panel1 = nullptr;
 
+    // Pages "mp3标签" and "mp3通配符换名".
+    QLineEdit *Edit15 = nullptr;
+    QLineEdit *Edit8 = nullptr;
+    QLineEdit *Edit14 = nullptr;
+    QPlainTextEdit *Memo1 = nullptr;
+    QPushButton *Button8 = nullptr;
+    QLineEdit *Edit3 = nullptr;
+    QLineEdit *Edit9 = nullptr;
+    QPushButton *Button11 = nullptr;
+    QPushButton *Button10 = nullptr;
+    QPushButton *Button13 = nullptr;
+    QPushButton *Button12 = nullptr;
+
     // Page "通配符改名".
     QLineEdit *Edit11 = nullptr;
     QComboBox *edit10 = nullptr;
     QPushButton *Button35 = nullptr;
     QPushButton *Button3 = nullptr;
     QPushButton *Button6 = nullptr;
+
+    // Page "字符模糊替换" (its start text Edit1 is with the fields the working list writes).
+    QLineEdit *Edit2 = nullptr;
+    QComboBox *edit7 = nullptr;
+    QLineEdit *Edit20 = nullptr;
+    QCheckBox *CheckBox4 = nullptr;
+    QPushButton *Button33 = nullptr;
+    QPushButton *Button9 = nullptr;
+    QPushButton *Button1 = nullptr;
+
+    // Page "序号替换".
+    QLineEdit *Edit17 = nullptr;
+    QLineEdit *Edit18 = nullptr;
+    QComboBox *edit19 = nullptr;
+    QLineEdit *Edit4 = nullptr;
+    QPushButton *Button21 = nullptr;
+    QPushButton *Button25 = nullptr;
+
+    // Page "替换".
+    QLineEdit *Edit5 = nullptr;
+    QLineEdit *Edit6 = nullptr;
+    QCheckBox *CheckBox11 = nullptr;
+    QPushButton *Button36 = nullptr;
+    QPushButton *Button37 = nullptr;
+    QPushButton *Button31 = nullptr;
+    QPushButton *Button32 = nullptr;
+
+    // Page "修改扩展名".
+    QLineEdit *Edit12 = nullptr;
+    QPushButton *Button7 = nullptr;
+    QPushButton *Button5 = nullptr;
+
+    // Page "数字位补0".
+    QLineEdit *Edit21 = nullptr;
+    tarvendi::ui::UpDown *UpDown1 = nullptr;
+    QPushButton *Button38 = nullptr;
+    QPushButton *Button39 = nullptr;
 
     // Fields other pages own but the working list writes or reads.
     QLineEdit *Edit1 = nullptr;

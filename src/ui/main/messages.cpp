@@ -14,8 +14,7 @@ QString with_line_breaks(QString text) {
 } // namespace
 
 void inform(QWidget *parent, const QString &text) {
-    QMessageBox::information(parent, QGuiApplication::applicationDisplayName(),
-                             with_line_breaks(text));
+    QMessageBox::information(parent, QGuiApplication::applicationName(), with_line_breaks(text));
 }
 
 bool confirm(QWidget *parent, const QString &question) {
@@ -26,7 +25,7 @@ bool confirm(QWidget *parent, const QString &question) {
 }
 
 void show_error(QWidget *parent, const std::exception &error) {
-    QMessageBox::critical(parent, QGuiApplication::applicationDisplayName(),
+    QMessageBox::critical(parent, QGuiApplication::applicationName(),
                           QString::fromUtf8(error.what()));
 }
 

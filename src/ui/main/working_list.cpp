@@ -82,9 +82,6 @@ void TForm1::FileListBox1Click() {
     });
 }
 
-// The tag page fills this in for MP3 files.
-void TForm1::show_tag_of(const std::string &) {}
-
 void TForm1::N6Click() {
     actions_.run([&] { select_all_and_pick(); });
 }

@@ -1,0 +1,62 @@
+// Page "修改扩展名": the checked files get a new extension, in the folder the path field shows.
+
+#include "check_list.h"
+#include "extension_rules.h"
+#include "gb_text.h"
+#include "main_window.h"
+#include "page_widgets.h"
+#include "path_edit.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTextEdit>
+
+using namespace tarvendi;
+using namespace tarvendi::ui;
+
+QWidget *TForm1::build_extension_page() {
+    auto *group = new QGroupBox;
+    auto *grid = new QGridLayout(group);
+    Edit12 = line_edit("Edit12");
+    Button7 = push_button("Button7", QStringLiteral("预览"));
+    Button5 = push_button("Button5", QStringLiteral("执行"));
+
+    grid->addWidget(new QLabel(QStringLiteral("新扩展名")), 0, 0);
+    grid->addWidget(Edit12, 0, 1, 1, 2);
+    grid->addWidget(Button7, 1, 1);
+    grid->addWidget(Button5, 1, 2);
+    grid->setRowStretch(2, 1);
+
+    auto *help = new QTextEdit;
+    help->setObjectName(QStringLiteral("RichEdit1"));
+    help->setPlainText(QStringLiteral("  \n  将选中文件的扩展名直接改称新\n的扩展名"));
+    help->setEnabled(false);
+
+    connect(Button7, &QPushButton::clicked, this, &TForm1::Button5Click);
+    connect(Button5, &QPushButton::clicked, this, &TForm1::Button5Click);
+    return rule_page(group, help);
+}
+
+void TForm1::Button5Click() {
+    actions_.run([&] {
+        if (ListBox1->list()->rowCount() == 0) {
+            inform(this, QStringLiteral("请首先选择需要改名的文件！"));
+            return;
+        }
+        const bool execute = sent_by(Button5);
+        const std::string new_ext = qt_to_gb(Edit12->text());
+        PassDescription d;
+        // The new name is bare; the path field names the folder it goes to, also for an item
+        // of another folder gathered in accumulate mode.
+        d.target = Target::InFolder;
+        d.folder = qt_to_gb(Edit16->text());
+        d.preview = PreviewShows::FullTargetOnExecute;
+        d.rule = [&](const RuleInput &in) -> std::optional<std::string> {
+            return rules::change_extension(in.name, new_ext);
+        };
+        run_pass(d, working_items(), execute, execute ? Refresh::Full : Refresh::None);
+    });
+}

@@ -1,0 +1,69 @@
+// Page "数字位补0": names are brought to a common width with zeros in front.
+
+#include "check_list.h"
+#include "extension_rules.h"
+#include "main_window.h"
+#include "page_widgets.h"
+#include "up_down.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+using namespace tarvendi;
+using namespace tarvendi::ui;
+
+QWidget *TForm1::build_padding_page() {
+    auto *group = new QGroupBox;
+    auto *grid = new QGridLayout(group);
+    Edit21 = line_edit("Edit21", QStringLiteral("2"));
+    UpDown1 = new UpDown(0, 100, 2);
+    UpDown1->setObjectName(QStringLiteral("UpDown1"));
+    UpDown1->attach(Edit21);
+    Button38 = push_button("Button38", QStringLiteral("预览"));
+    Button39 = push_button("Button39", QStringLiteral("执行"));
+
+    auto *width = new QHBoxLayout;
+    width->setSpacing(0);
+    width->addWidget(Edit21);
+    width->addWidget(UpDown1);
+    grid->addWidget(new QLabel(QStringLiteral("文件名默认位数")), 0, 0);
+    grid->addLayout(width, 0, 1, 1, 2);
+    grid->addWidget(Button38, 1, 1);
+    grid->addWidget(Button39, 1, 2);
+    grid->setRowStretch(2, 1);
+
+    QPlainTextEdit *help = help_memo(
+        "Memo8",
+        {QStringLiteral("比如：有1.doc,101.doc,2.doc,15.doc等文件名，需要全部修改为"),
+         QStringLiteral("001.doc,101.doc,002.doc,015.doc（就是数字位填充，不足多少位补0），")},
+        true);
+
+    connect(Button38, &QPushButton::clicked, this, &TForm1::Button38Click);
+    connect(Button39, &QPushButton::clicked, this, &TForm1::Button38Click);
+    return rule_page(group, help);
+}
+
+void TForm1::Button38Click() {
+    actions_.run([&] {
+        if (ListBox1->list()->rowCount() == 0) {
+            inform(this, QStringLiteral("请在界面左边选择需要改名的文件！"));
+            return;
+        }
+        const bool execute = sent_by(Button39);
+        // The width is read once, after the old preview is gone: a bad width leaves it empty.
+        clear_preview();
+        const std::int32_t width = read_number(Edit21);
+        PassDescription d;
+        // A bare name: an item gathered from another folder moves into the current one.
+        d.target = Target::CurrentFolder;
+        d.rule = [&](const RuleInput &in) -> std::optional<std::string> {
+            return rules::pad_name(in.name, width);
+        };
+        run_pass(d, working_items(), execute, execute ? Refresh::Full : Refresh::None);
+    });
+}

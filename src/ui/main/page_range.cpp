@@ -1,0 +1,112 @@
+// Page "字符模糊替换": the stretch from a start text to an end text becomes a numbered template.
+
+#include "check_list.h"
+#include "gb_text.h"
+#include "main_window.h"
+#include "page_widgets.h"
+#include "replace.h"
+#include "text.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace tarvendi;
+using namespace tarvendi::ui;
+
+QWidget *TForm1::build_range_page() {
+    auto *group = new QGroupBox;
+    auto *grid = new QGridLayout(group);
+    Edit1 = line_edit("Edit1");
+    Edit2 = line_edit("Edit2");
+    edit7 = template_box("edit7");
+    Edit20 = line_edit("Edit20", QStringLiteral("1"));
+    CheckBox4 = check_box("CheckBox4", QStringLiteral("替换扩展名"));
+    Button33 = push_button("Button33", QStringLiteral("文件名"));
+    Button9 = push_button("Button9", QStringLiteral("预览"));
+    Button1 = push_button("Button1", QStringLiteral("执行"));
+
+    grid->addWidget(new QLabel(QStringLiteral("开始字符")), 0, 0);
+    grid->addWidget(Edit1, 0, 1);
+    grid->addWidget(Button33, 0, 2);
+    grid->addWidget(new QLabel(QStringLiteral("结束字符")), 1, 0);
+    grid->addWidget(Edit2, 1, 1);
+    grid->addWidget(new QLabel(QStringLiteral("替换字符串")), 2, 0);
+    grid->addWidget(edit7, 2, 1);
+    grid->addWidget(new QLabel(QStringLiteral("起始编号")), 3, 0);
+    grid->addWidget(Edit20, 3, 1);
+    grid->addWidget(CheckBox4, 3, 2);
+    grid->addWidget(Button9, 4, 1);
+    grid->addWidget(Button1, 4, 2);
+    grid->setRowStretch(5, 1);
+
+    auto *help = new QWidget;
+    auto *column = new QVBoxLayout(help);
+    column->setContentsMargins(0, 0, 0, 0);
+    auto *label =
+        new QLabel(QStringLiteral("### 代表数字序号及位数    如开始字符=结束字符，则去掉该字符"));
+    label->setObjectName(QStringLiteral("Label25"));
+    column->addWidget(label);
+    column->addWidget(
+        help_memo("Memo7",
+                  {QStringLiteral("本操作可以实现模糊替换，字符串开始和结束相同，中间文字不同，"),
+                   QStringLiteral("可以批量替换成目标文字")},
+                  false),
+        1);
+
+    connect(Button9, &QPushButton::clicked, this, &TForm1::Button1Click);
+    connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
+    connect(Button33, &QPushButton::clicked, this, &TForm1::Button33Click);
+    connect(Edit20, &QLineEdit::textChanged, this, &TForm1::Edit20Change);
+    return rule_page(group, help);
+}
+
+void TForm1::Button1Click() {
+    actions_.run([&] {
+        if (ListBox1->list()->rowCount() == 0) {
+            inform(this, QStringLiteral("请首先选择需要改名的文件！"));
+            return;
+        }
+        const bool execute = sent_by(Button1);
+        const std::string start = rules::trim(qt_to_gb(Edit1->text()));
+        // Blanks typed around the end text are not searched for, but they lengthen the stretch.
+        const std::string end_typed = qt_to_gb(Edit2->text());
+        const std::string end = rules::trim(end_typed);
+        const std::string tmpl = qt_to_gb(edit7->currentText());
+        const bool cut_ext = CheckBox4->isChecked();
+        PassDescription d;
+        d.trim = true;
+        d.status_panel = true;
+        d.target = Target::SameFolder;
+        d.start_number = [&] {
+            return read_number(Edit20);
+        };
+        d.rule = [&](const RuleInput &in) -> std::optional<std::string> {
+            return rules::range_replace(in.name, start, end, end_typed.size(), tmpl, in.counter,
+                                        cut_ext);
+        };
+        run_pass(d, working_items(), execute, execute ? Refresh::Full : Refresh::None);
+    });
+}
+
+void TForm1::Button33Click() {
+    if (ListBox1->list()->rowCount() == 0) {
+        inform(this, QStringLiteral("请首先选择需要改名的文件！"));
+        return;
+    }
+    const std::string &item =
+        ListBox1->list()->items()[static_cast<std::size_t>(ListBox1->focused_row())].text;
+    Edit1->setText(gb_to_qt(rules::base_name(item)));
+}
+
+// The range and sequence pages share one start number. A copy of an equal text changes nothing
+// and emits nothing, so the mirroring ends after one copy.
+void TForm1::Edit20Change() {
+    Edit4->setText(Edit20->text());
+}

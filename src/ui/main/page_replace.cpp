@@ -1,0 +1,85 @@
+// Page "替换": the first occurrence of a search text is replaced.
+
+#include "check_list.h"
+#include "gb_text.h"
+#include "main_window.h"
+#include "page_widgets.h"
+#include "replace.h"
+#include "text.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace tarvendi;
+using namespace tarvendi::ui;
+
+QWidget *TForm1::build_replace_page() {
+    auto *group = new QGroupBox;
+    auto *grid = new QGridLayout(group);
+    Edit5 = line_edit("Edit5");
+    Edit6 = line_edit("Edit6");
+    CheckBox11 = check_box("CheckBox11", QStringLiteral("替换扩展名"));
+    Button36 = push_button("Button36", QStringLiteral("文件名"));
+    Button37 = push_button("Button37", QStringLiteral("清空"));
+    Button31 = push_button("Button31", QStringLiteral("预览"));
+    Button32 = push_button("Button32", QStringLiteral("执行"));
+
+    grid->addWidget(new QLabel(QStringLiteral("字符")), 0, 0);
+    grid->addWidget(Edit5, 0, 1);
+    grid->addWidget(Button36, 0, 2);
+    grid->addWidget(Button37, 0, 3);
+    grid->addWidget(new QLabel(QStringLiteral("替换为")), 1, 0);
+    grid->addWidget(Edit6, 1, 1);
+    grid->addWidget(CheckBox11, 2, 1);
+    grid->addWidget(Button31, 3, 2);
+    grid->addWidget(Button32, 3, 3);
+    grid->setColumnMinimumWidth(1, 200);
+    grid->setRowStretch(4, 1);
+
+    connect(Button31, &QPushButton::clicked, this, &TForm1::Button31Click);
+    connect(Button32, &QPushButton::clicked, this, &TForm1::Button31Click);
+    connect(Button36, &QPushButton::clicked, this, &TForm1::Button36Click);
+    connect(Button37, &QPushButton::clicked, this, &TForm1::Button37Click);
+    return rule_page(group, nullptr);
+}
+
+void TForm1::Button31Click() {
+    actions_.run([&] {
+        if (ListBox1->list()->rowCount() == 0) {
+            inform(this, QStringLiteral("请首先选择需要改名的文件！"));
+            return;
+        }
+        const bool execute = sent_by(Button32);
+        // Blanks typed around the search text are not searched for, but they are deleted.
+        const std::string find_typed = qt_to_gb(Edit5->text());
+        const std::string find = rules::trim(find_typed);
+        const std::string replacement = qt_to_gb(Edit6->text());
+        const bool cut_ext = CheckBox11->isChecked();
+        PassDescription d;
+        d.trim = true;
+        d.status_panel = true;
+        d.target = Target::SameFolder;
+        d.rule = [&](const RuleInput &in) -> std::optional<std::string> {
+            return rules::text_replace(in.name, find, find_typed.size(), replacement, cut_ext);
+        };
+        run_pass(d, working_items(), execute, execute ? Refresh::Full : Refresh::None);
+    });
+}
+
+void TForm1::Button36Click() {
+    if (ListBox1->list()->rowCount() == 0) {
+        inform(this, QStringLiteral("请首先选择需要改名的文件！"));
+        return;
+    }
+    const std::string &item =
+        ListBox1->list()->items()[static_cast<std::size_t>(ListBox1->focused_row())].text;
+    Edit5->setText(gb_to_qt(rules::base_name(item) + "-##"));
+}
+
+void TForm1::Button37Click() {
+    Edit5->clear();
+}

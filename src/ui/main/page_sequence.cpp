@@ -1,0 +1,86 @@
+// Page "序号替换": a stretch of fixed position and length becomes a numbered template.
+
+#include "check_list.h"
+#include "gb_text.h"
+#include "main_window.h"
+#include "page_widgets.h"
+#include "replace.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+using namespace tarvendi;
+using namespace tarvendi::ui;
+
+QWidget *TForm1::build_sequence_page() {
+    auto *group = new QGroupBox;
+    auto *grid = new QGridLayout(group);
+    Edit17 = line_edit("Edit17", QStringLiteral("1"));
+    Edit18 = line_edit("Edit18", QStringLiteral("3"));
+    edit19 = template_box("edit19");
+    Edit4 = line_edit("Edit4", QStringLiteral("1"));
+    Button21 = push_button("Button21", QStringLiteral("预览"));
+    Button25 = push_button("Button25", QStringLiteral("执行"));
+
+    grid->addWidget(new QLabel(QStringLiteral("序号位置")), 0, 0);
+    grid->addWidget(Edit17, 0, 1);
+    grid->addWidget(new QLabel(QStringLiteral("序号长度")), 1, 0);
+    grid->addWidget(Edit18, 1, 1);
+    grid->addWidget(new QLabel(QStringLiteral("序号模板")), 2, 0);
+    grid->addWidget(edit19, 2, 1);
+    grid->addWidget(new QLabel(QStringLiteral("起始编号")), 3, 0);
+    grid->addWidget(Edit4, 3, 1);
+    grid->addWidget(Button21, 4, 1);
+    grid->addWidget(Button25, 4, 2);
+    grid->setRowStretch(5, 1);
+
+    QPlainTextEdit *help = help_memo(
+        "Memo3",
+        {QStringLiteral("通配符："), QStringLiteral("  ## 代表数字序号及位数"),
+         QStringLiteral("模板推荐选择"), QStringLiteral("  100以内：##-"),
+         QStringLiteral("  1000以内：###-"), QStringLiteral("  10000以内：####- "),
+         QStringLiteral("删除指定长度的序号，  模板设置为空"), QString(),
+         QStringLiteral("综合应用举例："), QStringLiteral(" 原文件名 03-出水莲  00-春江花月夜"),
+         QStringLiteral("  希望改成：中国名曲-001.出水莲 中国名曲-002.春江花月夜"),
+         QStringLiteral(" 则 开始位置设置为 1 长度设置为3 模板设置为：中国名曲-###."),
+         QStringLiteral("  ")},
+        false);
+
+    connect(Button21, &QPushButton::clicked, this, &TForm1::Button21Click);
+    connect(Button25, &QPushButton::clicked, this, &TForm1::Button21Click);
+    connect(Edit4, &QLineEdit::textChanged, this, &TForm1::Edit4Change);
+    return rule_page(group, help);
+}
+
+void TForm1::Button21Click() {
+    actions_.run([&] {
+        if (ListBox1->list()->rowCount() == 0) {
+            inform(this, QStringLiteral("请首先选择需要改名的文件！"));
+            return;
+        }
+        const bool execute = sent_by(Button25);
+        const std::string tmpl = qt_to_gb(edit19->currentText());
+        PassDescription d;
+        d.target = Target::SameFolder;
+        d.start_number = [&] {
+            return read_number(Edit4);
+        };
+        // Position and length are read for every checked item, so a bad one stops the pass at
+        // the first checked item, before it is renamed, and never shows without one.
+        d.rule = [&](const RuleInput &in) -> std::optional<std::string> {
+            const std::int32_t position = read_number(Edit17);
+            const std::int32_t length = read_number(Edit18);
+            return rules::sequence_replace(in.name, position, length, tmpl, in.counter);
+        };
+        run_pass(d, working_items(), execute, execute ? Refresh::Full : Refresh::None);
+    });
+}
+
+void TForm1::Edit4Change() {
+    Edit20->setText(Edit4->text());
+}

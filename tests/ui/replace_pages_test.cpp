@@ -1,0 +1,466 @@
+// The pages "字符模糊替换", "序号替换" and "替换": their controls, preview and execute through the
+// shared pass, the start number the first two share, and the faults the searching rules mend.
+
+#include "page_fields.h"
+#include "ui_test_support.h"
+
+#include <QLabel>
+#include <QListView>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace tarvendi::test;
+
+namespace {
+
+QListView *working_list(ApplicationWindows &w) {
+    return control<QListView>(&w.Form1, "ListBox1");
+}
+
+QListView *preview_list(ApplicationWindows &w) {
+    return control<QListView>(&w.Form1, "ListBox2");
+}
+
+void click(ApplicationWindows &w, const QString &button) {
+    control<QPushButton>(&w.Form1, button.toLatin1().constData())->click();
+}
+
+QString text_of(QObject *control) {
+    if (auto *edit = qobject_cast<QLineEdit *>(control))
+        return edit->text();
+    if (auto *box = qobject_cast<QComboBox *>(control))
+        return box->currentText();
+    if (auto *button = qobject_cast<QAbstractButton *>(control))
+        return button->text();
+    if (auto *label = qobject_cast<QLabel *>(control))
+        return label->text();
+    if (auto *memo = qobject_cast<QPlainTextEdit *>(control))
+        return memo->toPlainText();
+    qFatal("no text in %s", qPrintable(control->objectName()));
+}
+
+const QStringList kTemplates = {"", "##-", "###-", "####-", "##.", "###.", "####."};
+
+} // namespace
+
+class ReplacePagesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void controls_start_with_their_texts_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("text");
+        const QList<QPair<QString, QString>> rows = {
+            {"Edit1", ""},
+            {"Edit2", ""},
+            {"edit7", "##-"},
+            {"Edit20", "1"},
+            {"CheckBox4", "替换扩展名"},
+            {"Button33", "文件名"},
+            {"Button9", "预览"},
+            {"Button1", "执行"},
+            {"Label25", "### 代表数字序号及位数    如开始字符=结束字符，则去掉该字符"},
+            {"Memo7", "本操作可以实现模糊替换，字符串开始和结束相同，中间文字不同，\n"
+                      "可以批量替换成目标文字"},
+            {"Edit17", "1"},
+            {"Edit18", "3"},
+            {"edit19", "##-"},
+            {"Edit4", "1"},
+            {"Button21", "预览"},
+            {"Button25", "执行"},
+            {"Memo3", "通配符：\n  ## 代表数字序号及位数\n模板推荐选择\n  100以内：##-\n"
+                      "  1000以内：###-\n  10000以内：####- \n删除指定长度的序号，  模板设置为空\n"
+                      "\n综合应用举例：\n 原文件名 03-出水莲  00-春江花月夜\n"
+                      "  希望改成：中国名曲-001.出水莲 中国名曲-002.春江花月夜\n"
+                      " 则 开始位置设置为 1 长度设置为3 模板设置为：中国名曲-###.\n  "},
+            {"Edit5", ""},
+            {"Edit6", ""},
+            {"CheckBox11", "替换扩展名"},
+            {"Button36", "文件名"},
+            {"Button37", "清空"},
+            {"Button31", "预览"},
+            {"Button32", "执行"},
+        };
+        for (const auto &[name, text] : rows)
+            QTest::newRow(name.toLatin1().constData()) << name << text;
+    }
+
+    void controls_start_with_their_texts() {
+        QFETCH(QString, name);
+        QFETCH(QString, text);
+        TempFolder dir;
+        auto w = start_windows();
+        QCOMPARE(text_of(control<QObject>(&w->Form1, name.toLatin1().constData())), text);
+    }
+
+    void switches_templates_and_help_states() {
+        TempFolder dir;
+        auto w = start_windows();
+        for (const char *name : {"edit7", "edit19"}) {
+            auto *box = control<QComboBox>(&w->Form1, name);
+            QVERIFY(box->isEditable());
+            QStringList entries;
+            for (int i = 0; i < box->count(); ++i)
+                entries << box->itemText(i);
+            QCOMPARE(entries, kTemplates);
+        }
+        QVERIFY(!control<QCheckBox>(&w->Form1, "CheckBox4")->isChecked());
+        QVERIFY(!control<QCheckBox>(&w->Form1, "CheckBox11")->isChecked());
+        QVERIFY(!control<QPlainTextEdit>(&w->Form1, "Memo7")->isEnabled());
+        QVERIFY(!control<QPlainTextEdit>(&w->Form1, "Memo3")->isEnabled());
+    }
+
+    void preview_lists_checked_items_only_data() {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QList<int>>("unchecked");
+        QTest::addColumn<QList<int>>("grayed");
+        QTest::addColumn<QStringList>("fields");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QStringList>("expected");
+
+        QTest::newRow("range: worked example")
+            << QStringList{"03-出水莲.mp3"} << QList<int>{} << QList<int>{}
+            << QStringList{"Edit1=0", "Edit2=-", "edit7=##-", "Edit20=7"} << "Button9"
+            << QStringList{"07-出水莲.mp3"};
+        QTest::newRow("range: unchecked and grayed items take no number")
+            << QStringList{"x-a.txt", "x-b.txt", "x-c.txt", "x-d.txt"} << QList<int>{1}
+            << QList<int>{2} << QStringList{"Edit1=x", "Edit2=-", "edit7=##-", "Edit20=1"}
+            << "Button9" << QStringList{"01-a.txt", "02-d.txt"};
+        QTest::newRow("range: start text trimmed, blanks around the end lengthen")
+            << QStringList{"a-b-c.txt"} << QList<int>{} << QList<int>{}
+            << QStringList{"Edit1= a ", "Edit2= - ", "edit7=X"} << "Button9"
+            << QStringList{"Xc.txt"};
+        QTest::newRow("range: extension cut")
+            << QStringList{"song.mp3"} << QList<int>{} << QList<int>{}
+            << QStringList{"Edit1=x", "CheckBox4=1"} << "Button9" << QStringList{"song"};
+        QTest::newRow("range: hash of a name filled")
+            << QStringList{"C#.txt"} << QList<int>{} << QList<int>{}
+            << QStringList{"Edit1=zz", "Edit20=5"} << "Button9" << QStringList{"C5.txt"};
+        QTest::newRow("range: 泄 is not inside 中国")
+            << QStringList{"中国.txt"} << QList<int>{} << QList<int>{}
+            << QStringList{"Edit1=泄", "Edit2=泄", "edit7=X"} << "Button9"
+            << QStringList{"中国.txt"};
+        QTest::newRow("range: Z is not inside 語")
+            << QStringList{"語Z.txt"} << QList<int>{} << QList<int>{}
+            << QStringList{"Edit1=Z", "Edit2=Z", "edit7=z"} << "Button9" << QStringList{"語z.txt"};
+
+        QTest::newRow("sequence: the tab's example")
+            << QStringList{"03-出水莲", "00-春江花月夜"} << QList<int>{} << QList<int>{}
+            << QStringList{"edit19=中国名曲-###."} << "Button21"
+            << QStringList{"中国名曲-001.春江花月夜", "中国名曲-002.出水莲"};
+        QTest::newRow("sequence: unchecked and grayed items take no number")
+            << QStringList{"01-a", "02-b", "03-c", "04-d"} << QList<int>{1} << QList<int>{2}
+            << QStringList{"Edit4=5"} << "Button21" << QStringList{"05-a", "06-d"};
+        QTest::newRow("sequence: defaults keep the inner blank")
+            << QStringList{"123 song.mp3"} << QList<int>{} << QList<int>{} << QStringList{}
+            << "Button21" << QStringList{"01- song.mp3"};
+        QTest::newRow("sequence: position past the end appends")
+            << QStringList{"a.mp3"} << QList<int>{} << QList<int>{}
+            << QStringList{"Edit17=20", "edit19=-##"} << "Button21" << QStringList{"a.mp3-01"};
+        QTest::newRow("sequence: the item is not trimmed")
+            << QStringList{" 12x"} << QList<int>{} << QList<int>{}
+            << QStringList{"Edit17=1", "Edit18=1", "edit19="} << "Button21" << QStringList{"12x"};
+
+        QTest::newRow("replace: first occurrence only")
+            << QStringList{"a-b-c.txt"} << QList<int>{} << QList<int>{}
+            << QStringList{"Edit5=-", "Edit6=_"} << "Button31" << QStringList{"a_b-c.txt"};
+        QTest::newRow("replace: unchecked and grayed items get no line")
+            << QStringList{"a-1.txt", "b-1.txt", "c-1.txt", "d-1.txt"} << QList<int>{1}
+            << QList<int>{2} << QStringList{"Edit5=-", "Edit6=_"} << "Button31"
+            << QStringList{"a_1.txt", "d_1.txt"};
+        QTest::newRow("replace: blanks around the search text are deleted")
+            << QStringList{"a-b c"} << QList<int>{} << QList<int>{}
+            << QStringList{"Edit5= - ", "Edit6=_"} << "Button31" << QStringList{"a_c"};
+        QTest::newRow("replace: case-sensitive")
+            << QStringList{"abc.txt"} << QList<int>{} << QList<int>{}
+            << QStringList{"Edit5=ABC", "Edit6=x"} << "Button31" << QStringList{"abc.txt"};
+        QTest::newRow("replace: extension cut")
+            << QStringList{"song.mp3"} << QList<int>{} << QList<int>{}
+            << QStringList{"Edit5=so", "Edit6=mu", "CheckBox11=1"} << "Button31"
+            << QStringList{"mung"};
+        QTest::newRow("replace: 泄 is not inside 中国")
+            << QStringList{"中国.txt"} << QList<int>{} << QList<int>{}
+            << QStringList{"Edit5=泄", "Edit6=x"} << "Button31" << QStringList{"中国.txt"};
+        QTest::newRow("replace: Z is not inside 語")
+            << QStringList{"語.txt", "語Z.txt"} << QList<int>{} << QList<int>{}
+            << QStringList{"Edit5=Z", "Edit6=z"} << "Button31" << QStringList{"語.txt", "語z.txt"};
+    }
+
+    void preview_lists_checked_items_only() {
+        QFETCH(QStringList, files);
+        QFETCH(QList<int>, unchecked);
+        QFETCH(QList<int>, grayed);
+        QFETCH(QStringList, fields);
+        QFETCH(QString, button);
+        QFETCH(QStringList, expected);
+        TempFolder dir;
+        for (const QString &file : files)
+            dir.file(file.toStdString());
+        auto w = start_windows();
+        set_checks(working_list(*w), unchecked, grayed);
+        set_fields(&w->Form1, fields);
+        click(*w, button);
+        QCOMPARE(texts_of(preview_list(*w)), expected);
+        for (const QString &file : files)
+            QVERIFY(dir.exists(file.toStdString()));
+    }
+
+    void execute_renames_and_refreshes_data() {
+        QTest::addColumn<QStringList>("fields");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QStringList>("renamed");
+        QTest::newRow("range") << QStringList{"Edit1=x", "Edit2=-", "edit7=##-", "Edit20=3"}
+                               << "Button1" << QStringList{"03-a.txt", "04-b.txt"};
+        QTest::newRow("sequence") << QStringList{"Edit18=2", "edit19=###_", "Edit4=9"} << "Button25"
+                                  << QStringList{"009_a.txt", "010_b.txt"};
+        QTest::newRow("replace") << QStringList{"Edit5=x-", "Edit6=y_"} << "Button32"
+                                 << QStringList{"y_a.txt", "y_b.txt"};
+    }
+
+    void execute_renames_and_refreshes() {
+        QFETCH(QStringList, fields);
+        QFETCH(QString, button);
+        QFETCH(QStringList, renamed);
+        TempFolder dir;
+        dir.file("x-a.txt", "x-a.txt");
+        dir.file("x-b.txt", "x-b.txt");
+        auto w = start_windows();
+        set_fields(&w->Form1, fields);
+        BoxAnswerer boxes;
+        click(*w, button);
+        QVERIFY(boxes.texts.isEmpty());
+        QVERIFY(texts_of(preview_list(*w)).isEmpty());
+        QCOMPARE(texts_of(working_list(*w)), renamed);
+        QCOMPARE(checks_of(working_list(*w)), QList<int>({2, 2}));
+        QCOMPARE(dir.read(renamed[0].toStdString()), std::string("x-a.txt"));
+        QCOMPARE(dir.read(renamed[1].toStdString()), std::string("x-b.txt"));
+        QVERIFY(!dir.exists("x-a.txt") && !dir.exists("x-b.txt"));
+    }
+
+    void status_panel_shows_the_trimmed_name_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("panel");
+        QTest::newRow("range") << "Button9"
+                               << "b.txt";
+        QTest::newRow("replace") << "Button31"
+                                 << "b.txt";
+        QTest::newRow("sequence leaves it") << "Button21"
+                                            << "before";
+    }
+
+    void status_panel_shows_the_trimmed_name() {
+        QFETCH(QString, button);
+        QFETCH(QString, panel);
+        TempFolder dir;
+        for (const char *name : {" b.txt", "a.txt", "c.txt"})
+            dir.file(name);
+        auto w = start_windows();
+        QCOMPARE(texts_of(working_list(*w)), QStringList({" b.txt", "a.txt", "c.txt"}));
+        set_checks(working_list(*w), {1}, {2});
+        control<QLabel>(&w->Form1, "StatusBar1Panel0")->setText("before");
+        click(*w, button);
+        QCOMPARE(texts_of(preview_list(*w)).size(), 1);
+        QCOMPARE(control<QLabel>(&w->Form1, "StatusBar1Panel0")->text(), panel);
+    }
+
+    void bad_number_stops_before_any_rename_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("preview");
+        QTest::addColumn<QString>("execute");
+        QTest::newRow("range start number") << "Edit20=x1"
+                                            << "Button9"
+                                            << "Button1";
+        QTest::newRow("sequence start number") << "Edit4=1.5"
+                                               << "Button21"
+                                               << "Button25";
+        QTest::newRow("sequence position") << "Edit17=p"
+                                           << "Button21"
+                                           << "Button25";
+        QTest::newRow("sequence length") << "Edit18="
+                                         << "Button21"
+                                         << "Button25";
+    }
+
+    void bad_number_stops_before_any_rename() {
+        QFETCH(QString, field);
+        QFETCH(QString, preview);
+        QFETCH(QString, execute);
+        TempFolder dir;
+        dir.file("a.txt");
+        auto w = start_windows();
+        click(*w, preview);
+        QCOMPARE(texts_of(preview_list(*w)).size(), 1);
+        set_fields(&w->Form1, {field});
+        BoxAnswerer boxes;
+        click(*w, execute);
+        const QString typed = field.mid(field.indexOf('=') + 1);
+        QCOMPARE(boxes.texts, QStringList({"'" + typed + "' is not a valid integer value"}));
+        QCOMPARE(boxes.icons.value(0), QMessageBox::Critical);
+        QVERIFY(texts_of(preview_list(*w)).isEmpty());
+        QVERIFY(dir.exists("a.txt"));
+    }
+
+    void bad_position_needs_a_checked_item() {
+        TempFolder dir;
+        dir.file("a.txt");
+        auto w = start_windows();
+        set_checks(working_list(*w), {0}, {});
+        set_fields(&w->Form1, {"Edit17=p"});
+        BoxAnswerer boxes;
+        click(*w, "Button21");
+        QVERIFY(boxes.texts.isEmpty());
+        QVERIFY(texts_of(preview_list(*w)).isEmpty());
+    }
+
+    void start_number_is_shared() {
+        TempFolder dir;
+        dir.file("03-a");
+        auto w = start_windows();
+        auto *range_start = control<QLineEdit>(&w->Form1, "Edit20");
+        auto *sequence_start = control<QLineEdit>(&w->Form1, "Edit4");
+        QSignalSpy range_changes(range_start, &QLineEdit::textChanged);
+        QSignalSpy sequence_changes(sequence_start, &QLineEdit::textChanged);
+
+        range_start->setText("5");
+        QCOMPARE(sequence_start->text(), QStringLiteral("5"));
+        QCOMPARE(range_changes.size(), 1);
+        QCOMPARE(sequence_changes.size(), 1);
+
+        QTest::keyClicks(sequence_start, "7");
+        QCOMPARE(range_start->text(), QStringLiteral("57"));
+        QCOMPARE(range_changes.size(), 2);
+        QCOMPARE(sequence_changes.size(), 2);
+
+        click(*w, "Button21");
+        QCOMPARE(texts_of(preview_list(*w)), QStringList({"57-a"}));
+        set_fields(&w->Form1, {"Edit1=0", "Edit2=-"});
+        click(*w, "Button9");
+        QCOMPARE(texts_of(preview_list(*w)), QStringList({"57-a"}));
+    }
+
+    void name_buttons_fill_the_search_fields() {
+        TempFolder dir;
+        dir.file("song.mp3");
+        dir.file("talk.mp3");
+        auto w = start_windows();
+        auto *start = control<QLineEdit>(&w->Form1, "Edit1");
+        auto *find = control<QLineEdit>(&w->Form1, "Edit5");
+        QCOMPARE(start->text(), QStringLiteral("talk"));
+        set_fields(&w->Form1, {"Edit2=end", "Edit6=keep"});
+        click(*w, "Button33");
+        QCOMPARE(start->text(), QStringLiteral("song"));
+        click(*w, "Button36");
+        QCOMPARE(find->text(), QStringLiteral("song-##"));
+        click(*w, "Button37");
+        QVERIFY(find->text().isEmpty());
+        QCOMPARE(control<QLineEdit>(&w->Form1, "Edit2")->text(), QStringLiteral("end"));
+        QCOMPARE(control<QLineEdit>(&w->Form1, "Edit6")->text(), QStringLiteral("keep"));
+    }
+
+    void empty_working_list_is_reported_first() {
+        TempFolder dir;
+        dir.file("a.txt");
+        auto w = start_windows();
+        click(*w, "Button9");
+        control<QPushButton>(&w->Form1, "Button28")->click();
+        set_fields(&w->Form1, {"Edit20=bad", "Edit17=bad"});
+        BoxAnswerer boxes;
+        for (const char *button :
+             {"Button1", "Button9", "Button25", "Button31", "Button33", "Button36"})
+            click(*w, button);
+        QCOMPARE(boxes.texts, QStringList(6, "请首先选择需要改名的文件！"));
+        QCOMPARE(texts_of(preview_list(*w)), QStringList({"01-a.txt"}));
+    }
+
+    void trimmed_rule_input_renames_the_item_as_it_stands_data() {
+        QTest::addColumn<QStringList>("fields");
+        QTest::addColumn<QString>("button");
+        QTest::newRow("range") << QStringList{"Edit1=-", "Edit2=-", "edit7=_"} << "Button1";
+        QTest::newRow("replace") << QStringList{"Edit5=-", "Edit6=_"} << "Button32";
+    }
+
+    void trimmed_rule_input_renames_the_item_as_it_stands() {
+        QFETCH(QStringList, fields);
+        QFETCH(QString, button);
+        TempFolder dir;
+        dir.file(" a-b.txt", "blank");
+        dir.file("a-b.txt", "plain");
+        auto w = start_windows();
+        QCOMPARE(texts_of(working_list(*w)), QStringList({" a-b.txt", "a-b.txt"}));
+        set_checks(working_list(*w), {1}, {});
+        set_fields(&w->Form1, fields);
+        BoxAnswerer boxes;
+        click(*w, button);
+        QVERIFY(boxes.texts.isEmpty());
+        QCOMPARE(dir.read("a_b.txt"), std::string("blank"));
+        QCOMPARE(dir.read("a-b.txt"), std::string("plain"));
+        QVERIFY(!dir.exists(" a-b.txt"));
+    }
+
+    void accumulated_path_keeps_its_folder_data() {
+        QTest::addColumn<QStringList>("fields");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("renamed");
+        QTest::newRow("range changing the folder")
+            << QStringList{"Edit1=tmp", "Edit2=tmp", "edit7=TMP"} << "Button1"
+            << "";
+        QTest::newRow("range within the name")
+            << QStringList{"Edit1=a-", "Edit2=a-", "edit7=z_"} << "Button1"
+            << "z_b.txt";
+        QTest::newRow("sequence changing the folder")
+            << QStringList{"Edit17=1", "Edit18=1", "edit19=##"} << "Button25"
+            << "";
+        QTest::newRow("replace changing the folder")
+            << QStringList{"Edit5=tmp", "Edit6=TMP"} << "Button32"
+            << "";
+        QTest::newRow("replace within the name")
+            << QStringList{"Edit5=a-", "Edit6=z_"} << "Button32"
+            << "z_b.txt";
+    }
+
+    void accumulated_path_keeps_its_folder() {
+        QFETCH(QStringList, fields);
+        QFETCH(QString, button);
+        QFETCH(QString, renamed);
+        TempFolder dir;
+        dir.file("a-b.txt", "content");
+        dir.file("other.txt");
+        auto w = start_windows();
+        control<QCheckBox>(&w->Form1, "CheckBox1")->setChecked(true);
+        select_rows(control<QListView>(&w->Form1, "FileListBox1"), {0});
+        const QString path = QString::fromStdString(dir.path()) + "/a-b.txt";
+        QCOMPARE(texts_of(working_list(*w)), QStringList({"a-b.txt", "other.txt", path}));
+        set_checks(working_list(*w), {0, 1}, {});
+        set_fields(&w->Form1, fields);
+        BoxAnswerer boxes;
+        click(*w, button);
+        if (renamed.isEmpty()) {
+            QCOMPARE(boxes.texts.size(), 1);
+            QVERIFY(boxes.texts[0].contains(path + " → "));
+            QCOMPARE(dir.read("a-b.txt"), std::string("content"));
+        } else {
+            QVERIFY(boxes.texts.isEmpty());
+            QCOMPARE(dir.read(renamed.toStdString()), std::string("content"));
+        }
+    }
+
+    void empty_new_name_is_refused_and_the_pass_goes_on() {
+        TempFolder dir;
+        dir.file("abc");
+        dir.file("z#");
+        auto w = start_windows();
+        set_fields(&w->Form1, {"Edit1=a", "Edit2=c", "edit7="});
+        click(*w, "Button9");
+        QCOMPARE(texts_of(preview_list(*w)), QStringList({"", "z2"}));
+        BoxAnswerer boxes;
+        click(*w, "Button1");
+        QCOMPARE(boxes.texts.size(), 1);
+        QVERIFY(boxes.texts[0].contains("abc → "));
+        QCOMPARE(texts_of(working_list(*w)), QStringList({"abc", "z2"}));
+    }
+};
+
+QTEST_MAIN(ReplacePagesTest)
+#include "replace_pages_test.moc"

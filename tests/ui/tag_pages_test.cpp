@@ -1,0 +1,226 @@
+// MP3 work through the window: renaming from tags (menu, template, title), the tag display on a
+// click in the file list, and writing typed values and file names into tags.
+
+#include "ui_test_support.h"
+
+#include <QLineEdit>
+#include <QListView>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <filesystem>
+
+using namespace tarvendi::test;
+
+namespace {
+
+// A 1000-byte MP3 body followed by an ID3v1 record; texts are GB18030 bytes.
+std::string tagged(const std::string &title, const std::string &artist = {},
+                   const std::string &comment = {}) {
+    std::string record(128, ' ');
+    record.replace(0, 3, "TAG");
+    record.replace(3, title.size(), title);
+    record.replace(33, artist.size(), artist);
+    record.replace(97, comment.size(), comment);
+    record[127] = 17;
+    return std::string(1000, '\x55') + record;
+}
+
+std::string record_of(const TempFolder &dir, const std::string &name) {
+    const std::string all = dir.read(name);
+    return all.size() >= 128 ? all.substr(all.size() - 128) : std::string();
+}
+
+std::string field(const std::string &record, std::size_t offset, std::size_t width) {
+    std::string value = record.substr(offset, width);
+    value.erase(value.find_last_not_of(' ') + 1);
+    return value;
+}
+
+void trigger(ApplicationWindows &w, const char *action) {
+    w.Form1.findChild<QAction *>(QLatin1String(action))->trigger();
+}
+
+} // namespace
+
+class TagPagesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void menu_commands_number_by_file_list_position_data() {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<bool>("yes");
+        QTest::addColumn<QStringList>("names");
+        QTest::newRow("title, preview") << "mp34" << false << QStringList{"T_1", "U_2"};
+        QTest::newRow("title, rename") << "mp34" << true << QStringList{"T_1", "U_2"};
+        QTest::newRow("artist and title, rename")
+            << "mp32" << true << QStringList{"A_T_1", "B_U_2"};
+    }
+
+    void menu_commands_number_by_file_list_position() {
+        QFETCH(QString, action);
+        QFETCH(bool, yes);
+        QFETCH(QStringList, names);
+        TempFolder dir;
+        dir.file("cover.jpg");
+        dir.file("x.mp3", tagged("T", "A"));
+        dir.file("y.mp3", tagged("U", "B"));
+        auto w = start_windows();
+        auto *preview = control<QListView>(&w->Form1, "ListBox2");
+        auto *files = control<QListView>(&w->Form1, "FileListBox1");
+        BoxAnswerer boxes(yes ? QMessageBox::Yes : QMessageBox::No);
+        trigger(*w, action.toLatin1().constData());
+
+        QCOMPARE(boxes.titles.value(0), QStringLiteral("确认"));
+        QCOMPARE(
+            boxes.texts.value(0),
+            QStringLiteral(
+                "\n\n 是否要按格式添加？\n\n如果预览，请选择 \"否\"  \n\n 本操作无法恢复！ \n\n "));
+        const QString folder = QString::fromStdString(dir.path()) + "/";
+        QCOMPARE(texts_of(preview), QStringList({folder + names[0], folder + names[1]}));
+        QCOMPARE(control<QLineEdit>(&w->Form1, "Edit15")->text(), names[1]);
+        QCOMPARE(dir.exists(names[0].toStdString()), yes);
+        QCOMPARE(dir.exists("x.mp3"), !yes);
+        // The file list is read again: new names show, nothing is selected.
+        QCOMPARE(texts_of(files).contains(names[0]), yes);
+        QVERIFY(files->selectionModel()->selectedIndexes().isEmpty());
+        QCOMPARE(texts_of(control<QListView>(&w->Form1, "ListBox1")),
+                 QStringList({"cover.jpg", "x.mp3", "y.mp3"}));
+    }
+
+    void tag_values_never_move_a_file_or_hide_control_bytes() {
+        TempFolder dir;
+        dir.folder("AC");
+        dir.file("a.mp3", tagged("DC", "AC/"));
+        dir.file("b.mp3", tagged("Bell\x07", "X"));
+        dir.file("c.mp3", tagged("..", ""));
+        auto w = start_windows();
+        BoxAnswerer boxes(QMessageBox::Yes);
+        trigger(*w, "mp32");
+        QVERIFY(dir.exists("a.mp3") && dir.exists("b.mp3"));
+        QVERIFY(std::filesystem::is_empty(dir.path() + "/AC"));
+        QVERIFY(dir.exists("_.._2"));
+        QCOMPARE(boxes.texts.size(), 2);
+        QVERIFY(boxes.texts[1].contains(QString::fromStdString(dir.path()) + "/a.mp3 → AC/_DC_0"));
+        QVERIFY(boxes.texts[1].contains("b.mp3"));
+    }
+
+    void template_rename_walks_checked_mp3_files() {
+        TempFolder dir;
+        dir.file("a.mp3", tagged("T", "A"));
+        dir.file("b.MP3", tagged("U", "B"));
+        dir.file("c.mp3", tagged("V", "C"));
+        dir.file("notes.txt");
+        auto w = start_windows();
+        auto *list = control<QListView>(&w->Form1, "ListBox1");
+        QCOMPARE(texts_of(list), QStringList({"a.mp3", "b.MP3", "c.mp3", "notes.txt"}));
+        list->model()->setData(list->model()->index(2, 0), Qt::Unchecked, Qt::CheckStateRole);
+        control<QPushButton>(&w->Form1, "Button11")->click();
+        QCOMPARE(texts_of(control<QListView>(&w->Form1, "ListBox2")),
+                 QStringList({"01_T_A.mp3", "02_U_B.MP3"}));
+
+        control<QPushButton>(&w->Form1, "Button10")->click();
+        QVERIFY(dir.exists("01_T_A.mp3") && dir.exists("02_U_B.MP3") && dir.exists("c.mp3"));
+        QCOMPARE(texts_of(list), QStringList({"01_T_A.mp3", "02_U_B.MP3", "c.mp3", "notes.txt"}));
+        QVERIFY(texts_of(control<QListView>(&w->Form1, "ListBox2")).isEmpty());
+    }
+
+    void rename_by_title_takes_every_mp3_item() {
+        TempFolder dir;
+        dir.file("SONG.MP3", tagged("Hello"));
+        dir.file("x.mp3", tagged("World"));
+        auto w = start_windows();
+        auto *list = control<QListView>(&w->Form1, "ListBox1");
+        list->model()->setData(list->model()->index(1, 0), Qt::Unchecked, Qt::CheckStateRole);
+        {
+            BoxAnswerer no(QMessageBox::No);
+            control<QPushButton>(&w->Form1, "Button13")->click();
+        }
+        QCOMPARE(texts_of(control<QListView>(&w->Form1, "ListBox2")),
+                 QStringList({"Hello.MP3", "World.mp3"}));
+        QVERIFY(dir.exists("SONG.MP3"));
+        BoxAnswerer yes(QMessageBox::Yes);
+        control<QPushButton>(&w->Form1, "Button13")->click();
+        QVERIFY(dir.exists("Hello.MP3") && dir.exists("World.mp3"));
+        // Only the file list is read again; the working list keeps the old names.
+        QCOMPARE(texts_of(list), QStringList({"SONG.MP3", "x.mp3"}));
+    }
+
+    void click_on_a_file_shows_its_tag() {
+        TempFolder dir;
+        dir.file("a.mp3", tagged("T", "A", "line1\r\nline2"));
+        dir.file("b.mp3", std::string(500, 'x'));
+        dir.file("notes.txt");
+        auto w = start_windows();
+        auto *files = control<QListView>(&w->Form1, "FileListBox1");
+        auto *path = control<QLineEdit>(&w->Form1, "Edit15");
+        auto *title = control<QLineEdit>(&w->Form1, "Edit8");
+        auto *artist = control<QLineEdit>(&w->Form1, "Edit14");
+        auto *comment = control<QPlainTextEdit>(&w->Form1, "Memo1");
+
+        select_rows(files, {0});
+        QCOMPARE(path->text(), QString::fromStdString(dir.path() + "/a.mp3"));
+        QCOMPARE(title->text(), QStringLiteral("T"));
+        QCOMPARE(artist->text(), QStringLiteral("A"));
+        QCOMPARE(comment->toPlainText(), QStringLiteral("line1\nline2"));
+
+        select_rows(files, {1});
+        QCOMPARE(path->text(), QString::fromStdString(dir.path() + "/b.mp3"));
+        QVERIFY(title->text().isEmpty() && artist->text().isEmpty() &&
+                comment->toPlainText().isEmpty());
+
+        select_rows(files, {2});
+        QCOMPARE(path->text(), QString::fromStdString(dir.path() + "/b.mp3"));
+    }
+
+    void save_writes_typed_values_into_every_mp3_item() {
+        TempFolder dir;
+        dir.file("a.mp3", tagged("Old", "A", "keep"));
+        dir.file("b.mp3", std::string(1000, 'x'));
+        dir.file("notes.txt", "text");
+        auto w = start_windows();
+        auto *list = control<QListView>(&w->Form1, "ListBox1");
+        list->model()->setData(list->model()->index(0, 0), Qt::Unchecked, Qt::CheckStateRole);
+        control<QLineEdit>(&w->Form1, "Edit8")->setText(QString(40, QLatin1Char('n')));
+        control<QLineEdit>(&w->Form1, "Edit14")->clear();
+        control<QPlainTextEdit>(&w->Form1, "Memo1")->setPlainText("one\ntwo");
+        control<QPushButton>(&w->Form1, "Button8")->click();
+
+        const std::string a = record_of(dir, "a.mp3");
+        QCOMPARE(field(a, 3, 30), std::string(30, 'n'));
+        QCOMPARE(field(a, 33, 30), std::string("A"));
+        QCOMPARE(field(a, 97, 30), std::string("one\r\ntwo"));
+        QCOMPARE(dir.read("b.mp3").size(), std::size_t{1128});
+        QCOMPARE(field(record_of(dir, "b.mp3"), 33, 30), std::string());
+        QCOMPARE(dir.read("notes.txt"), std::string("text"));
+        QCOMPARE(texts_of(control<QListView>(&w->Form1, "ListBox2")),
+                 QStringList({"a.mp3", "b.mp3"}));
+    }
+
+    void file_names_become_titles_only_on_yes() {
+        TempFolder dir;
+        dir.file("我的歌.mp3", std::string(1000, 'x'));
+        dir.file("Song.mp3.mp3", tagged("Old", "Artist"));
+        auto w = start_windows();
+        auto *preview = control<QListView>(&w->Form1, "ListBox2");
+        control<QPushButton>(&w->Form1, "Button3")->click();
+        const QStringList before = texts_of(preview);
+        {
+            BoxAnswerer no(QMessageBox::No);
+            control<QPushButton>(&w->Form1, "Button12")->click();
+        }
+        QCOMPARE(texts_of(preview), before);
+        QCOMPARE(dir.read("我的歌.mp3").size(), std::size_t{1000});
+
+        BoxAnswerer yes(QMessageBox::Yes);
+        control<QPushButton>(&w->Form1, "Button12")->click();
+        QCOMPARE(field(record_of(dir, "我的歌.mp3"), 3, 30),
+                 std::string("\xCE\xD2\xB5\xC4\xB8\xE8")); // 我的歌
+        QCOMPARE(dir.read("我的歌.mp3").size(), std::size_t{1128});
+        QCOMPARE(field(record_of(dir, "Song.mp3.mp3"), 3, 30), std::string("Song.mp3"));
+        QCOMPARE(field(record_of(dir, "Song.mp3.mp3"), 33, 30), std::string("Artist"));
+    }
+};
+
+QTEST_MAIN(TagPagesTest)
+#include "tag_pages_test.moc"
