@@ -1,6 +1,7 @@
 #include "windows.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -9,6 +10,7 @@ int main(int argc, char *argv[]) {
     // The application's title; a display name would be appended to every window caption.
     QApplication::setApplicationName(QStringLiteral("Tarvendi（含MP3批量更名）绿色版"));
     QGuiApplication::setDesktopFileName(QStringLiteral("tarvendi"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/tarvendi-128.png")));
 
     // Standard buttons read 是 and 否 like the rest of the window.
     QTranslator qt_chinese;

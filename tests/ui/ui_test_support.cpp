@@ -10,6 +10,7 @@
 #include <sstream>
 #include <stdlib.h>
 #include <unistd.h>
+#include <utility>
 
 namespace fs = std::filesystem;
 
@@ -65,6 +66,20 @@ void BoxAnswerer::poll() {
     if (!button)
         button = box->buttons().value(0);
     button->click();
+}
+
+DialogAnswerer::DialogAnswerer(std::function<void(QDialog *)> answer)
+    : answer_(std::move(answer)) {
+    connect(&timer_, &QTimer::timeout, this, &DialogAnswerer::poll);
+    timer_.start(5);
+}
+
+void DialogAnswerer::poll() {
+    auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+    if (!dialog || qobject_cast<QMessageBox *>(dialog))
+        return;
+    ++answered;
+    answer_(dialog);
 }
 
 std::unique_ptr<ApplicationWindows> start_windows() {

@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QStringList>
 #include <QTimer>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -43,6 +44,19 @@ public:
 private:
     void poll();
     QMessageBox::StandardButton answer_;
+    QTimer timer_;
+};
+
+// Hands every modal dialog other than a message box that opens while it lives to `answer`,
+// which must close it (fill the parameter dialog and click a button, choose a file and accept).
+class DialogAnswerer : public QObject {
+public:
+    explicit DialogAnswerer(std::function<void(QDialog *)> answer);
+    int answered = 0;
+
+private:
+    void poll();
+    std::function<void(QDialog *)> answer_;
     QTimer timer_;
 };
 

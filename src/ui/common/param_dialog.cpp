@@ -14,8 +14,10 @@ ParamDialog::ParamDialog(const char *name, QRect geometry, int font_pixels, QWid
     setObjectName(QLatin1String(name));
     setWindowTitle(QLatin1String(name));
     setFont(window_font({QStringLiteral("宋体"), QStringLiteral("SimSun")}, font_pixels));
-    setGeometry(geometry);
+    // move() places the window frame, as the given left and top mean; setGeometry() would
+    // place the client area there instead.
     setFixedSize(geometry.size());
+    move(geometry.topLeft());
 }
 
 QLabel *ParamDialog::add_label(const char *name, const QString &caption, QRect at) {

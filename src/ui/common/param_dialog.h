@@ -14,6 +14,8 @@ namespace tarvendi::ui {
 class ParamDialog : public QDialog {
     Q_OBJECT
 public:
+    // name is the object name and the caption; geometry the screen position of the window
+    // frame and the window's size, in pixels; font_pixels the character height.
     ParamDialog(const char *name, QRect geometry, int font_pixels, QWidget *parent);
 
 public slots:

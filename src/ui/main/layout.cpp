@@ -13,7 +13,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSplitter>
 #include <QStatusBar>
@@ -190,19 +189,18 @@ void TForm1::build_menus() {
     item(choose, "N11", QStringLiteral("选择指定类型"), &TForm1::N11Click);
 
     QMenu *names = named(bar->addMenu(QStringLiteral("文件名操作")), "N1");
-    for (auto [name, caption] : {std::pair{"N2", "去除文件名中的数字"},
-                                 {"N3", "去除文件名中的字母"},
-                                 {"N8", "去除文件名中的- _"},
-                                 {"N12", "去除文件名中的空格"}})
-        named(names->addAction(QString::fromUtf8(caption)), name);
+    item(names, "N2", QStringLiteral("去除文件名中的数字"), &TForm1::N2Click);
+    item(names, "N3", QStringLiteral("去除文件名中的字母"), &TForm1::N3Click);
+    item(names, "N8", QStringLiteral("去除文件名中的- _"), &TForm1::N8Click);
+    item(names, "N12", QStringLiteral("去除文件名中的空格"), &TForm1::N12Click);
 
     QMenu *mp3 = named(bar->addMenu(QStringLiteral("mp3")), "mp31");
     item(mp3, "mp32", QStringLiteral("用mp3标签命名文件  艺术家+标题+序号"), &TForm1::mp32Click);
     item(mp3, "mp34", QStringLiteral("用mp3标签命名文件  标题+序号"), &TForm1::mp34Click);
 
     QMenu *help = named(bar->addMenu(QStringLiteral("帮助")), "N4");
-    named(help->addAction(QStringLiteral("关于")), "N5");
-    named(help->addAction(QStringLiteral("支持广告")), "N13");
+    item(help, "N5", QStringLiteral("关于"), &TForm1::N5Click);
+    item(help, "N13", QStringLiteral("支持广告"), &TForm1::N13Click);
 
     auto *popup = named(new QMenu(this), "PopupMenu1");
     N6 = item(popup, "N6", QStringLiteral("全选"), &TForm1::N6Click);
@@ -218,16 +216,12 @@ void TForm1::build_pages() {
         content->setObjectName(QLatin1String(name));
         PageControl1->addTab(content, caption);
     };
-    auto *list_page = new QWidget;
-    Memo6 = named(new QPlainTextEdit(list_page), "Memo6");
-    Memo6->setLineWrapMode(QPlainTextEdit::NoWrap);
-    (new QVBoxLayout(list_page))->addWidget(Memo6);
-    page("TabSheet7", QStringLiteral("文本换名"), list_page);
+    page("TabSheet7", QStringLiteral("文本换名"), build_names_page());
     page("TabSheet5", QStringLiteral("通配符改名"), build_wildcard_page());
     page("TabSheet9", QStringLiteral("替换"), build_replace_page());
     page("TabSheet1", QStringLiteral("字符模糊替换"), build_range_page());
     page("TabSheet2", QStringLiteral("序号替换"), build_sequence_page());
-    page("TabSheet8", QStringLiteral("特殊改名"), new QWidget);
+    page("TabSheet8", QStringLiteral("特殊改名"), build_special_page());
     page("TabSheet4", QStringLiteral("修改扩展名"), build_extension_page());
     page("TabSheet3", QStringLiteral("mp3标签"), build_tag_page());
     page("TabSheet6", QStringLiteral("mp3通配符换名"), build_tag_rename_page());

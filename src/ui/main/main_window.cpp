@@ -77,6 +77,7 @@ void TForm1::showEvent(QShowEvent *event) {
 }
 
 void TForm1::FormCreate() {
+    setup_drag();
     Edit16->setText(gb_to_qt(DirectoryListBox1->current()));
 }
 

@@ -69,6 +69,18 @@ public slots:
     void CheckBox13Click();
     void ListBox1DblClick();
 
+    // Reordering by drag and drop, shared by the working list and the preview list. sender is
+    // the list under the pointer, source the control the drag started from, (x, y) a point in
+    // the list's viewport.
+    bool CheckListBox1DragOver(QObject *sender, QObject *source, int x, int y);
+    void CheckListBox1DragDrop(QObject *sender, QObject *source, int x, int y);
+    void Button29Click();
+    void Button30Click();
+
+    // The help menu.
+    void N5Click();
+    void N13Click();
+
     // Page "通配符改名".
     void Button6Click();
     void Button35Click();
@@ -101,6 +113,70 @@ public slots:
     void Button8Click();
     void Button12Click();
 
+    // Page "文本换名": rename from the name list Memo6 (page_names.cpp) and the name-list tools
+    // (name_list_tools.cpp). DoSearchPathFile appends the visible sub-folders of folder.
+    void Button14Click();
+    void Button16Click();
+    void Button22Click();
+    void DoSearchPathFile(const QString &folder);
+    void Button17Click();
+    void Button23Click();
+    void Button24Click();
+    void Button40Click();
+    void Button2Click();
+
+private:
+    QWidget *build_names_page();
+    QComboBox *ComboBox1 = nullptr;
+    QLineEdit *Edit13 = nullptr;
+    QPlainTextEdit *Memo5 = nullptr;
+    QPushButton *Button15 = nullptr;
+    QPushButton *Button14 = nullptr;
+    QPushButton *Button17 = nullptr;
+    QCheckBox *chk_del_ext = nullptr;
+    QPushButton *Button16 = nullptr;
+    QPushButton *Button22 = nullptr;
+    QPushButton *Button2 = nullptr;
+    QPushButton *Button23 = nullptr;
+    QPushButton *Button24 = nullptr;
+    QLineEdit *Edit22 = nullptr;
+    QLineEdit *Edit23 = nullptr;
+    QPushButton *Button40 = nullptr;
+
+public slots:
+    // Page "特殊改名" (page_special.cpp) and the cleaning commands of the menu "文件名操作"
+    // (menu_cleaning.cpp).
+    void N2Click();
+    void N3Click();
+    void N8Click();
+    void N12Click();
+    void Button4Click();
+    void Button19Click();
+    void Button20Click();
+    void Button27Click();
+
+private:
+    QWidget *build_special_page();
+    // Renames every file-list entry to clean(name); a question chooses rename or preview.
+    void clean_file_list(const QString &question, bool trim,
+                         const std::function<std::string(const std::string &name)> &clean);
+    // Reorders the whole text of every working-list item; the fields of a dialog are read by
+    // reorder for each item.
+    void reorder_items(bool execute,
+                       const std::function<std::string(const std::string &text)> &reorder);
+    QCheckBox *CheckBox5 = nullptr;
+    QCheckBox *CheckBox6 = nullptr;
+    QCheckBox *CheckBox7 = nullptr;
+    QCheckBox *CheckBox8 = nullptr;
+    QCheckBox *CheckBox9 = nullptr;
+    QCheckBox *CheckBox10 = nullptr;
+    QPushButton *Button4 = nullptr;
+    QPushButton *Button18 = nullptr;
+    QCheckBox *CheckBox3 = nullptr;
+    QPushButton *Button19 = nullptr;
+    QPushButton *Button20 = nullptr;
+    QPushButton *Button27 = nullptr;
+
 protected:
     void showEvent(QShowEvent *event) override;
 
@@ -117,6 +193,7 @@ private:
     QWidget *build_tag_page();
     QWidget *build_tag_rename_page();
     void connect_navigation();
+    void setup_drag();
 
     // Navigation steps shared by several reactions; they throw the platform's errors.
     void open_folder(const std::string &folder);

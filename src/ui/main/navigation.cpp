@@ -65,6 +65,8 @@ void TForm1::connect_navigation() {
     connect(FileListBox1, &FileListBox::selection_by_user, this, &TForm1::FileListBox1Click);
     connect(Button26, &QPushButton::clicked, this, &TForm1::Button26Click);
     connect(Button28, &QPushButton::clicked, this, &TForm1::Button28Click);
+    connect(Button29, &QPushButton::clicked, this, &TForm1::Button29Click);
+    connect(Button30, &QPushButton::clicked, this, &TForm1::Button30Click);
     connect(Button34, &QPushButton::clicked, this, &TForm1::Button34Click);
     connect(CheckBox12, &QCheckBox::clicked, this, &TForm1::CheckBox12Click);
     connect(CheckBox13, &QCheckBox::clicked, this, &TForm1::CheckBox13Click);

@@ -1,5 +1,6 @@
 #pragma once
-// The about window: one rich-text view that fills it.
+// The about window: one rich-text view that fills it. What the user types into it stays while
+// the program runs, because the window is only hidden when it closes.
 
 #include <QDialog>
 

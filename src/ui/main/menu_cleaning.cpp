@@ -1,0 +1,65 @@
+// The cleaning commands of the menu "文件名操作": each removes one fixed set of characters from
+// every entry the file list shows. They never look at the working list.
+
+#include "clean.h"
+#include "file_list.h"
+#include "main_window.h"
+
+using namespace tarvendi;
+using namespace tarvendi::ui;
+
+namespace {
+
+// The question of the commands; Yes renames, No previews.
+QString removal_question(const QString &what) {
+    return QStringLiteral(
+               "\r\r 是否要去除文件名中包含的所有的%1？\r\r如果预览，请选择 \"否\"  \r\r "
+               "本操作无法恢复！ \r\r ")
+        .arg(what);
+}
+
+std::function<std::string(const std::string &)> removing(rules::CleanClasses classes) {
+    return [classes](const std::string &name) {
+        return rules::clean_name(name, classes);
+    };
+}
+
+} // namespace
+
+void TForm1::clean_file_list(const QString &question, bool trim,
+                             const std::function<std::string(const std::string &name)> &clean) {
+    actions_.run([&] {
+        const bool execute = confirm(this, question);
+        // The selection is the user's no more: the re-read afterwards clears it.
+        FileListBox1->select_all_entries();
+        std::vector<PassItem> items;
+        for (const platform::Entry &entry : FileListBox1->entries())
+            items.push_back({entry.text, true, FileListBox1->folder()});
+        PassDescription d;
+        d.checked_only = false;
+        d.drop_brackets = false;
+        d.trim = trim;
+        d.target = Target::InFolder;
+        d.rule = [&](const RuleInput &in) -> std::optional<std::string> {
+            return clean(in.name);
+        };
+        run_pass(d, items, execute, Refresh::FileList);
+    });
+}
+
+void TForm1::N2Click() {
+    clean_file_list(removal_question(QStringLiteral("数字")), false, removing({.digits = true}));
+}
+
+void TForm1::N3Click() {
+    clean_file_list(removal_question(QStringLiteral("字母")), true, removing({.letters = true}));
+}
+
+void TForm1::N8Click() {
+    clean_file_list(removal_question(QStringLiteral("- _")), true,
+                    removing({.hyphen = true, .underscore = true}));
+}
+
+void TForm1::N12Click() {
+    clean_file_list(removal_question(QStringLiteral("空格")), true, removing({.space = true}));
+}

@@ -1,0 +1,132 @@
+// The seven tools of the name list Memo6: fill it with file or folder names, number its lines,
+// delete a stretch or replace a text in each line, save it, and create a folder per line. None
+// of them renames anything.
+
+#include "check_list.h"
+#include "display_text.h"
+#include "errors.h"
+#include "filesystem.h"
+#include "gb_text.h"
+#include "listing.h"
+#include "main_window.h"
+#include "name_list.h"
+#include "para.h"
+#include "path_edit.h"
+#include "text_file.h"
+
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <cerrno>
+#include <functional>
+
+using namespace tarvendi;
+using namespace tarvendi::ui;
+
+namespace {
+
+using LineRewrite = std::function<std::string(const std::string &, std::size_t)>;
+
+std::string list_text(const QPlainTextEdit *memo) {
+    return qt_to_gb(memo->toPlainText());
+}
+
+// Every line is rewritten before the memo changes, so an error leaves the list as it was.
+void edit_list(QPlainTextEdit *memo, const LineRewrite &edit) {
+    memo->setPlainText(gb_to_qt(rules::edit_lines(list_text(memo), edit)));
+}
+
+} // namespace
+
+void TForm1::Button16Click() {
+    actions_.run([&] {
+        Memo6->clear();
+        const std::vector<CheckItem> &items = ListBox1->list()->items();
+        if (items.empty()) {
+            inform(this, QStringLiteral("请先选择需要操作的文件！"));
+            return;
+        }
+        std::vector<std::string> names;
+        names.reserve(items.size());
+        for (const CheckItem &item : items)
+            names.push_back(rules::extracted_name(item.text, chk_del_ext->isChecked()));
+        Memo6->setPlainText(gb_to_qt(rules::append_lines({}, names)));
+    });
+}
+
+void TForm1::Button22Click() {
+    actions_.run([&] {
+        ListBox1->list()->clear();
+        Memo6->clear();
+        DoSearchPathFile(Edit16->text());
+    });
+}
+
+void TForm1::DoSearchPathFile(const QString &folder) {
+    actions_.run([&] {
+        std::vector<std::string> names;
+        try {
+            names = platform::list_subfolders(qt_to_gb(folder), false);
+        } catch (const platform::IoError &) {
+            // A folder that cannot be read simply has no names to give.
+            return;
+        }
+        Memo6->setPlainText(gb_to_qt(rules::append_lines(list_text(Memo6), names)));
+    });
+}
+
+void TForm1::Button17Click() {
+    actions_.run([&] {
+        SaveDialog1->setDefaultSuffix(QStringLiteral("txt"));
+        SaveDialog1->setNameFilter(QStringLiteral("文本文件 (*.txt)"));
+        SaveDialog1->setOption(QFileDialog::DontConfirmOverwrite);
+        if (SaveDialog1->exec() != QDialog::Accepted)
+            return;
+        const QString file = SaveDialog1->selectedFiles().value(0);
+        platform::write_file(qt_to_gb(file), rules::crlf_lines(list_text(Memo6)));
+    });
+}
+
+void TForm1::Button23Click() {
+    actions_.run([&] {
+        edit_list(Memo6, [](const std::string &line, std::size_t index) {
+            return rules::numbered_line(line, index + 1);
+        });
+    });
+}
+
+void TForm1::Button24Click() {
+    actions_.run([&] {
+        // However the dialog closes, its two fields are what counts.
+        Fpara->exec();
+        edit_list(Memo6, [&](const std::string &line, std::size_t) {
+            const std::int32_t start = read_number(Fpara->Edit1);
+            const std::int32_t length = read_number(Fpara->Edit2);
+            return rules::delete_stretch(line, start, length);
+        });
+    });
+}
+
+void TForm1::Button40Click() {
+    actions_.run([&] {
+        const std::string find = qt_to_gb(Edit22->text());
+        const std::string replacement = qt_to_gb(Edit23->text());
+        edit_list(Memo6, [&](const std::string &line, std::size_t) {
+            return rules::replace_in_line(line, find, replacement);
+        });
+    });
+}
+
+void TForm1::Button2Click() {
+    actions_.run([&] {
+        for (const std::string &line : rules::list_lines(list_text(Memo6))) {
+            // Linux would take a name of blanks or control bytes; such a line is a slip.
+            if (!rules::folder_line_usable(line))
+                throw platform::IoError(EINVAL, platform::display_text(line));
+            if (!platform::folder_exists(line))
+                platform::create_folder(line);
+        }
+        inform(this, QStringLiteral("创建成功！"));
+    });
+}

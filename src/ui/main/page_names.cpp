@@ -1,0 +1,162 @@
+// Page "文本换名": the checked items take the lines of the name list Memo6 as new names. The
+// name-list tools on the same page are in name_list_tools.cpp.
+
+#include "check_list.h"
+#include "gb_text.h"
+#include "list_rename.h"
+#include "main_window.h"
+#include "name_list.h"
+#include "page_widgets.h"
+
+#include <QBoxLayout>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+using namespace tarvendi;
+using namespace tarvendi::ui;
+
+namespace {
+
+const QStringList kHelp = {
+    QStringLiteral("一、按文本改名"),
+    QStringLiteral("  1. 在左边选择需要改名的文件；"),
+    QStringLiteral("     （改文件夹名时勾选“目录”）"),
+    QStringLiteral("  2. 在左框中一行输入一个新名称，"),
+    QStringLiteral("     依次给勾选的文件，扩展名不变；"),
+    QStringLiteral("  3. 需要序号时选择模板、填写起始；"),
+    QStringLiteral("  4. 按“预览”查看，满意后按“执行”。"),
+    QString(),
+    QStringLiteral("二、按文本创建文件夹"),
+    QStringLiteral("  一行一个文件夹名，按“创建文件夹”。"),
+    QString(),
+    QStringLiteral("三、把文件名保存到文本文件"),
+    QStringLiteral("  先“提取文件名”或“提取文件夹名”，"),
+    QStringLiteral("  再按“文本保存”。"),
+    QString(),
+    QStringLiteral("四、添加和删除序号"),
+    QStringLiteral("  “添加序号”在每行前加 01_、02_……；"),
+    QStringLiteral("  “删除序号”按开始位置和长度删除。"),
+};
+
+// A titleless frame around the controls of one tool group, laid out on a compact grid.
+QGridLayout *panel(QLayout *column) {
+    auto *box = new QGroupBox;
+    auto *grid = new QGridLayout(box);
+    grid->setContentsMargins(6, 4, 6, 4);
+    grid->setVerticalSpacing(4);
+    column->addWidget(box);
+    return grid;
+}
+
+} // namespace
+
+QWidget *TForm1::build_names_page() {
+    auto *page = new QWidget;
+    auto *layout = new QHBoxLayout(page);
+    layout->setContentsMargins(6, 4, 6, 4);
+
+    auto *list_column = new QVBoxLayout;
+    Memo6 = named(new QPlainTextEdit, "Memo6");
+    Memo6->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Memo6->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo6->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Button15 = push_button("Button15", QStringLiteral("预览"));
+    Button14 = push_button("Button14", QStringLiteral("执行"));
+    Button17 = push_button("Button17", QStringLiteral("文本保存"));
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(Button15);
+    buttons->addWidget(Button14);
+    buttons->addWidget(Button17);
+    list_column->addWidget(
+        new QLabel(QStringLiteral("新文件名/文件夹名（一行一个文件名/文件夹名）")));
+    list_column->addWidget(Memo6, 1);
+    list_column->addLayout(buttons);
+
+    auto *tool_column = new QWidget;
+    tool_column->setFixedWidth(270);
+    auto *tools = new QVBoxLayout(tool_column);
+    tools->setContentsMargins(0, 0, 0, 0);
+    chk_del_ext = check_box("chk_del_ext", QStringLiteral("去掉扩展名"));
+    chk_del_ext->setChecked(true);
+    Button22 = push_button("Button22", QStringLiteral("提取文件夹名"));
+    Button16 = push_button("Button16", QStringLiteral("提取文件名"));
+    Button2 = push_button("Button2", QStringLiteral("创建文件夹"));
+    QGridLayout *names = panel(tools);
+    names->addWidget(chk_del_ext, 0, 0);
+    names->addWidget(Button16, 0, 1);
+    names->addWidget(Button22, 1, 0);
+    names->addWidget(Button2, 1, 1);
+
+    Edit13 = line_edit("Edit13", QStringLiteral("1"));
+    Edit13->setMaximumWidth(60);
+    ComboBox1 = template_box("ComboBox1");
+    ComboBox1->setCurrentIndex(0);
+    Button23 = push_button("Button23", QStringLiteral("添加序号"));
+    Button24 = push_button("Button24", QStringLiteral("删除序号"));
+    QGridLayout *numbers = panel(tools);
+    numbers->addWidget(new QLabel(QStringLiteral("起始")), 0, 0);
+    numbers->addWidget(Edit13, 0, 1);
+    numbers->addWidget(new QLabel(QStringLiteral("模板")), 0, 2);
+    numbers->addWidget(ComboBox1, 0, 3);
+    numbers->setColumnStretch(3, 1);
+    numbers->addWidget(Button23, 1, 0, 1, 2);
+    numbers->addWidget(Button24, 1, 2, 1, 2);
+
+    Edit22 = line_edit("Edit22");
+    Edit23 = line_edit("Edit23");
+    Button40 = push_button("Button40", QStringLiteral("文本框文字替换"));
+    QGridLayout *replace = panel(tools);
+    replace->addWidget(new QLabel(QStringLiteral("字符")), 0, 0);
+    replace->addWidget(Edit22, 0, 1);
+    replace->addWidget(new QLabel(QStringLiteral("替换为")), 0, 2);
+    replace->addWidget(Edit23, 0, 3);
+    replace->addWidget(Button40, 1, 0, 1, 4);
+    tools->addStretch(1);
+
+    Memo5 = help_memo("Memo5", kHelp, false);
+    layout->addLayout(list_column, 2);
+    layout->addWidget(tool_column);
+    layout->addWidget(Memo5, 3);
+
+    connect(Button15, &QPushButton::clicked, this, &TForm1::Button14Click);
+    connect(Button14, &QPushButton::clicked, this, &TForm1::Button14Click);
+    connect(Button16, &QPushButton::clicked, this, &TForm1::Button16Click);
+    connect(Button22, &QPushButton::clicked, this, &TForm1::Button22Click);
+    connect(Button17, &QPushButton::clicked, this, &TForm1::Button17Click);
+    connect(Button23, &QPushButton::clicked, this, &TForm1::Button23Click);
+    connect(Button24, &QPushButton::clicked, this, &TForm1::Button24Click);
+    connect(Button40, &QPushButton::clicked, this, &TForm1::Button40Click);
+    connect(Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
+    return page;
+}
+
+void TForm1::Button14Click() {
+    actions_.run([&] {
+        if (ListBox1->list()->rowCount() == 0) {
+            inform(this, QStringLiteral("请首先选择需要改名的文件！"));
+            return;
+        }
+        const bool execute = sent_by(Button14);
+        const std::vector<std::string> lines = rules::list_lines(qt_to_gb(Memo6->toPlainText()));
+        const std::string tmpl = qt_to_gb(ComboBox1->currentText());
+        const bool folders = directory_mode();
+        // Only checked items take a line; items past the last line get an empty one.
+        std::size_t next_line = 0;
+        PassDescription d;
+        d.start_number = [&] {
+            return read_number(Edit13);
+        };
+        d.rule = [&](const RuleInput &in) -> std::optional<std::string> {
+            const std::string line = next_line < lines.size() ? lines[next_line] : std::string();
+            ++next_line;
+            return rules::list_rename(in.name, line, tmpl, in.counter, folders);
+        };
+        run_pass(d, working_items(), execute, execute ? Refresh::Full : Refresh::None);
+    });
+}

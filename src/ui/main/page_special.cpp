@@ -1,0 +1,175 @@
+// Page "特殊改名": the cleaning panel, Chinese numerals to digits, and the two rules that move
+// bytes within a name, each asking for its positions in a parameter dialog.
+
+#include "check_list.h"
+#include "clean.h"
+#include "gb_text.h"
+#include "main_window.h"
+#include "numerals.h"
+#include "page_widgets.h"
+#include "para.h"
+#include "para2.h"
+#include "path_edit.h"
+#include "reorder.h"
+#include "text.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace tarvendi;
+using namespace tarvendi::ui;
+
+namespace {
+
+const QString kNumeralsQuestion =
+    QStringLiteral("\r\r 是否要将文件名中的中文数字转换为阿拉伯数字？\r\r如果预览，请选择 \"否\"  "
+                   "\r\r 本操作无法恢复！ \r\r ");
+
+// Results of the parameter dialogs besides 1 (preview): their close box, which neither previews
+// nor renames, and "确定".
+constexpr int kClosed = 0;
+constexpr int kExecute = 2;
+
+} // namespace
+
+QWidget *TForm1::build_special_page() {
+    auto *panel6 = named(new QFrame, "Panel6");
+    panel6->setFrameShape(QFrame::StyledPanel);
+    auto *panel = new QGridLayout(panel6);
+    CheckBox5 = check_box("CheckBox5", QStringLiteral("数字"));
+    CheckBox6 = check_box("CheckBox6", QStringLiteral("字母"));
+    CheckBox7 = check_box("CheckBox7", QStringLiteral("空格"));
+    CheckBox8 = check_box("CheckBox8", QStringLiteral("-"));
+    CheckBox9 = check_box("CheckBox9", QStringLiteral("_"));
+    CheckBox10 = check_box("CheckBox10", QStringLiteral("[]"));
+    Button4 = push_button("Button4", QStringLiteral("预览"));
+    Button18 = push_button("Button18", QStringLiteral("执行"));
+    panel->addWidget(named(new QLabel(QStringLiteral("清除文件名的下列字符：")), "Label4"), 0, 0, 1,
+                     3);
+    panel->addWidget(CheckBox5, 1, 0);
+    panel->addWidget(CheckBox6, 1, 1);
+    panel->addWidget(CheckBox7, 1, 2);
+    panel->addWidget(CheckBox8, 2, 0);
+    panel->addWidget(CheckBox9, 2, 1);
+    panel->addWidget(CheckBox10, 2, 2);
+    panel->addWidget(Button4, 3, 0);
+    panel->addWidget(Button18, 3, 1);
+
+    auto *numerals = new QGroupBox;
+    auto *numerals_layout = new QHBoxLayout(numerals);
+    Button19 = push_button("Button19", QStringLiteral("中文转数字"));
+    CheckBox3 = check_box("CheckBox3", QStringLiteral("十转换为1"));
+    numerals_layout->addWidget(Button19);
+    numerals_layout->addWidget(CheckBox3);
+
+    auto *reorder = new QGroupBox;
+    auto *reorder_layout = new QVBoxLayout(reorder);
+    Button20 = push_button("Button20", QStringLiteral("调整文件名的字符顺序"));
+    Button27 = push_button("Button27", QStringLiteral("文件名末尾字符移至文件名前"));
+    reorder_layout->addWidget(Button20);
+    reorder_layout->addWidget(Button27);
+
+    auto *page = new QWidget;
+    auto *layout = new QHBoxLayout(page);
+    layout->addWidget(panel6, 0, Qt::AlignTop);
+    auto *column = new QVBoxLayout;
+    column->addWidget(numerals);
+    column->addWidget(reorder);
+    column->addStretch();
+    layout->addLayout(column);
+    layout->addStretch(1);
+
+    connect(Button4, &QPushButton::clicked, this, &TForm1::Button4Click);
+    connect(Button18, &QPushButton::clicked, this, &TForm1::Button4Click);
+    connect(Button19, &QPushButton::clicked, this, &TForm1::Button19Click);
+    connect(Button20, &QPushButton::clicked, this, &TForm1::Button20Click);
+    connect(Button27, &QPushButton::clicked, this, &TForm1::Button27Click);
+    return page;
+}
+
+void TForm1::Button4Click() {
+    actions_.run([&] {
+        clear_preview();
+        if (ListBox1->list()->rowCount() == 0) {
+            inform(this, QStringLiteral("请首先选择需要改名的文件！"));
+            return;
+        }
+        const bool execute = sent_by(Button18);
+        rules::CleanClasses classes;
+        classes.digits = CheckBox5->isChecked();
+        classes.letters = CheckBox6->isChecked();
+        classes.space = CheckBox7->isChecked();
+        classes.hyphen = CheckBox8->isChecked();
+        classes.underscore = CheckBox9->isChecked();
+        classes.brackets = CheckBox10->isChecked();
+        PassDescription d;
+        d.file_name_part = true;
+        // The cleaned name goes to the folder the path field names, also for an item that
+        // accumulate mode gathered from another folder.
+        d.target = Target::InFolder;
+        d.folder = rules::trim(qt_to_gb(Edit16->text()));
+        d.rule = [&](const RuleInput &in) -> std::optional<std::string> {
+            return rules::clean_name(in.name, classes);
+        };
+        run_pass(d, working_items(), execute, execute ? Refresh::Full : Refresh::None);
+    });
+}
+
+void TForm1::Button19Click() {
+    actions_.run([&] {
+        const bool execute = confirm(this, kNumeralsQuestion);
+        const bool ten_to_one = CheckBox3->isChecked();
+        PassDescription d;
+        d.checked_only = false;
+        d.drop_brackets = false;
+        d.file_name_part = true;
+        d.rule = [&](const RuleInput &in) -> std::optional<std::string> {
+            return rules::numerals_to_digits(in.name, ten_to_one);
+        };
+        run_pass(d, working_items(), execute, Refresh::FileList);
+    });
+}
+
+void TForm1::reorder_items(bool execute,
+                           const std::function<std::string(const std::string &text)> &reorder) {
+    PassDescription d;
+    d.checked_only = false;
+    d.drop_brackets = false;
+    d.target = Target::SameFolder;
+    d.rule = [&](const RuleInput &in) -> std::optional<std::string> {
+        return reorder(in.name);
+    };
+    run_pass(d, working_items(), execute, Refresh::FileList);
+}
+
+void TForm1::Button20Click() {
+    actions_.run([&] {
+        const int result = Fpara2->exec();
+        if (result == kClosed)
+            return;
+        reorder_items(result == kExecute, [&](const std::string &text) {
+            const std::int32_t start = read_number(Fpara2->Edit1);
+            const std::int32_t length = read_number(Fpara2->Edit2);
+            const std::int32_t target = read_number(Fpara2->Edit3);
+            return rules::move_substring(text, start, length, target);
+        });
+    });
+}
+
+void TForm1::Button27Click() {
+    actions_.run([&] {
+        const int result = Fpara->exec();
+        if (result == kClosed)
+            return;
+        reorder_items(result == kExecute, [&](const std::string &text) {
+            const std::int32_t start = read_number(Fpara->Edit1);
+            const std::int32_t length = read_number(Fpara->Edit2);
+            return rules::tail_to_front(text, start, length);
+        });
+    });
+}

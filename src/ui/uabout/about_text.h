@@ -1,0 +1,6 @@
+#pragma once
+// The text of the about window (HTML).
+
+#include <QString>
+
+QString about_text();

@@ -1,0 +1,29 @@
+# Installs the build into a fresh prefix and checks that the program, the user guide, the desktop
+# entry and the icons are where a desktop looks for them.
+set(prefix "${BUILD}/install-check")
+file(REMOVE_RECURSE "${prefix}")
+execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD}" --prefix "${prefix}"
+                RESULT_VARIABLE result OUTPUT_QUIET)
+if(NOT result EQUAL 0)
+    message(FATAL_ERROR "cmake --install failed: ${result}")
+endif()
+foreach(path
+        bin/tarvendi
+        share/tarvendi/guide/index.html
+        share/applications/tarvendi.desktop
+        share/icons/hicolor/scalable/apps/tarvendi.svg
+        share/icons/hicolor/128x128/apps/tarvendi.png)
+    if(NOT EXISTS "${prefix}/${path}")
+        message(FATAL_ERROR "missing from the install tree: ${path}")
+    endif()
+endforeach()
+file(GLOB pictures "${prefix}/share/tarvendi/guide/images/*.png")
+list(LENGTH pictures count)
+if(count LESS 10)
+    message(FATAL_ERROR "the guide has ${count} pictures, one per notebook page expected")
+endif()
+file(READ "${prefix}/share/applications/tarvendi.desktop" entry)
+if(NOT entry MATCHES "\nExec=tarvendi\n" OR NOT entry MATCHES "\nIcon=tarvendi\n")
+    message(FATAL_ERROR "the desktop entry does not start the installed program with its icon")
+endif()
+file(REMOVE_RECURSE "${prefix}")
