@@ -17,7 +17,7 @@ const std::string kZhong = "\xD6\xD0";
 const std::string kGuo = "\xB9\xFA";
 
 struct LinesCase {
-    std::string_view text;
+    std::string text;
     std::vector<std::string> expected;
 };
 
@@ -39,7 +39,7 @@ TEST(ListLines, FinalEmptyLineDoesNotCount) {
 }
 
 struct EditCase {
-    std::string_view text;
+    std::string text;
     std::string expected;
 };
 
@@ -72,7 +72,7 @@ TEST(EditLines, AnErrorEndsTheEditAtTheFirstLine) {
 }
 
 struct AppendCase {
-    std::string_view text;
+    std::string text;
     std::vector<std::string> lines;
     std::string expected;
 };
@@ -105,7 +105,7 @@ TEST(CrlfLines, EveryBreakBecomesCrLf) {
 }
 
 struct ExtractCase {
-    std::string_view item;
+    std::string item;
     bool drop_extension;
     std::string expected;
 };
@@ -135,7 +135,7 @@ TEST(ExtractedName, FileNamePartWithOrWithoutExtension) {
 }
 
 struct NumberCase {
-    std::string_view line;
+    std::string line;
     std::size_t number;
     std::string expected;
 };
@@ -157,7 +157,7 @@ TEST(NumberedLine, AtLeastTwoDigits) {
 }
 
 struct StretchCase {
-    std::string_view line;
+    std::string line;
     std::int32_t start;
     std::int32_t length;
     std::string expected;
@@ -190,9 +190,9 @@ TEST(DeleteStretch, ByteExactAndClamped) {
 }
 
 struct ReplaceCase {
-    std::string_view line;
-    std::string_view typed_find;
-    std::string_view replacement;
+    std::string line;
+    std::string typed_find;
+    std::string replacement;
     std::string expected;
 };
 
@@ -226,7 +226,7 @@ TEST(ReplaceInLine, FirstOccurrenceOnCharacterBoundaries) {
 }
 
 struct FolderCase {
-    std::string_view line;
+    std::string line;
     bool usable;
 };
 

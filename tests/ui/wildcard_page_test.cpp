@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListView>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTest>
 #include <ctime>
@@ -168,6 +169,34 @@ private slots:
         QVERIFY(dir.exists("abc"));
         QCOMPARE(boxes.texts.size(), 1);
         QVERIFY(boxes.texts[0].contains(QStringLiteral("abc → abc-/")));
+    }
+
+    void long_passes_show_their_progress_data() {
+        QTest::addColumn<int>("files");
+        QTest::addColumn<bool>("progress");
+        QTest::newRow("a few files") << 20 << false;
+        QTest::newRow("thousands of files") << 3500 << true;
+    }
+
+    void long_passes_show_their_progress() {
+        QFETCH(int, files);
+        QFETCH(bool, progress);
+        TempFolder dir;
+        for (int i = 0; i < files; ++i)
+            dir.file("f" + std::to_string(i) + ".txt");
+        auto w = start_windows();
+        Page page(*w);
+        bool seen = false;
+        QTimer watch;
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            seen = seen || w->Form1.findChild<QProgressDialog *>() != nullptr;
+        });
+        watch.start(0);
+        page.execute_button->click();
+        QCOMPARE(seen, progress);
+        QVERIFY(!w->Form1.findChild<QProgressDialog *>());
+        QCOMPARE(texts_of(page.list).size(), files);
+        QVERIFY(dir.exists("01-f0.txt"));
     }
 
     void bad_start_number_stops_before_any_rename() {

@@ -41,7 +41,7 @@ class UpDown;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
-    friend class SpineBench; // times the refresh apart from the rename pass
+    friend class FolderBench; // times the refresh apart from the rename pass
 public:
     explicit TForm1(QWidget *parent = nullptr);
     // The dialogs that the menus and pages open; they outlive the main window's use of them.

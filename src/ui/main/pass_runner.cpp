@@ -5,10 +5,13 @@
 #include "main_window.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QStringListModel>
+#include <memory>
 
 using namespace tarvendi;
 using namespace tarvendi::ui;
@@ -16,6 +19,9 @@ using namespace tarvendi::ui;
 namespace {
 
 constexpr std::size_t kReportLines = 20;
+// A pass over more items than this shows its progress, so the window never looks frozen.
+constexpr std::size_t kProgressFrom = 3000;
+constexpr std::size_t kProgressStep = 500;
 
 } // namespace
 
@@ -66,7 +72,24 @@ void TForm1::run_pass(const PassDescription &description, const std::vector<Pass
         last_status = name;
         status_written = true;
     };
+    std::unique_ptr<QProgressDialog> progress;
+    if (items.size() > kProgressFrom) {
+        progress = std::make_unique<QProgressDialog>(QStringLiteral("正在处理文件名……"), QString(),
+                                                     0, static_cast<int>(items.size()), this);
+        progress->setWindowModality(Qt::WindowModal);
+        progress->setMinimumDuration(300);
+        progress->setAutoClose(false);
+        context.progress = [&](std::size_t done, std::size_t) {
+            if (done % kProgressStep != 0)
+                return;
+            progress->setValue(static_cast<int>(done));
+            // Paint, but take no user input before the modal dialog shows: nothing may start
+            // while the pass runs.
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        };
+    }
     auto finish = [&] {
+        progress.reset();
         set_preview(outcome.preview);
         if (status_written)
             StatusBar1Panel0->setText(gb_to_qt(last_status));
