@@ -18,18 +18,6 @@ using namespace tarvendi::test;
 
 namespace {
 
-QListView *working_list(ApplicationWindows &w) {
-    return control<QListView>(&w.Form1, "ListBox1");
-}
-
-QListView *preview_list(ApplicationWindows &w) {
-    return control<QListView>(&w.Form1, "ListBox2");
-}
-
-void click(ApplicationWindows &w, const QString &button) {
-    control<QPushButton>(&w.Form1, button.toLatin1().constData())->click();
-}
-
 } // namespace
 
 class ExtensionPagesTest : public QObject {

@@ -1,6 +1,6 @@
 #pragma once
-// What the tests of the rule pages share: filling a page's fields by name and setting the check
-// states of the working list.
+// What the tests of the rule pages share: the two lists, clicking a button by name, filling a
+// page's fields by name and setting the check states of the working list.
 
 #include "ui_test_support.h"
 
@@ -8,9 +8,23 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
 #include <QStringList>
 
 namespace tarvendi::test {
+
+inline QListView *working_list(ApplicationWindows &w) {
+    return control<QListView>(&w.Form1, "ListBox1");
+}
+
+inline QListView *preview_list(ApplicationWindows &w) {
+    return control<QListView>(&w.Form1, "ListBox2");
+}
+
+inline void click(ApplicationWindows &w, const QString &button) {
+    control<QPushButton>(&w.Form1, button.toLatin1().constData())->click();
+}
 
 // Each entry is "name=value": a line edit or drop-down gets value as its text, a check box is
 // checked for "1" and unchecked for "0".

@@ -18,14 +18,6 @@ using namespace tarvendi::test;
 
 namespace {
 
-QListView *working_list(ApplicationWindows &w) {
-    return control<QListView>(&w.Form1, "ListBox1");
-}
-
-QListView *preview_list(ApplicationWindows &w) {
-    return control<QListView>(&w.Form1, "ListBox2");
-}
-
 QDialog *dialog_named(ApplicationWindows &w, const QString &name) {
     if (name == QLatin1String("Fpara"))
         return &w.Fpara;

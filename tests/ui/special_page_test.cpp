@@ -23,18 +23,6 @@ QListView *files_of(ApplicationWindows &w) {
     return control<QListView>(&w.Form1, "FileListBox1");
 }
 
-QListView *working_list(ApplicationWindows &w) {
-    return control<QListView>(&w.Form1, "ListBox1");
-}
-
-QListView *preview_list(ApplicationWindows &w) {
-    return control<QListView>(&w.Form1, "ListBox2");
-}
-
-void click(ApplicationWindows &w, const char *button) {
-    control<QPushButton>(&w.Form1, button)->click();
-}
-
 QString question(const QString &what) {
     return "\n\n 是否要去除文件名中包含的所有的" + what +
            "？\n\n如果预览，请选择 \"否\"  \n\n 本操作无法恢复！ \n\n ";
