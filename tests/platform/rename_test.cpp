@@ -255,19 +255,6 @@ TEST(RenameEntry, NameThatIsNotUtf8StaysWhereItIs) {
     }
 }
 
-TEST(RenameEntry, ReadOnlyFolder) {
-    if (geteuid() == 0)
-        GTEST_SKIP() << "root may change any folder";
-    TempFolder tmp;
-    build(tmp, {"ro/", "ro/a=A"});
-    tmp.set_mode("ro", 0555);
-    const RenameResult result = rename_entry(tmp / "ro/a", tmp / "ro", "b");
-    EXPECT_EQ(result.refusal, RenameRefusal::Permission);
-    EXPECT_EQ(result.errno_value, EACCES);
-    tmp.set_mode("ro", 0755);
-    EXPECT_EQ(snapshot(tmp), (Entries{"ro/", "ro/a=A"}));
-}
-
 TEST(RefusalText, ShortChineseReason) {
     struct Case {
         RenameResult result;

@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QStringListModel>
+#include <exception>
 #include <memory>
 
 using namespace tarvendi;
@@ -88,25 +89,31 @@ void TForm1::run_pass(const PassDescription &description, const std::vector<Pass
             QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         };
     }
-    auto finish = [&] {
-        progress.reset();
-        set_preview(outcome.preview);
-        if (status_written)
-            StatusBar1Panel0->setText(gb_to_qt(last_status));
-    };
+    // An error ends the pass (and skips the refresh), but what was refused before it is still
+    // reported, also when it is the refresh that fails (the folder shown went away).
+    std::exception_ptr failure;
     try {
         run_rename_pass(description, items, context, outcome);
     } catch (...) {
-        finish();
-        report_refused(outcome.refused);
-        throw;
+        failure = std::current_exception();
     }
-    finish();
-    if (after == Refresh::FileList)
-        reread_file_list();
-    else if (after == Refresh::Full)
-        full_refresh();
+    progress.reset();
+    set_preview(outcome.preview);
+    if (status_written)
+        StatusBar1Panel0->setText(gb_to_qt(last_status));
+    if (!failure) {
+        try {
+            if (after == Refresh::FileList)
+                reread_file_list();
+            else if (after == Refresh::Full)
+                full_refresh();
+        } catch (...) {
+            failure = std::current_exception();
+        }
+    }
     report_refused(outcome.refused);
+    if (failure)
+        std::rethrow_exception(failure);
 }
 
 void TForm1::report_refused(const std::vector<RefusedRename> &refused) {
