@@ -53,10 +53,14 @@ public:
         return 0;
     }
 
+    // In the order the window lists them, so the bare loops rename in the same order as a pass.
     static std::vector<std::string> names_in(const std::string &folder) {
         std::vector<std::string> names;
         for (const auto &entry : fs::directory_iterator(folder))
             names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end(), [](const std::string &a, const std::string &b) {
+            return strcasecmp(a.c_str(), b.c_str()) < 0;
+        });
         return names;
     }
 
