@@ -19,16 +19,16 @@ char fold(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-// Units of one length are equal when their bytes are; a single byte compares without ASCII
-// case. The second byte of a two-byte unit is never folded: it belongs to a Chinese character.
+// Characters of one length are equal when their bytes are; a single byte compares without ASCII
+// case. The later bytes of a longer character are never folded: they belong to that character.
 bool same_unit(std::string_view a, std::string_view b) {
     if (a.size() != b.size())
         return false;
     return a.size() == 1 ? fold(a[0]) == fold(b[0]) : a == b;
 }
 
-// One pattern without ";", walked unit by unit so that "?" takes a whole two-byte unit and a
-// literal never matches across two characters of the name.
+// One pattern without ";", walked character by character so that "?" takes a whole character
+// (two or four bytes for a Chinese one) and a literal never matches across two characters.
 bool pattern_matches(std::string_view pat, std::string_view name) {
     using rules::char_length;
     constexpr std::size_t none = std::string_view::npos;

@@ -20,7 +20,7 @@ struct Entry {
 };
 
 // True when name matches mask: ";"-separated patterns tried in turn, "*" any run of characters,
-// "?" one character (a four-byte GB18030 character counts as two), ASCII letters compared
+// "?" one character (of one, two or four bytes), ASCII letters compared
 // without case. A pattern's trailing ".*" also matches the end of a name without a dot, so
 // "*.*" matches every name.
 bool mask_matches(std::string_view mask, std::string_view name);

@@ -5,7 +5,17 @@
 namespace tarvendi::rules {
 
 std::size_t char_length(std::string_view s, std::size_t i) {
-    return is_lead_byte(static_cast<unsigned char>(s[i])) && i + 1 < s.size() ? 2 : 1;
+    const auto lead = [&](std::size_t k) {
+        return k < s.size() && is_lead_byte(static_cast<unsigned char>(s[k]));
+    };
+    const auto digit = [&](std::size_t k) {
+        return k < s.size() && s[k] >= '0' && s[k] <= '9';
+    };
+    if (!lead(i) || i + 1 == s.size())
+        return 1;
+    // Walked as two two-byte units, a four-byte character would let a search match its second
+    // half together with the first half of the next one.
+    return digit(i + 1) && lead(i + 2) && digit(i + 3) ? 4 : 2;
 }
 
 std::size_t find_text(std::string_view hay, std::string_view needle, std::size_t from) {

@@ -5,8 +5,8 @@
 // Chinese character is two bytes). Positions given to or returned by these helpers are 0-based
 // byte offsets; the rule functions built on them convert from the 1-based positions users type.
 // Searches match only where a character begins: a byte from 0x81 to 0xFE starts a two-byte unit
-// together with the byte after it, and every other byte is a character of its own. Four-byte
-// GB18030 characters walk as two such units, so a walk never lands inside them either.
+// together with the byte after it, or a four-byte character when a digit, another such byte and
+// another digit follow (GB18030's four-byte form); every other byte is a character of its own.
 
 #include <cstddef>
 #include <cstdint>
@@ -23,7 +23,7 @@ constexpr bool is_lead_byte(unsigned char b) {
     return b >= 0x81 && b <= 0xFE;
 }
 
-// Byte length of the character that starts at offset i (1 or 2; 1 for a lead byte at the end).
+// Byte length of the character that starts at offset i (1, 2 or 4; 1 for a lead byte at the end).
 std::size_t char_length(std::string_view s, std::size_t i);
 
 // Offset of the first occurrence of needle in hay at or after `from` that begins on a character

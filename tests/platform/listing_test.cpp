@@ -45,12 +45,13 @@ TEST(MaskMatches, PatternsWalkCharacters) {
         {"a?c", "abbc", false},
         {"a?c", "a\xD6\xD0\x63", true}, // "?" takes a whole Chinese character
         {"a??c", "a\xD6\xD0\x63", false},
-        {"?.txt", "\x94\x39\xFC\x36.txt", false}, // a four-byte character walks as two units
-        {"??.txt", "\x94\x39\xFC\x36.txt", true},
+        {"?.txt", "\x94\x39\xFC\x36.txt", true}, // and a whole four-byte character
+        {"??.txt", "\x94\x39\xFC\x36.txt", false},
         {"\xD6\xD0*", "\xD6\xD0\xCE\xC4.mp3", true},
         {"*\xCE\xC4*", "\xD6\xD0\xCE\xC4.txt", true},
         {"*\xD0\xCE*", "\xD6\xD0\xCE\xC4.txt", false}, // halves of two characters
-        {"*Z*", "\xD5\x5A.txt", false},                // "Z" is the second byte of 語
+        {"*\x82\x30\x95\x32*", "\x95\x33\x82\x30\x95\x32\x82\x36", false}, // 㕭 in 𠓦𠀀
+        {"*Z*", "\xD5\x5A.txt", false}, // "Z" is the second byte of 語
         {"*z*", "\xD5\x5A.txt", false},
         {"\xD5\x7A", "\xD5\x5A", false}, // no case inside a character
         {"*Z*", "aZ", true},

@@ -88,6 +88,10 @@ TEST(TextReplace, Table) {
         {"no literal match", "Track.mp3", "Track-##", 8, "x", false, "Track.mp3"},
         // 中国 holds no 泄.
         {"never straddles", "\xD6\xD0\xB9\xFA", "\xD0\xB9", 2, "x", false, "\xD6\xD0\xB9\xFA"},
+        // 𠓦𠀀.txt holds no 㕭 (82 30 95 32), though its halves meet in the middle; deleting them
+        // would leave 𠓬.txt.
+        {"never straddles four-byte characters", "\x95\x33\x82\x30\x95\x32\x82\x36.txt",
+         "\x82\x30\x95\x32", 4, "", false, "\x95\x33\x82\x30\x95\x32\x82\x36.txt"},
         // 語文A: the "Z" of 語 (D5 5A) is not found; 語文Z: the real one is.
         {"ASCII inside a character",
          "\xD5\x5A\xCE\xC4"

@@ -47,6 +47,11 @@ TEST(FindText, MatchesOnlyWhereACharacterBegins) {
          "9",
          "9", 0, 4},
         {"first of two occurrences", "a.txt.txt", ".txt", 0, 1},
+        // 𠓦𠀀 = 95 33 82 30 95 32 82 36; the halves across the middle, 82 30 95 32, are 㕭.
+        {"straddling four-byte characters", "\x95\x33\x82\x30\x95\x32\x82\x36", "\x82\x30\x95\x32",
+         0, npos},
+        {"real four-byte character after a straddle",
+         "\x95\x33\x82\x30\x95\x32\x82\x36\x82\x30\x95\x32", "\x82\x30\x95\x32", 0, 8},
     };
     for (const FindCase &c : cases) {
         SCOPED_TRACE(c.why);
