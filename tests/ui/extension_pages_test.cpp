@@ -16,36 +16,12 @@
 
 using namespace tarvendi::test;
 
-namespace {
-
-} // namespace
+namespace {} // namespace
 
 class ExtensionPagesTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void controls_start_with_their_texts() {
-        TempFolder dir;
-        auto w = start_windows();
-        QVERIFY(control<QLineEdit>(&w->Form1, "Edit12")->text().isEmpty());
-        QCOMPARE(control<QPushButton>(&w->Form1, "Button7")->text(), QStringLiteral("预览"));
-        QCOMPARE(control<QPushButton>(&w->Form1, "Button5")->text(), QStringLiteral("执行"));
-        auto *help = control<QTextEdit>(&w->Form1, "RichEdit1");
-        QCOMPARE(help->toPlainText(),
-                 QStringLiteral("  \n  将选中文件的扩展名直接改称新\n的扩展名"));
-        QVERIFY(!help->isEnabled());
-
-        QCOMPARE(control<QLineEdit>(&w->Form1, "Edit21")->text(), QStringLiteral("2"));
-        QCOMPARE(control<QPushButton>(&w->Form1, "Button38")->text(), QStringLiteral("预览"));
-        QCOMPARE(control<QPushButton>(&w->Form1, "Button39")->text(), QStringLiteral("执行"));
-        auto *memo = control<QPlainTextEdit>(&w->Form1, "Memo8");
-        QCOMPARE(
-            memo->toPlainText(),
-            QStringLiteral("比如：有1.doc,101.doc,2.doc,15.doc等文件名，需要全部修改为\n"
-                           "001.doc,101.doc,002.doc,015.doc（就是数字位填充，不足多少位补0），"));
-        QVERIFY(memo->isEnabled() && !memo->isReadOnly());
-    }
-
     void preview_lists_checked_items_only_data() {
         QTest::addColumn<QStringList>("files");
         QTest::addColumn<QList<int>>("unchecked");

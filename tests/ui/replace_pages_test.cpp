@@ -13,93 +13,10 @@
 
 using namespace tarvendi::test;
 
-namespace {
-
-QString text_of(QObject *control) {
-    if (auto *edit = qobject_cast<QLineEdit *>(control))
-        return edit->text();
-    if (auto *box = qobject_cast<QComboBox *>(control))
-        return box->currentText();
-    if (auto *button = qobject_cast<QAbstractButton *>(control))
-        return button->text();
-    if (auto *label = qobject_cast<QLabel *>(control))
-        return label->text();
-    if (auto *memo = qobject_cast<QPlainTextEdit *>(control))
-        return memo->toPlainText();
-    qFatal("no text in %s", qPrintable(control->objectName()));
-}
-
-const QStringList kTemplates = {"", "##-", "###-", "####-", "##.", "###.", "####."};
-
-} // namespace
-
 class ReplacePagesTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void controls_start_with_their_texts_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("text");
-        const QList<QPair<QString, QString>> rows = {
-            {"Edit1", ""},
-            {"Edit2", ""},
-            {"edit7", "##-"},
-            {"Edit20", "1"},
-            {"CheckBox4", "替换扩展名"},
-            {"Button33", "文件名"},
-            {"Button9", "预览"},
-            {"Button1", "执行"},
-            {"Label25", "### 代表数字序号及位数    如开始字符=结束字符，则去掉该字符"},
-            {"Memo7", "本操作可以实现模糊替换，字符串开始和结束相同，中间文字不同，\n"
-                      "可以批量替换成目标文字"},
-            {"Edit17", "1"},
-            {"Edit18", "3"},
-            {"edit19", "##-"},
-            {"Edit4", "1"},
-            {"Button21", "预览"},
-            {"Button25", "执行"},
-            {"Memo3", "通配符：\n  ## 代表数字序号及位数\n模板推荐选择\n  100以内：##-\n"
-                      "  1000以内：###-\n  10000以内：####- \n删除指定长度的序号，  模板设置为空\n"
-                      "\n综合应用举例：\n 原文件名 03-出水莲  00-春江花月夜\n"
-                      "  希望改成：中国名曲-001.出水莲 中国名曲-002.春江花月夜\n"
-                      " 则 开始位置设置为 1 长度设置为3 模板设置为：中国名曲-###.\n  "},
-            {"Edit5", ""},
-            {"Edit6", ""},
-            {"CheckBox11", "替换扩展名"},
-            {"Button36", "文件名"},
-            {"Button37", "清空"},
-            {"Button31", "预览"},
-            {"Button32", "执行"},
-        };
-        for (const auto &[name, text] : rows)
-            QTest::newRow(name.toLatin1().constData()) << name << text;
-    }
-
-    void controls_start_with_their_texts() {
-        QFETCH(QString, name);
-        QFETCH(QString, text);
-        TempFolder dir;
-        auto w = start_windows();
-        QCOMPARE(text_of(control<QObject>(&w->Form1, name.toLatin1().constData())), text);
-    }
-
-    void switches_templates_and_help_states() {
-        TempFolder dir;
-        auto w = start_windows();
-        for (const char *name : {"edit7", "edit19"}) {
-            auto *box = control<QComboBox>(&w->Form1, name);
-            QVERIFY(box->isEditable());
-            QStringList entries;
-            for (int i = 0; i < box->count(); ++i)
-                entries << box->itemText(i);
-            QCOMPARE(entries, kTemplates);
-        }
-        QVERIFY(!control<QCheckBox>(&w->Form1, "CheckBox4")->isChecked());
-        QVERIFY(!control<QCheckBox>(&w->Form1, "CheckBox11")->isChecked());
-        QVERIFY(!control<QPlainTextEdit>(&w->Form1, "Memo7")->isEnabled());
-        QVERIFY(!control<QPlainTextEdit>(&w->Form1, "Memo3")->isEnabled());
-    }
-
     void preview_lists_checked_items_only_data() {
         QTest::addColumn<QStringList>("files");
         QTest::addColumn<QList<int>>("unchecked");
