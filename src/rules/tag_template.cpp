@@ -4,6 +4,10 @@
 
 namespace tarvendi::rules {
 
+bool is_mp3_name(std::string_view name) {
+    return ascii_lower(extension(name)) == ".mp3";
+}
+
 namespace {
 
 // Appends text to out with every "$" character replaced by artist.

@@ -15,6 +15,10 @@ namespace tarvendi::rules {
 // - Tokens are whole characters: the second byte of 這 is "@" and is not one. The template and
 //   each tag value are walked on their own character boundaries, so a title cut inside its last
 //   character (ID3v1 fields are 30 bytes) cannot swallow the template's next token.
+// True when the name's extension, in lower case, is exactly ".mp3" (song.MP3 is one,
+// song.mp3.bak is not).
+bool is_mp3_name(std::string_view name);
+
 std::string tag_template(std::string_view tmpl, std::int32_t counter, std::string_view title,
                          std::string_view artist, std::string_view ext);
 

@@ -42,6 +42,15 @@ std::string trim(std::string_view s) {
     return std::string(s.substr(b, e - b));
 }
 
+std::string ascii_lower(std::string_view s) {
+    std::string out(s);
+    for (std::size_t i = 0; i < out.size(); i += char_length(out, i)) {
+        if (out[i] >= 'A' && out[i] <= 'Z')
+            out[i] = static_cast<char>(out[i] - 'A' + 'a');
+    }
+    return out;
+}
+
 std::size_t file_name_start(std::string_view name) {
     // The separator is ASCII and never the second byte of a two-byte unit, but walk anyway so
     // the rule "never inside a character" holds for every search in one place.

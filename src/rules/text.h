@@ -33,6 +33,10 @@ std::size_t find_text(std::string_view hay, std::string_view needle, std::size_t
 // Removes the bytes of value 32 or less at both ends.
 std::string trim(std::string_view s);
 
+// ASCII letters turned to lower case; the bytes of a Chinese character stay as they are, so
+// names compared through it differ only where their letters differ in case.
+std::string ascii_lower(std::string_view s);
+
 // Offset just after the last separator (0 when there is none).
 std::size_t file_name_start(std::string_view name);
 

@@ -19,6 +19,16 @@ struct TagCase {
     std::string expected;
 };
 
+TEST(IsMp3Name, LowerCasedExtensionOnly) {
+    const std::pair<std::string_view, bool> cases[] = {
+        {"song.mp3", true},      {"SONG.MP3", true},   {"a.Mp3", true},
+        {"song.mp3.bak", false}, {"mp3", false},       {".mp3", true},
+        {"dir.mp3/song", false}, {"song.mp3 ", false}, {"/music/x.MP3", true},
+    };
+    for (const auto &[name, expected] : cases)
+        EXPECT_EQ(is_mp3_name(name), expected) << name;
+}
+
 TEST(TagTemplate, Table) {
     const TagCase cases[] = {
         {"default template", "##_@_$", 1, "T", "A", ".mp3", "01_T_A.mp3"},

@@ -90,6 +90,25 @@ struct PartsCase {
     std::string base;
 };
 
+TEST(AsciiLower, FoldsLettersButNotTheBytesOfACharacter) {
+    const std::pair<std::string_view, std::string_view> cases[] = {
+        {"Song.MP3", "song.mp3"},
+        {"", ""},
+        // 語 = D5 5A: its second byte is "Z" and stays.
+        {"\xD5\x5A"
+         "AZ",
+         "\xD5\x5A"
+         "az"},
+        // 𠀀 = 95 32 82 36 walks as one character.
+        {"\x95\x32\x82\x36"
+         "X",
+         "\x95\x32\x82\x36"
+         "x"},
+    };
+    for (const auto &[in, expected] : cases)
+        EXPECT_EQ(ascii_lower(in), expected) << in;
+}
+
 TEST(NameParts, SplitAtTheLastSeparatorAndTheLastDotAfterIt) {
     const PartsCase cases[] = {
         {"a.txt", "a.txt", "", ".txt", "a"},

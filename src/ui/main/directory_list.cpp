@@ -13,10 +13,6 @@ namespace {
 
 constexpr int kPathRole = Qt::UserRole;
 
-QByteArray bytes(const std::string &s) {
-    return QByteArray(s.data(), static_cast<qsizetype>(s.size()));
-}
-
 std::string child_path(const std::string &folder, const std::string &name) {
     return folder == "/" ? "/" + name : folder + rules::kSeparator + name;
 }
@@ -41,7 +37,7 @@ void DirectoryListBox::rebuild() {
     auto add = [&](const std::string &path, const std::string &label, int depth, bool open) {
         auto *item = new QListWidgetItem(open ? open_icon : closed_icon,
                                          QString(depth * 2, QLatin1Char(' ')) + gb_to_qt(label));
-        item->setData(kPathRole, bytes(path));
+        item->setData(kPathRole, byte_array(path));
         addItem(item);
         return item;
     };
@@ -72,7 +68,7 @@ void DirectoryListBox::keyPressEvent(QKeyEvent *event) {
 
 void DirectoryListBox::open_item(QListWidgetItem *item) {
     const QByteArray path = item->data(kPathRole).toByteArray();
-    emit open_requested(std::string(path.constData(), static_cast<std::size_t>(path.size())));
+    emit open_requested(byte_string(path));
 }
 
 } // namespace tarvendi::ui

@@ -13,7 +13,6 @@
 #include <QCheckBox>
 #include <QPushButton>
 #include <QScopedValueRollback>
-#include <algorithm>
 #include <cerrno>
 
 using namespace tarvendi;
@@ -23,11 +22,7 @@ namespace {
 
 // Typing the current folder again in other letter case is no folder change.
 bool same_folder_text(std::string_view a, std::string_view b) {
-    auto fold = [](char c) {
-        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    };
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [&](char x, char y) { return fold(x) == fold(y); });
+    return rules::ascii_lower(a) == rules::ascii_lower(b);
 }
 
 // "[name]" is how a folder entry is written; typed into the path field it names that folder.

@@ -37,24 +37,9 @@ const char *const kTagRenameHelp =
 const QString kFormatQuestion = QStringLiteral(
     "\r\r 是否要按格式添加？\r\r如果预览，请选择 \"否\"  \r\r 本操作无法恢复！ \r\r ");
 
-QByteArray bytes(const std::string &s) {
-    return QByteArray(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-std::string text_of(const QByteArray &b) {
-    return std::string(b.constData(), static_cast<std::size_t>(b.size()));
-}
-
-bool is_mp3(const std::string &name) {
-    std::string ext = rules::extension(name);
-    for (char &c : ext)
-        c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-    return ext == ".mp3";
-}
-
 // A memo's line breaks are CR LF in a tag, and count toward its 30 bytes.
 QString memo_text(const QByteArray &tag) {
-    return gb_to_qt(text_of(tag)).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return gb_to_qt(byte_string(tag)).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
 std::string tag_text(const QString &memo) {
@@ -137,19 +122,19 @@ QWidget *TForm1::build_tag_rename_page() {
 }
 
 void TForm1::show_tag_of(const std::string &path) {
-    if (!is_mp3(path))
+    if (!rules::is_mp3_name(path))
         return;
-    MP3Info1->setFilename(bytes(path));
+    MP3Info1->setFilename(byte_array(path));
     Edit15->setText(gb_to_qt(path));
-    Edit8->setText(gb_to_qt(text_of(MP3Info1->Title())));
-    Edit14->setText(gb_to_qt(text_of(MP3Info1->Artist())));
+    Edit8->setText(gb_to_qt(byte_string(MP3Info1->Title())));
+    Edit14->setText(gb_to_qt(byte_string(MP3Info1->Artist())));
     Memo1->setPlainText(memo_text(MP3Info1->Comment()));
 }
 
 std::optional<std::string> TForm1::read_tag(const std::string &path) {
-    if (!is_mp3(path))
+    if (!rules::is_mp3_name(path))
         return std::nullopt;
-    MP3Info1->setFilename(bytes(path));
+    MP3Info1->setFilename(byte_array(path));
     return path;
 }
 
@@ -169,9 +154,9 @@ void TForm1::rename_file_list_from_tags(bool with_artist) {
             FileListBox1->set_focused_row(in.index);
             if (!read_tag(in.source))
                 return std::nullopt;
-            std::string base = text_of(MP3Info1->Title()) + "_" + std::to_string(in.index);
+            std::string base = byte_string(MP3Info1->Title()) + "_" + std::to_string(in.index);
             if (with_artist)
-                base = text_of(MP3Info1->Artist()) + "_" + base;
+                base = byte_string(MP3Info1->Artist()) + "_" + base;
             Edit15->setText(gb_to_qt(base));
             return base;
         };
@@ -198,8 +183,8 @@ void TForm1::Button10Click() {
         d.rule = [&](const RuleInput &in) -> std::optional<std::string> {
             if (!read_tag(in.name))
                 return std::nullopt;
-            return rules::tag_template(tmpl, in.counter, text_of(MP3Info1->Title()),
-                                       text_of(MP3Info1->Artist()), rules::extension(in.name));
+            return rules::tag_template(tmpl, in.counter, byte_string(MP3Info1->Title()),
+                                       byte_string(MP3Info1->Artist()), rules::extension(in.name));
         };
         run_pass(d, working_items(), execute, execute ? Refresh::Full : Refresh::None);
     });
@@ -217,7 +202,7 @@ void TForm1::Button13Click() {
         d.rule = [&](const RuleInput &in) -> std::optional<std::string> {
             if (!read_tag(in.name))
                 return std::nullopt;
-            return text_of(MP3Info1->Title()) + rules::extension(in.name);
+            return byte_string(MP3Info1->Title()) + rules::extension(in.name);
         };
         run_pass(d, working_items(), execute, Refresh::FileList);
     });
@@ -246,11 +231,11 @@ void TForm1::Button8Click() {
             if (!read_tag(item))
                 return false;
             if (!title.empty())
-                MP3Info1->setTitle(bytes(title));
+                MP3Info1->setTitle(byte_array(title));
             if (!artist.empty())
-                MP3Info1->setArtist(bytes(artist));
+                MP3Info1->setArtist(byte_array(artist));
             if (!comment.empty())
-                MP3Info1->setComment(bytes(comment));
+                MP3Info1->setComment(byte_array(comment));
             return true;
         });
     });
@@ -262,10 +247,10 @@ void TForm1::Button12Click() {
             return;
         write_tags([&](const std::string &item) {
             // The tag is read before the test, for every item.
-            MP3Info1->setFilename(bytes(item));
-            if (!is_mp3(item))
+            MP3Info1->setFilename(byte_array(item));
+            if (!rules::is_mp3_name(item))
                 return false;
-            MP3Info1->setTitle(bytes(rules::replace_first(item, ".mp3", "")));
+            MP3Info1->setTitle(byte_array(rules::replace_first(item, ".mp3", "")));
             return true;
         });
     });
