@@ -211,6 +211,21 @@ private slots:
         QCOMPARE(texts_of(list), QStringList({"A.mp3", "b.txt", "c.doc"}));
     }
 
+    void folder_names_differing_inside_a_character_are_different_folders() {
+        TempFolder dir;
+        // 語 is D5 5A and 誾 is D5 7A in GB18030: only the case of their second byte differs.
+        dir.folder("語");
+        dir.folder("誾");
+        dir.file("語/in-yu.txt");
+        dir.file("誾/in-yin.txt");
+        std::filesystem::current_path(dir.path() + "/語");
+        auto w = start_windows();
+        auto *path = control<QLineEdit>(&w->Form1, "Edit16");
+        path->setText(QString::fromStdString(dir.path() + "/誾"));
+        invoke(&w->Form1, "Edit16KeyPress");
+        QCOMPARE(texts_of(control<QListView>(&w->Form1, "ListBox1")), QStringList({"in-yin.txt"}));
+    }
+
     void select_all_shortcut_goes_to_focused_list() {
         TempFolder dir;
         populate(dir);
