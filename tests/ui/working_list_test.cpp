@@ -66,6 +66,20 @@ private slots:
         QCOMPARE(pages->currentIndex(), 0);
     }
 
+    void start_in_a_folder_that_is_gone_begins_at_home() {
+        TempFolder dir;
+        dir.folder("gone");
+        std::filesystem::current_path(dir.path() + "/gone");
+        std::filesystem::remove(dir.path() + "/gone");
+        const QByteArray home = qgetenv("HOME");
+        qputenv("HOME", QByteArray::fromStdString(dir.path()));
+        auto w = start_windows();
+        qputenv("HOME", home);
+        QCOMPARE(control<QLineEdit>(&w->Form1, "Edit16")->text(),
+                 QString::fromStdString(dir.path()));
+        QCOMPARE(std::filesystem::current_path().string(), dir.path());
+    }
+
     void empty_start_folder_leaves_lists_empty() {
         TempFolder dir;
         dir.folder("only-a-folder");

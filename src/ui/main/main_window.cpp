@@ -5,6 +5,7 @@
 #include "check_list.h"
 #include "directory_list.h"
 #include "drive_combo.h"
+#include "errors.h"
 #include "file_list.h"
 #include "filesystem.h"
 #include "filter_combo.h"
@@ -28,10 +29,28 @@ const QString kFileFilter = QStringLiteral(
     "|*.RMVB;*.RM;*.mpg;*.dat;*.flv;*.AVI;*.ASF;*.WAV;*.MP4;*.MOV;*.VOB;*.MKV;*.CSF|文档|*.txt;*."
     "doc;*.pdf;*.chm;*.docx|DOC|*.DOC|JPG|*.JPG|MP3|*.MP3|RM|*.RMVB;*.RM|TXT|*.txt");
 
+// The folder a run starts in: the current directory, or the home folder (then the root) when
+// the program was started in a folder that has since gone away.
+std::string start_folder() {
+    try {
+        return platform::current_folder();
+    } catch (const platform::IoError &) {
+    }
+    for (const char *fallback : {"~", "/"}) {
+        try {
+            platform::set_current_folder(platform::absolute_path(fallback));
+            return platform::current_folder();
+        } catch (const platform::IoError &) {
+        }
+    }
+    return "/";
+}
+
 } // namespace
 
 TForm1::TForm1(QWidget *parent)
     : QMainWindow(parent) {
+    const std::string start = start_folder();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tarvendi（含mp3标签自动操作）7.1  绿色版"));
     setFont(window_font({QStringLiteral("宋体"), QStringLiteral("SimSun")}, 13));
@@ -55,7 +74,6 @@ TForm1::TForm1(QWidget *parent)
     SaveDialog1->setDefaultSuffix(QStringLiteral("txt"));
 
     FilterComboBox1->set_filter(kFileFilter);
-    const std::string start = platform::current_folder();
     DirectoryListBox1->set_current(start);
     DriveComboBox1->show_folder(start);
     actions_.run([&] { FileListBox1->set_folder(start); });
