@@ -207,6 +207,9 @@ private:
 
     // Runs a rule over the working list (or the items given) and shows its results.
     std::vector<tarvendi::ui::PassItem> working_items() const;
+    // Selects every file-list entry (the re-read after the pass clears the selection again) and
+    // returns them as items in the file list's folder.
+    std::vector<tarvendi::ui::PassItem> all_file_list_items();
     void run_pass(const tarvendi::ui::PassDescription &description,
                   const std::vector<tarvendi::ui::PassItem> &items, bool execute,
                   tarvendi::ui::Refresh after);

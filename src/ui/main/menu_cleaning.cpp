@@ -30,11 +30,7 @@ void TForm1::clean_file_list(const QString &question, bool trim,
                              const std::function<std::string(const std::string &name)> &clean) {
     actions_.run([&] {
         const bool execute = confirm(this, question);
-        // The selection is the user's no more: the re-read afterwards clears it.
-        FileListBox1->select_all_entries();
-        std::vector<PassItem> items;
-        for (const platform::Entry &entry : FileListBox1->entries())
-            items.push_back({entry.text, true, FileListBox1->folder()});
+        const std::vector<PassItem> items = all_file_list_items();
         PassDescription d;
         d.checked_only = false;
         d.drop_brackets = false;

@@ -141,10 +141,7 @@ std::optional<std::string> TForm1::read_tag(const std::string &path) {
 void TForm1::rename_file_list_from_tags(bool with_artist) {
     actions_.run([&] {
         const bool execute = confirm(this, kFormatQuestion);
-        FileListBox1->select_all_entries();
-        std::vector<PassItem> items;
-        for (const platform::Entry &entry : FileListBox1->entries())
-            items.push_back({entry.text, true, FileListBox1->folder()});
+        const std::vector<PassItem> items = all_file_list_items();
         PassDescription d;
         d.checked_only = false;
         d.drop_brackets = false;

@@ -1,5 +1,6 @@
 #include "check_list.h"
 #include "errors.h"
+#include "file_list.h"
 #include "gb_text.h"
 #include "integer.h"
 #include "main_window.h"
@@ -45,6 +46,15 @@ std::vector<PassItem> TForm1::working_items() const {
     items.reserve(ListBox1->list()->items().size());
     for (const CheckItem &item : ListBox1->list()->items())
         items.push_back({item.text, item.check == Qt::Checked, {}});
+    return items;
+}
+
+std::vector<PassItem> TForm1::all_file_list_items() {
+    FileListBox1->select_all_entries();
+    std::vector<PassItem> items;
+    items.reserve(FileListBox1->entries().size());
+    for (const platform::Entry &entry : FileListBox1->entries())
+        items.push_back({entry.text, true, FileListBox1->folder()});
     return items;
 }
 
