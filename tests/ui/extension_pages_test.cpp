@@ -16,8 +16,6 @@
 
 using namespace tarvendi::test;
 
-namespace {} // namespace
-
 class ExtensionPagesTest : public QObject {
     Q_OBJECT
 
@@ -79,18 +77,9 @@ private slots:
         QFETCH(QString, button);
         QFETCH(QStringList, expected);
         TempFolder dir;
-        for (const QString &file : files)
-            dir.file(file.toStdString());
-        auto w = start_windows();
-        set_checks(working_list(*w), unchecked, grayed);
-        set_fields(&w->Form1, fields);
-        auto *panel = control<QLabel>(&w->Form1, "StatusBar1Panel0");
-        panel->setText("before");
-        click(*w, button);
-        QCOMPARE(texts_of(preview_list(*w)), expected);
-        QCOMPARE(panel->text(), QStringLiteral("before"));
-        for (const QString &file : files)
-            QVERIFY(dir.exists(file.toStdString()));
+        auto w = preview_case(dir, files, unchecked, grayed, fields, button, expected);
+        // Neither page writes the status panel.
+        QCOMPARE(control<QLabel>(&w->Form1, "StatusBar1Panel0")->text(), QStringLiteral("before"));
     }
 
     void padding_drops_the_brackets_of_folders() {
@@ -119,20 +108,7 @@ private slots:
         QFETCH(QString, button);
         QFETCH(QStringList, renamed);
         TempFolder dir;
-        dir.file("1.doc", "1.doc");
-        dir.file("15.doc", "15.doc");
-        auto w = start_windows();
-        QVERIFY(control<QLineEdit>(&w->Form1, "Edit16")->text().endsWith('/'));
-        set_fields(&w->Form1, fields);
-        BoxAnswerer boxes;
-        click(*w, button);
-        QVERIFY(boxes.texts.isEmpty());
-        QVERIFY(texts_of(preview_list(*w)).isEmpty());
-        QCOMPARE(texts_of(working_list(*w)), renamed);
-        QCOMPARE(checks_of(working_list(*w)), QList<int>({2, 2}));
-        QCOMPARE(dir.read(renamed[0].toStdString()), std::string("1.doc"));
-        QCOMPARE(dir.read(renamed[1].toStdString()), std::string("15.doc"));
-        QVERIFY(!dir.exists("1.doc") && !dir.exists("15.doc"));
+        execute_case(dir, {"1.doc", "15.doc"}, fields, button, renamed);
     }
 
     void extension_change_goes_into_the_path_field_folder() {

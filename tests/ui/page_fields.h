@@ -7,10 +7,13 @@
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
 #include <QStringList>
+#include <QTest>
+#include <memory>
 
 namespace tarvendi::test {
 
@@ -56,6 +59,48 @@ inline void set_checks(QAbstractItemView *list, const QList<int> &unchecked,
         set_check(list, row, Qt::Unchecked);
     for (int row : grayed)
         set_check(list, row, Qt::PartiallyChecked);
+}
+
+// The files (each holding its own name) in dir, the windows started there, the given items
+// unchecked and grayed, the fields set and the preview button clicked: the preview shows
+// expected and every file is still there. Status panel 0 reads "before" until a rule writes it.
+inline std::unique_ptr<ApplicationWindows>
+preview_case(const TempFolder &dir, const QStringList &files, const QList<int> &unchecked,
+             const QList<int> &grayed, const QStringList &fields, const QString &button,
+             const QStringList &expected) {
+    for (const QString &file : files)
+        dir.file(file.toStdString(), file.toStdString());
+    auto w = start_windows();
+    set_checks(working_list(*w), unchecked, grayed);
+    set_fields(&w->Form1, fields);
+    control<QLabel>(&w->Form1, "StatusBar1Panel0")->setText(QStringLiteral("before"));
+    click(*w, button);
+    [&] {
+        QCOMPARE(texts_of(preview_list(*w)), expected);
+        for (const QString &file : files)
+            QVERIFY(dir.exists(file.toStdString()));
+    }();
+    return w;
+}
+
+// Two files renamed by the execute button: no report, an empty preview, the working list
+// refilled with the new names, all checked, each file's content moved with it.
+inline void execute_case(const TempFolder &dir, const QStringList &files, const QStringList &fields,
+                         const QString &button, const QStringList &renamed) {
+    for (const QString &file : files)
+        dir.file(file.toStdString(), file.toStdString());
+    auto w = start_windows();
+    set_fields(&w->Form1, fields);
+    BoxAnswerer boxes;
+    click(*w, button);
+    QVERIFY(boxes.texts.isEmpty());
+    QVERIFY(texts_of(preview_list(*w)).isEmpty());
+    QCOMPARE(texts_of(working_list(*w)), renamed);
+    QCOMPARE(checks_of(working_list(*w)), QList<int>(files.size(), 2));
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        QCOMPARE(dir.read(renamed[i].toStdString()), files[i].toStdString());
+        QVERIFY(!dir.exists(files[i].toStdString()));
+    }
 }
 
 } // namespace tarvendi::test

@@ -101,15 +101,7 @@ private slots:
         QFETCH(QString, button);
         QFETCH(QStringList, expected);
         TempFolder dir;
-        for (const QString &file : files)
-            dir.file(file.toStdString());
-        auto w = start_windows();
-        set_checks(working_list(*w), unchecked, grayed);
-        set_fields(&w->Form1, fields);
-        click(*w, button);
-        QCOMPARE(texts_of(preview_list(*w)), expected);
-        for (const QString &file : files)
-            QVERIFY(dir.exists(file.toStdString()));
+        preview_case(dir, files, unchecked, grayed, fields, button, expected);
     }
 
     void execute_renames_and_refreshes_data() {
@@ -129,19 +121,7 @@ private slots:
         QFETCH(QString, button);
         QFETCH(QStringList, renamed);
         TempFolder dir;
-        dir.file("x-a.txt", "x-a.txt");
-        dir.file("x-b.txt", "x-b.txt");
-        auto w = start_windows();
-        set_fields(&w->Form1, fields);
-        BoxAnswerer boxes;
-        click(*w, button);
-        QVERIFY(boxes.texts.isEmpty());
-        QVERIFY(texts_of(preview_list(*w)).isEmpty());
-        QCOMPARE(texts_of(working_list(*w)), renamed);
-        QCOMPARE(checks_of(working_list(*w)), QList<int>({2, 2}));
-        QCOMPARE(dir.read(renamed[0].toStdString()), std::string("x-a.txt"));
-        QCOMPARE(dir.read(renamed[1].toStdString()), std::string("x-b.txt"));
-        QVERIFY(!dir.exists("x-a.txt") && !dir.exists("x-b.txt"));
+        execute_case(dir, {"x-a.txt", "x-b.txt"}, fields, button, renamed);
     }
 
     void status_panel_shows_the_trimmed_name_data() {
