@@ -12,7 +12,7 @@ namespace tarvendi::platform {
 std::string disk_path(std::string_view path) {
     std::optional<std::string> utf8 = name_to_disk(path);
     if (!utf8)
-        throw IoError(EILSEQ, display_text(path));
+        throw IoError(EILSEQ, escaped_text(path));
     return std::move(*utf8);
 }
 

@@ -8,6 +8,8 @@ namespace tarvendi::platform {
 
 namespace {
 
+constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
+
 // Byte length of the GB18030 unit at i: 1, 2 or 4 (4 when a digit follows the lead byte).
 std::size_t unit_length(std::string_view s, std::size_t i) {
     const auto b = static_cast<unsigned char>(s[i]);
@@ -19,22 +21,105 @@ std::size_t unit_length(std::string_view s, std::size_t i) {
     return 2;
 }
 
+bool is_ascii(std::string_view s) {
+    return std::all_of(s.begin(), s.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+bool needs_escape(char c) {
+    const auto b = static_cast<unsigned char>(c);
+    return b < 0x20 || b == 0x7F || c == '\\';
+}
+
+void append_byte_escape(unsigned char b, std::string &out) {
+    constexpr std::string_view kHex = "0123456789ABCDEF";
+    out += "\\x";
+    out += kHex[b >> 4];
+    out += kHex[b & 0x0F];
+}
+
+// Appends UTF-8 with its ASCII control characters and backslashes escaped (in UTF-8 a byte below
+// 0x80 is always an ASCII character of its own).
+void append_escaped_utf8(std::string_view utf8, std::string &out) {
+    for (const char c : utf8) {
+        if (!needs_escape(c)) {
+            out += c;
+            continue;
+        }
+        switch (c) {
+        case '\n':
+            out += "\\n";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        default:
+            append_byte_escape(static_cast<unsigned char>(c), out);
+        }
+    }
+}
+
+// Decodes unit by unit a text that does not convert as a whole. A unit that does not decode
+// gives up only its first byte, so that a lead byte cannot take the ASCII byte after it along.
+std::string decode_units(std::string_view gb18030, bool escaped) {
+    std::string out;
+    out.reserve(gb18030.size() * 2);
+    for (std::size_t i = 0; i < gb18030.size();) {
+        const std::string_view unit = gb18030.substr(i, unit_length(gb18030, i));
+        if (const auto disk_byte = undecodable_disk_byte(unit)) {
+            if (escaped)
+                append_byte_escape(*disk_byte, out);
+            else
+                out += kReplacement;
+            i += unit.size();
+        } else if (const auto utf8 = name_to_disk(unit)) {
+            if (escaped)
+                append_escaped_utf8(*utf8, out);
+            else
+                out += *utf8;
+            i += unit.size();
+        } else {
+            if (escaped)
+                append_byte_escape(static_cast<unsigned char>(unit[0]), out);
+            else
+                out += kReplacement;
+            ++i;
+        }
+    }
+    return out;
+}
+
 } // namespace
 
 std::string display_text(std::string_view gb18030) {
-    if (std::all_of(gb18030.begin(), gb18030.end(),
-                    [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+    if (is_ascii(gb18030))
         return std::string(gb18030);
     if (auto whole = name_to_disk(gb18030))
         return *whole;
-    std::string out;
-    for (std::size_t i = 0; i < gb18030.size();) {
-        const std::size_t len = unit_length(gb18030, i);
-        const auto unit = name_to_disk(gb18030.substr(i, len));
-        out += unit ? *unit : std::string("\xEF\xBF\xBD");
-        i += len;
+    return decode_units(gb18030, false);
+}
+
+std::string escaped_text(std::string_view gb18030) {
+    if (std::none_of(gb18030.begin(), gb18030.end(), [](char c) {
+            return static_cast<unsigned char>(c) >= 0x80 || needs_escape(c);
+        }))
+        return std::string(gb18030);
+    // Valid GB18030 can hold "\" as the second byte of a character, so controls and backslashes
+    // are looked for in the UTF-8, where every byte below 0x80 is a character of its own.
+    if (auto whole = name_to_disk(gb18030)) {
+        if (std::none_of(whole->begin(), whole->end(), needs_escape))
+            return *whole;
+        std::string out;
+        append_escaped_utf8(*whole, out);
+        return out;
     }
-    return out;
+    return decode_units(gb18030, true);
 }
 
 std::string typed_text(std::string_view utf8) {

@@ -105,8 +105,13 @@ std::size_t utf8_sequence_length(std::string_view s) {
     return len;
 }
 
+void append_markers(std::string_view disk_bytes, std::string &out) {
+    for (const char b : disk_bytes)
+        out += disk_byte_marker(static_cast<unsigned char>(b));
+}
+
 // Converts a well-formed UTF-8 run. A character that glibc's GB18030 cannot hold (24 private-use
-// characters such as U+E78D) is treated like invalid input: 0xFF per byte.
+// characters such as U+E78D) is treated like invalid input: a marker per byte.
 bool append_run(std::string_view run, std::string &out) {
     bool lossless = true;
     while (!run.empty()) {
@@ -115,12 +120,15 @@ bool append_run(std::string_view run, std::string &out) {
             break;
         const std::size_t bad =
             std::max<std::size_t>(1, utf8_sequence_length(run.substr(consumed)));
-        out.append(bad, '\xFF');
+        append_markers(run.substr(consumed, bad), out);
         run.remove_prefix(consumed + bad);
         lossless = false;
     }
     return lossless;
 }
+
+constexpr unsigned char kMarkerLead = 0xFE;
+constexpr unsigned char kMarkerSecond = 0x39;
 
 } // namespace
 
@@ -142,7 +150,7 @@ std::string name_from_disk(std::string_view utf8, bool *lossless) {
             continue;
         }
         all_valid &= append_run(utf8.substr(run_start, i - run_start), out);
-        out.push_back('\xFF');
+        append_markers(utf8.substr(i, 1), out);
         all_valid = false;
         run_start = ++i;
     }
@@ -150,6 +158,25 @@ std::string name_from_disk(std::string_view utf8, bool *lossless) {
     if (lossless)
         *lossless = all_valid;
     return out;
+}
+
+std::string disk_byte_marker(unsigned char byte) {
+    const int index = byte - 0x80;
+    return {static_cast<char>(kMarkerLead), static_cast<char>(kMarkerSecond),
+            static_cast<char>(0x81 + index / 10), static_cast<char>(0x30 + index % 10)};
+}
+
+std::optional<unsigned char> undecodable_disk_byte(std::string_view unit) {
+    const auto b = [&](std::size_t i) {
+        return static_cast<unsigned char>(unit[i]);
+    };
+    if (unit.size() != 4 || b(0) != kMarkerLead || b(1) != kMarkerSecond || b(2) < 0x81 ||
+        b(3) < 0x30 || b(3) > 0x39)
+        return std::nullopt;
+    const int index = (b(2) - 0x81) * 10 + (b(3) - 0x30);
+    if (index > 0x7F)
+        return std::nullopt;
+    return static_cast<unsigned char>(0x80 + index);
 }
 
 std::optional<std::string> name_to_disk(std::string_view gb18030) {

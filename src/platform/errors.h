@@ -15,7 +15,8 @@ public:
 };
 
 // A file-system operation failed. what() is "I/O error <code>: <reason>", followed by the path
-// in quotes when one is known (UTF-8).
+// in quotes when one is known (UTF-8, taken as given: pass a name through escaped_text so that
+// the message stays one line and tells names apart).
 class IoError : public std::runtime_error {
 public:
     IoError(int code, const std::string &path_utf8 = {});

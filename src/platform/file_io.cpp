@@ -12,7 +12,7 @@
 namespace tarvendi::platform {
 
 File::File(std::string_view path, Mode mode)
-    : path_utf8_(display_text(path)) {
+    : path_utf8_(escaped_text(path)) {
     const int flags = (mode == Mode::ReadWrite ? O_RDWR : O_RDONLY) | O_CLOEXEC;
     const std::string disk = disk_path(path);
     do {

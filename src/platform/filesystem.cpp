@@ -36,7 +36,7 @@ std::string home_folder() {
 
 void set_current_folder(std::string_view folder) {
     if (::chdir(disk_path(folder).c_str()) != 0)
-        throw IoError(errno, display_text(folder));
+        throw IoError(errno, escaped_text(folder));
 }
 
 std::string current_folder() {
@@ -126,7 +126,7 @@ bool clear_read_only(std::string_view path) {
 
 void create_folder(std::string_view path) {
     if (::mkdir(disk_path(path).c_str(), 0777) != 0)
-        throw IoError(errno, display_text(path));
+        throw IoError(errno, escaped_text(path));
 }
 
 } // namespace tarvendi::platform

@@ -81,7 +81,7 @@ template <class F> void for_each_entry(std::string_view folder, F f) {
     const std::string disk = folder.empty() ? std::string(".") : disk_path(folder);
     const Dir dir(opendir(disk.c_str()));
     if (!dir)
-        throw IoError(errno, display_text(folder.empty() ? std::string_view(".") : folder));
+        throw IoError(errno, escaped_text(folder.empty() ? std::string_view(".") : folder));
     const int fd = dirfd(dir.get());
     for (;;) {
         errno = 0;
@@ -91,7 +91,7 @@ template <class F> void for_each_entry(std::string_view folder, F f) {
         f(fd, *e);
     }
     if (errno != 0)
-        throw IoError(errno, display_text(folder.empty() ? std::string_view(".") : folder));
+        throw IoError(errno, escaped_text(folder.empty() ? std::string_view(".") : folder));
 }
 
 // What a listing needs to know of one entry. The directory entry's type is used where the
@@ -181,10 +181,13 @@ std::vector<Entry> list_folder(std::string_view folder, std::string_view mask, E
         std::string name = name_from_disk(info.name());
         if (!mask_matches(mask, name))
             return;
-        if (info.folder())
-            entries.push_back({bracketed(name), true});
-        else if (kinds == EntryKinds::Files || info.hidden() || info.read_only())
-            entries.push_back({std::move(name), false});
+        if (info.folder()) {
+            std::string text = bracketed(name);
+            entries.push_back({std::move(text), true, std::move(name)});
+        } else if (kinds == EntryKinds::Files || info.hidden() || info.read_only()) {
+            std::string text = name;
+            entries.push_back({std::move(text), false, std::move(name)});
+        }
     });
     std::sort(entries.begin(), entries.end(),
               [](const Entry &a, const Entry &b) { return name_less(a.text, b.text); });

@@ -13,10 +13,15 @@ namespace tarvendi::platform {
 // (owner may not write) or hidden (name starts with ".").
 enum class EntryKinds { Files, Folders };
 
-// One listed entry, text in GB18030: a file as its bare name, a folder as "[name]".
+// One listed entry, GB18030: text is how the lists show it (a file as its bare name, a folder as
+// "[name]"), name the entry's real name that every operation works on.
 struct Entry {
     std::string text;
     bool is_folder = false;
+    std::string name;
+
+    // "." and "..": listed in directory mode, never renamed.
+    bool is_dot_entry() const { return is_folder && (name == "." || name == ".."); }
 };
 
 // True when name matches mask: ";"-separated patterns tried in turn, "*" any run of characters,

@@ -17,7 +17,7 @@ void write_file(std::string_view path, std::string_view bytes) {
         fd = ::open(disk.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     } while (fd < 0 && errno == EINTR);
     if (fd < 0)
-        throw IoError(errno, display_text(path));
+        throw IoError(errno, escaped_text(path));
 
     int failure = 0;
     while (!bytes.empty()) {
@@ -34,7 +34,7 @@ void write_file(std::string_view path, std::string_view bytes) {
     if (::close(fd) != 0 && failure == 0)
         failure = errno;
     if (failure != 0)
-        throw IoError(failure, display_text(path));
+        throw IoError(failure, escaped_text(path));
 }
 
 } // namespace tarvendi::platform

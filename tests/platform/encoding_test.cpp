@@ -44,18 +44,22 @@ TEST(NameFromDisk, MarksEachInvalidByte) {
         std::string utf8;
         std::string gb18030;
     };
+    // Each disk byte b that does not convert becomes 0xFE 0x39 X Y, X Y counting b - 0x80.
     const Case cases[] = {
-        {"caf\xE9.mp3", "caf\xFF.mp3"}, // Latin-1 name
-        {"\xFF", "\xFF"},
-        {"a\xC3", "a\xFF"},       // cut two-byte sequence
-        {"\xE4\xB8", "\xFF\xFF"}, // cut three-byte sequence
-        {"\xE4\xB8\x61", "\xFF\xFF\x61"},
-        {"\xC0\xAF", "\xFF\xFF"},                 // overlong "/"
-        {"a\xEE\x9E\x8D", "a\xFF\xFF\xFF"},       // U+E78D: valid UTF-8, no GB18030 form
-        {"\xED\xA0\x80", "\xFF\xFF\xFF"},         // surrogate
-        {"\xF4\x90\x80\x80", "\xFF\xFF\xFF\xFF"}, // above U+10FFFF
-        {"\x80中", "\xFF\xD6\xD0"},               // stray continuation byte
-        {"中\xFE文", "\xD6\xD0\xFF\xCE\xC4"},
+        {"caf\xE9.mp3", "caf\xFE\x39\x8B\x35.mp3"}, // Latin-1 name
+        {"a\x80.txt", "a\xFE\x39\x81\x30.txt"},     // first and last byte: two different names
+        {"a\xFF.txt", "a\xFE\x39\x8D\x37.txt"},
+        {"a\xC3", "a\xFE\x39\x87\x37"},                   // cut two-byte sequence
+        {"\xE4\xB8", "\xFE\x39\x8B\x30\xFE\x39\x86\x36"}, // cut three-byte sequence
+        {"\xE4\xB8\x61", "\xFE\x39\x8B\x30\xFE\x39\x86\x36\x61"},
+        {"\xC0\xAF", "\xFE\x39\x87\x34\xFE\x39\x85\x37"}, // overlong "/"
+        {"a\xEE\x9E\x8D",
+         "a\xFE\x39\x8C\x30\xFE\x39\x84\x30\xFE\x39\x82\x33"}, // U+E78D: no GB18030 form
+        {"\xED\xA0\x80", "\xFE\x39\x8B\x39\xFE\x39\x84\x32\xFE\x39\x81\x30"}, // surrogate
+        {"\xF4\x90\x80\x80",
+         "\xFE\x39\x8C\x36\xFE\x39\x82\x36\xFE\x39\x81\x30\xFE\x39\x81\x30"}, // above U+10FFFF
+        {"\x80中", "\xFE\x39\x81\x30\xD6\xD0"}, // stray continuation byte
+        {"中\xFE文", "\xD6\xD0\xFE\x39\x8D\x36\xCE\xC4"},
     };
     for (const Case &c : cases) {
         bool lossless = true;
@@ -64,14 +68,32 @@ TEST(NameFromDisk, MarksEachInvalidByte) {
     }
 }
 
+TEST(DiskByteMarker, EveryByteHasOneThatNeverConverts) {
+    for (int b = 0x80; b <= 0xFF; ++b) {
+        const std::string marker = disk_byte_marker(static_cast<unsigned char>(b));
+        EXPECT_EQ(undecodable_disk_byte(marker), b) << b;
+        EXPECT_EQ(name_to_disk(marker), std::nullopt) << b;
+        EXPECT_EQ(name_to_disk("a" + marker + "b"), std::nullopt) << b;
+    }
+    const std::string not_markers[] = {
+        "\xFE\x39\x8D\x38", // would count 128
+        "\xFE\x39\x80\x30",
+        "\xFE\x39\x81", // cut
+        "\xFE\x39\x81\x30\x30",
+        "\x81\x30\x81\x30", // U+0080
+    };
+    for (const std::string &unit : not_markers)
+        EXPECT_EQ(undecodable_disk_byte(unit), std::nullopt) << testing::PrintToString(unit);
+}
+
 TEST(NameToDisk, RefusesInvalidGb18030) {
     const std::string cases[] = {
         "\xFF",
         "a\xFF\x62",
-        "caf\xFF.mp3",  // a name that was not UTF-8 on disk
-        "ab\xD6",       // lead byte at the end
-        "\xD6\x2F",     // a lead byte cannot take "/" as its second byte
-        "\x94\x39\xFC", // four-byte form cut short
+        "caf\xFE\x39\x8B\x35.mp3", // a name that was not UTF-8 on disk
+        "ab\xD6",                  // lead byte at the end
+        "\xD6\x2F",                // a lead byte cannot take "/" as its second byte
+        "\x94\x39\xFC",            // four-byte form cut short
         "\x94\x39",
         "\x80",
         "\x95\x32\x90\x31", // U+20087, which converts back as 0xFE51
@@ -80,17 +102,48 @@ TEST(NameToDisk, RefusesInvalidGb18030) {
         EXPECT_EQ(name_to_disk(gb), std::nullopt) << testing::PrintToString(gb);
 }
 
-TEST(DisplayText, ReplacesWhatDoesNotConvert) {
-    const Pair cases[] = {
-        {"/tmp/中文", "/tmp/\xD6\xD0\xCE\xC4"},
-        {"a😀", "a\x94\x39\xFC\x36"},
-        {"a\xEF\xBF\xBD\x62", "a\xFF\x62"},
-        {"\xEF\xBF\xBD\xEF\xBF\xBD", "\x80\x80"},
-        {"ab\xEF\xBF\xBD", "ab\xD6"},
-        {"\xEF\xBF\xBD", "\x94\x39\xFC"}, // a cut four-byte form is one damaged character
-    };
-    for (const Pair &c : cases)
-        EXPECT_EQ(display_text(c.gb18030), c.utf8) << c.utf8;
+// How each GB18030 text reads in a list and in a message.
+struct Shown {
+    std::string gb18030;
+    std::string displayed;
+    std::string escaped;
+};
+
+const Shown kShown[] = {
+    {"a.txt", "a.txt", "a.txt"},
+    {"/tmp/\xD6\xD0\xCE\xC4", "/tmp/中文", "/tmp/中文"},
+    {"a\x94\x39\xFC\x36", "a😀", "a😀"},
+    {"\x81\x5C", "乗", "乗"}, // a "\" inside a character is no backslash
+    // A byte that does not decode keeps none of the bytes after it.
+    {"\xD6\xD0\xCE\xC4\xAE-01", "中文�-01", "中文\\xAE-01"},
+    {"a\xFF\x62", "a�b", "a\\xFFb"},
+    {"\x80\x80", "��", "\\x80\\x80"},
+    {"ab\xD6", "ab�", "ab\\xD6"},                 // cut two-byte character
+    {"\x94\x39\xFC", "�9�", "\\x949\\xFC"},       // cut four-byte character
+    {"\x95\x32\x90\x31", "�2�1", "\\x952\\x901"}, // U+20087 in the form glibc never writes
+    {"\xFE\x39\x81", "�9�", "\\xFE9\\x81"},       // cut marker
+    // Disk names "a\x80.txt" and "a\xFF.txt", and a valid name holding U+FFFD.
+    {"a\xFE\x39\x81\x30.txt", "a�.txt", "a\\x80.txt"},
+    {"a\xFE\x39\x8D\x37.txt", "a�.txt", "a\\xFF.txt"},
+    {"a\x84\x31\xA4\x37.txt", "a�.txt", "a�.txt"},
+    {"\xD6\xD0\xFE\x39\x81\x30\xCE\xC4", "中�文", "中\\x80文"},
+    // Control characters and backslashes, in names that convert and in names that do not.
+    {"a\nb\tc\rd", "a\nb\tc\rd", "a\\nb\\tc\\rd"},
+    {std::string("\0\x1B\x7F", 3), std::string("\0\x1B\x7F", 3), "\\x00\\x1B\\x7F"},
+    {"a\\b", "a\\b", "a\\\\b"},
+    {"\\x80", "\\x80", "\\\\x80"},
+    {"\xD6\xD0\n", "中\n", "中\\n"},
+    {"\xFE\x39\x81\x30\n\\", "�\n\\", "\\x80\\n\\\\"},
+};
+
+TEST(DisplayText, ReplacesOnlyWhatDoesNotDecode) {
+    for (const Shown &c : kShown)
+        EXPECT_EQ(display_text(c.gb18030), c.displayed) << testing::PrintToString(c.gb18030);
+}
+
+TEST(EscapedText, OneLineThatTellsNamesApart) {
+    for (const Shown &c : kShown)
+        EXPECT_EQ(escaped_text(c.gb18030), c.escaped) << testing::PrintToString(c.gb18030);
 }
 
 TEST(TypedText, BecomesGb18030) {

@@ -192,7 +192,7 @@ TEST(RenameEntry, RefusesWhatARuleMustNotDo) {
         {"folder not convertible",
          {"a=A"},
          "a",
-         "\xFF",
+         "\xFE\x39\x8D\x37", // listed from disk "\xFF"
          "b",
          RenameRefusal::NotConvertible,
          {"a=A"}},
@@ -235,8 +235,8 @@ TEST(RenameEntry, RefusesWhatARuleMustNotDo) {
 }
 
 TEST(RenameEntry, NameThatIsNotUtf8StaysWhereItIs) {
-    // Both names show as "caf?.mp3"; the one that is not UTF-8 lists as 0xFF and can never be
-    // converted back, so no rename of it can reach the other file.
+    // Both names show as "caf�.mp3" in the lists; the one that is not UTF-8 lists with the
+    // marker of its byte 0xE9 and never converts back, so no rename of it can reach the other file.
     TempFolder tmp;
     build(tmp, {"caf\xE9.mp3=latin", "caf\xEF\xBF\xBD.mp3=valid"});
     set_current_folder(tmp.path());
@@ -245,9 +245,10 @@ TEST(RenameEntry, NameThatIsNotUtf8StaysWhereItIs) {
         std::string source;
         std::string new_name;
     } attempts[] = {
-        {"caf\xFF.mp3", "x.mp3"},
-        {"x.mp3", "caf\xFF.mp3"},
-        {"caf\x84\x31\xA4\x37.mp3", "caf\xFF.mp3"}, // the valid file onto the displayed name
+        {"caf\xFE\x39\x8B\x35.mp3", "x.mp3"},
+        {"x.mp3", "caf\xFE\x39\x8B\x35.mp3"},
+        // the valid file onto the name that lists alike
+        {"caf\x84\x31\xA4\x37.mp3", "caf\xFE\x39\x8B\x35.mp3"},
     };
     for (const auto &a : attempts) {
         EXPECT_EQ(rename_entry(a.source, "", a.new_name).refusal, RenameRefusal::NotConvertible);

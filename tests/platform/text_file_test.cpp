@@ -55,7 +55,9 @@ TEST(WriteFile, FailsNamingThePath) {
         {tmp / "sub", EISDIR, "I/O error 21: Is a directory \"" + tmp / "sub\""},
         {tmp / "missing/list.txt", ENOENT,
          "I/O error 2: No such file or directory \"" + tmp / "missing/list.txt\""},
-        {tmp / "a\xFF.txt", EILSEQ, ""},
+        {tmp / "a\xFE\x39\x8D\x37.txt", EILSEQ,
+         "I/O error 84: Invalid or incomplete multibyte or wide character \"" +
+             tmp / "a\\xFF.txt\""},
         {"", ENOENT, ""},
     };
     for (const Case &c : cases) {

@@ -111,7 +111,7 @@ private slots:
         execute_case(dir, {"1.doc", "15.doc"}, fields, button, renamed);
     }
 
-    void extension_change_goes_into_the_path_field_folder() {
+    void extension_change_stays_in_the_shown_folder() {
         TempFolder dir;
         dir.file("a.mp3", "a");
         dir.folder("other");
@@ -124,8 +124,8 @@ private slots:
         BoxAnswerer boxes;
         click(*w, "Button5");
         QVERIFY(boxes.texts.isEmpty());
-        QCOMPARE(dir.read("other/a.wav"), std::string("a"));
-        QVERIFY(!dir.exists("a.mp3") && !dir.exists("a.wav"));
+        QCOMPARE(dir.read("a.wav"), std::string("a"));
+        QVERIFY(!dir.exists("a.mp3") && !dir.exists("other/a.wav"));
     }
 
     void bad_width_stops_before_any_rename() {

@@ -156,11 +156,14 @@ private slots:
         page.memo->setPlainText("Intro");
         BoxAnswerer boxes;
         page.click("Button14");
-        // b.mp3 becomes the bare extension; c.mp3 would take the same name and stays.
+        // b.mp3 and c.mp3 would become the bare extension, a hidden file: both stay.
         QCOMPARE(dir.read("Intro.mp3"), std::string("a"));
-        QCOMPARE(dir.read(".mp3"), std::string("b"));
+        QCOMPARE(dir.read("b.mp3"), std::string("b"));
         QCOMPARE(dir.read("c.mp3"), std::string("c"));
+        QVERIFY(!dir.exists(".mp3"));
         QCOMPARE(boxes.texts.size(), 1);
+        QVERIFY(boxes.texts[0].contains(
+            QStringLiteral("b.mp3 → .mp3（新名称以\".\"开头，文件会被隐藏）")));
         QVERIFY(boxes.texts[0].contains(QStringLiteral("c.mp3 → .mp3")));
     }
 
@@ -535,7 +538,7 @@ private slots:
             << "I/O error 22: Invalid argument \"   \"";
         QTest::newRow("control byte stops")
             << "CD1\nA\tB\nCD2" << QStringList({"CD1"}) << QStringList({"CD2", "A\tB"})
-            << "I/O error 22: Invalid argument \"A\tB\"";
+            << "I/O error 22: Invalid argument \"A\\tB\"";
         QTest::newRow("empty last level stops")
             << "CD1\nCD1/\nCD2" << QStringList({"CD1"}) << QStringList({"CD2"})
             << "I/O error 22: Invalid argument \"CD1/\"";

@@ -27,12 +27,10 @@ protected:
     }
     static void touch(const std::string &name) { std::ofstream(name) << name; }
 
-    PassOutcome run(const PassDescription &d, const std::vector<PassItem> &items, bool execute,
-                    bool directory_mode = false) {
+    PassOutcome run(const PassDescription &d, const std::vector<PassItem> &items, bool execute) {
         PassOutcome outcome;
         PassContext context;
         context.execute = execute;
-        context.directory_mode = directory_mode;
         run_rename_pass(d, items, context, outcome);
         return outcome;
     }
@@ -69,15 +67,36 @@ TEST_F(RenamePassTest, CounterWrapsAtTheTopOfTheRange) {
     EXPECT_EQ(outcome.preview, (std::vector<std::string>{"2147483647-a", "-2147483648-b"}));
 }
 
-TEST_F(RenamePassTest, DirectoryModeDropsBracketsFromTheThirdItemOn) {
+TEST_F(RenamePassTest, DotEntriesArePassedOverWhereverTheySort) {
+    PassDescription d = numbering(1);
+    d.checked_only = false;
+    const auto outcome = run(
+        d,
+        {{"-old", true, {}}, {".", true, {}, true}, {"..", true, {}, true}, {"~ro.txt", true, {}}},
+        false);
+    EXPECT_EQ(outcome.preview, (std::vector<std::string>{"1--old", "2-~ro.txt"}));
+}
+
+TEST_F(RenamePassTest, RefusesWhatWouldHideAFileAndWhatARuleCouldNotDo) {
+    touch("123.txt");
+    touch(".cfg");
+    touch("tag.mp3");
     PassDescription d;
     d.rule = [](const RuleInput &in) -> std::optional<std::string> {
-        return in.name;
+        if (in.name == "tag.mp3")
+            throw ItemRefused{"write failed"};
+        return in.name == ".cfg" ? ".cfg2" : ".txt";
     };
-    d.checked_only = false;
     const auto outcome =
-        run(d, {{"[.]", false, {}}, {"[..]", false, {}}, {"[x]", true, {}}}, false, true);
-    EXPECT_EQ(outcome.preview, (std::vector<std::string>{"[.]", "[..]", "x"}));
+        run(d, {{"123.txt", true, {}}, {".cfg", true, {}}, {"tag.mp3", true, {}}}, true);
+    ASSERT_EQ(outcome.refused.size(), 2u);
+    EXPECT_EQ(outcome.refused[0].source, "123.txt");
+    EXPECT_EQ(outcome.refused[0].reason, "新名称以\".\"开头，文件会被隐藏");
+    EXPECT_EQ(outcome.refused[1].source, "tag.mp3");
+    EXPECT_EQ(outcome.refused[1].reason, "write failed");
+    EXPECT_EQ(outcome.preview, (std::vector<std::string>{".txt", ".cfg2"}));
+    EXPECT_TRUE(fs::exists("123.txt"));
+    EXPECT_TRUE(fs::exists(".cfg2"));
 }
 
 TEST_F(RenamePassTest, TrimmedRuleInputRenamesTheItemAsItStands) {

@@ -42,6 +42,10 @@ bool TempFolder::exists(const std::string &name) const {
     return fs::exists(fs::symlink_status(path_ + "/" + name));
 }
 
+bool TempFolder::is_folder(const std::string &name) const {
+    return fs::is_directory(fs::symlink_status(path_ + "/" + name));
+}
+
 std::string TempFolder::read(const std::string &name) const {
     std::ifstream in(path_ + "/" + name, std::ios::binary);
     std::stringstream all;
@@ -104,14 +108,22 @@ QList<int> checks_of(const QAbstractItemView *view) {
     return out;
 }
 
+void click_row(QAbstractItemView *view, int row, Qt::KeyboardModifiers modifiers) {
+    const QModelIndex index = view->model()->index(row, 0);
+    view->scrollTo(index);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, modifiers,
+                      view->visualRect(index).center());
+}
+
 void select_rows(QAbstractItemView *view, const QList<int> &rows) {
-    QItemSelection selection;
-    for (int row : rows)
-        selection.select(view->model()->index(row, 0), view->model()->index(row, 0));
-    if (!rows.isEmpty())
-        view->selectionModel()->setCurrentIndex(view->model()->index(rows.back(), 0),
-                                                QItemSelectionModel::NoUpdate);
-    view->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    if (rows.isEmpty()) {
+        for (const QModelIndex &index : view->selectionModel()->selectedIndexes())
+            click_row(view, index.row(), Qt::ControlModifier);
+        return;
+    }
+    click_row(view, rows.front(), Qt::NoModifier);
+    for (int row : rows.mid(1))
+        click_row(view, row, Qt::ControlModifier);
 }
 
 void invoke(QObject *window, const char *handler) {

@@ -25,6 +25,7 @@ public:
     void file(const std::string &name, const std::string &content = "x") const;
     void folder(const std::string &name) const;
     bool exists(const std::string &name) const;
+    bool is_folder(const std::string &name) const;
     std::string read(const std::string &name) const;
 
 private:
@@ -74,7 +75,10 @@ template <class T> T *control(QObject *window, const char *name) {
 QStringList texts_of(const QAbstractItemView *view);
 // Check states of the working list, as 0 (unchecked), 1 (grayed) and 2 (checked).
 QList<int> checks_of(const QAbstractItemView *view);
-// Selects exactly the given rows of the file list as a user would.
+// Clicks the middle of a row with the mouse, scrolled into view first.
+void click_row(QAbstractItemView *view, int row, Qt::KeyboardModifiers modifiers = {});
+// Selects exactly the given rows as a user would: a click on the first, ctrl+clicks on the
+// others (or ctrl+clicks taking away every selected row when rows is empty).
 void select_rows(QAbstractItemView *view, const QList<int> &rows);
 // Calls a handler of a window by its name.
 void invoke(QObject *window, const char *handler);

@@ -6,6 +6,13 @@
 
 namespace tarvendi::ui {
 
+CheckItem CheckItem::of(const platform::Entry &entry, const std::string &prefix) {
+    const ItemKind kind = entry.is_dot_entry() ? ItemKind::DotEntry
+                          : entry.is_folder    ? ItemKind::Folder
+                                               : ItemKind::File;
+    return {prefix + entry.text, prefix + entry.name, kind, {}, Qt::Unchecked};
+}
+
 int CheckListModel::rowCount(const QModelIndex &parent) const {
     return parent.isValid() ? 0 : static_cast<int>(items_.size());
 }
@@ -31,30 +38,32 @@ bool CheckListModel::setData(const QModelIndex &index, const QVariant &value, in
 Qt::ItemFlags CheckListModel::flags(const QModelIndex &index) const {
     if (!index.isValid())
         return Qt::ItemIsDropEnabled;
-    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable |
-           Qt::ItemIsUserTristate | Qt::ItemIsDragEnabled;
+    const Qt::ItemFlags movable = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled;
+    if (items_[static_cast<std::size_t>(index.row())].kind == ItemKind::DotEntry)
+        return movable;
+    return movable | Qt::ItemIsUserCheckable | Qt::ItemIsUserTristate;
 }
 
-void CheckListModel::set_texts(std::vector<std::string> texts) {
+void CheckListModel::set_items(std::vector<CheckItem> items) {
     beginResetModel();
-    items_.clear();
-    items_.reserve(texts.size());
-    for (std::string &text : texts) {
-        QString shown = gb_to_qt(text);
-        items_.push_back({std::move(text), std::move(shown), Qt::Unchecked});
+    items_ = std::move(items);
+    for (CheckItem &item : items_) {
+        item.shown = gb_to_qt(item.text);
+        item.check = Qt::Unchecked;
     }
     endResetModel();
 }
 
-void CheckListModel::append(std::string text) {
-    insert(rowCount(), std::move(text));
+void CheckListModel::append(CheckItem item) {
+    insert(rowCount(), std::move(item));
 }
 
-void CheckListModel::insert(int row, std::string text) {
+void CheckListModel::insert(int row, CheckItem item) {
     row = std::clamp(row, 0, rowCount());
     beginInsertRows({}, row, row);
-    QString shown = gb_to_qt(text);
-    items_.insert(items_.begin() + row, {std::move(text), std::move(shown), Qt::Unchecked});
+    item.shown = gb_to_qt(item.text);
+    item.check = Qt::Unchecked;
+    items_.insert(items_.begin() + row, std::move(item));
     endInsertRows();
 }
 
@@ -86,6 +95,8 @@ void CheckListModel::set_checked(int row, bool checked) {
 
 void CheckListModel::set_all_checked(bool checked) {
     for (CheckItem &item : items_) {
+        if (item.kind == ItemKind::DotEntry)
+            continue;
         if (checked)
             item.check = Qt::Checked;
         else if (item.check == Qt::Checked)
@@ -98,7 +109,10 @@ void CheckListModel::set_all_checked(bool checked) {
 void CheckListModel::set_check_state(int row, Qt::CheckState state) {
     if (row < 0 || row >= rowCount())
         return;
-    items_[static_cast<std::size_t>(row)].check = state;
+    CheckItem &item = items_[static_cast<std::size_t>(row)];
+    if (item.kind == ItemKind::DotEntry)
+        return;
+    item.check = state;
     const QModelIndex at = index(row);
     emit dataChanged(at, at, {Qt::CheckStateRole});
 }

@@ -1,6 +1,8 @@
 #pragma once
-// The working list: an ordered list of GB18030 texts, each with a three-state check. It keeps
+// The working list: an ordered list of entries, each with a three-state check. It keeps
 // duplicates and never sorts itself.
+
+#include "listing.h"
 
 #include <QAbstractListModel>
 #include <QListView>
@@ -9,10 +11,20 @@
 
 namespace tarvendi::ui {
 
+// What an item names. The dot entries of directory mode can never be checked, so no pass
+// renames them, wherever the sort puts them.
+enum class ItemKind { File, Folder, DotEntry };
+
 struct CheckItem {
-    std::string text; // GB18030
+    std::string text; // GB18030, as shown: a folder as "[name]"
+    std::string name; // GB18030, the real name or full path that every operation works on
+    ItemKind kind = ItemKind::File;
     QString shown;
     Qt::CheckState check = Qt::Unchecked;
+
+    // The item of a listed entry; prefix (a folder with its trailing "/", or empty) goes before
+    // both the text and the name.
+    static CheckItem of(const platform::Entry &entry, const std::string &prefix = {});
 };
 
 class CheckListModel : public QAbstractListModel {
@@ -30,13 +42,13 @@ public:
 
     const std::vector<CheckItem> &items() const { return items_; }
     // Replaces every item; new items come in unchecked.
-    void set_texts(std::vector<std::string> texts);
-    void append(std::string text);
-    void insert(int row, std::string text);
+    void set_items(std::vector<CheckItem> items);
+    void append(CheckItem item);
+    void insert(int row, CheckItem item);
     void remove(int row);
     void clear();
     // Checked stays checked, anything else becomes checked (checked = true); or checked becomes
-    // unchecked while grayed stays grayed (checked = false).
+    // unchecked while grayed stays grayed (checked = false). A dot entry stays unchecked.
     void set_checked(int row, bool checked);
     void set_all_checked(bool checked);
     void set_check_state(int row, Qt::CheckState state);

@@ -6,12 +6,38 @@
 
 #include <QKeyEvent>
 #include <QStyle>
+#include <QStyledItemDelegate>
 
 namespace tarvendi::ui {
 
 namespace {
 
 constexpr int kPathRole = Qt::UserRole;
+constexpr int kDepthRole = Qt::UserRole + 1;
+constexpr int kIndentPixels = 12;
+
+// Draws each level of the tree indented by its depth, so that an item's text stays the folder's
+// name alone.
+class IndentDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override {
+        QStyleOptionViewItem indented(option);
+        indented.rect.setLeft(indented.rect.left() + indent(index));
+        QStyledItemDelegate::paint(painter, indented, index);
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override {
+        return QStyledItemDelegate::sizeHint(option, index) + QSize(indent(index), 0);
+    }
+
+private:
+    static int indent(const QModelIndex &index) {
+        return index.data(kDepthRole).toInt() * kIndentPixels;
+    }
+};
 
 std::string child_path(const std::string &folder, const std::string &name) {
     return folder == "/" ? "/" + name : folder + rules::kSeparator + name;
@@ -21,7 +47,7 @@ std::string child_path(const std::string &folder, const std::string &name) {
 
 DirectoryListBox::DirectoryListBox(QWidget *parent)
     : QListWidget(parent) {
-    setUniformItemSizes(true);
+    setItemDelegate(new IndentDelegate(this));
     connect(this, &QListWidget::itemDoubleClicked, this, &DirectoryListBox::open_item);
 }
 
@@ -35,9 +61,9 @@ void DirectoryListBox::rebuild() {
     const QIcon open_icon = style()->standardIcon(QStyle::SP_DirOpenIcon);
     const QIcon closed_icon = style()->standardIcon(QStyle::SP_DirIcon);
     auto add = [&](const std::string &path, const std::string &label, int depth, bool open) {
-        auto *item = new QListWidgetItem(open ? open_icon : closed_icon,
-                                         QString(depth * 2, QLatin1Char(' ')) + gb_to_qt(label));
+        auto *item = new QListWidgetItem(open ? open_icon : closed_icon, gb_to_qt(label));
         item->setData(kPathRole, byte_array(path));
+        item->setData(kDepthRole, depth);
         addItem(item);
         return item;
     };

@@ -4,6 +4,8 @@
 #include "gb_text.h"
 
 #include <QItemSelection>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QScopedValueRollback>
 
 namespace tarvendi::ui {
@@ -38,8 +40,36 @@ FileListBox::FileListBox(QWidget *parent)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         if (!programmatic_)
-            emit selection_by_user();
+            changed_by_user_ = true;
     });
+}
+
+void FileListBox::mousePressEvent(QMouseEvent *event) {
+    changed_by_user_ = false;
+    pressed_ = event->button();
+    QListView::mousePressEvent(event);
+}
+
+// A left click is a pick even when the selection stays as it was (a second click on the same
+// entry adds it again in accumulate mode); another button only when it changed the selection.
+// The second click of a double click reaches no press handler, so it is no second pick.
+void FileListBox::mouseReleaseEvent(QMouseEvent *event) {
+    QListView::mouseReleaseEvent(event);
+    const bool pick = pressed_ == Qt::LeftButton || changed_by_user_;
+    pressed_ = Qt::NoButton;
+    changed_by_user_ = false;
+    if (pick)
+        emit picked_by_user();
+}
+
+void FileListBox::keyPressEvent(QKeyEvent *event) {
+    const QPersistentModelIndex before = currentIndex();
+    changed_by_user_ = false;
+    QListView::keyPressEvent(event);
+    const bool pick = changed_by_user_ || currentIndex() != before;
+    changed_by_user_ = false;
+    if (pick)
+        emit picked_by_user();
 }
 
 void FileListBox::set_folder(const std::string &folder) {

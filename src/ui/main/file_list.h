@@ -47,7 +47,7 @@ public:
     // becomes the focused one.
     void reread();
 
-    // Selection helpers that do not count as the user's selection (no selection_by_user).
+    // Selection helpers that do not count as the user's selection (no picked_by_user).
     void select_all_entries();
     void clear_selection();
     std::vector<bool> selected_rows() const;
@@ -57,8 +57,14 @@ public:
     void set_focused_row(int row);
 
 signals:
-    // The user changed the selection with the mouse or the keyboard.
-    void selection_by_user();
+    // Once per click of the user (also when it leaves the selection as it was) and once per key
+    // that moves the focus or changes the selection; never for the program's own changes.
+    void picked_by_user();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     FileListModel *model_;
@@ -67,6 +73,9 @@ private:
     platform::EntryKinds kinds_ = platform::EntryKinds::Files;
     bool programmatic_ = false;
     bool has_read_ = false;
+    // Between a press and its release (or during a key): the user's selection changed.
+    bool changed_by_user_ = false;
+    Qt::MouseButton pressed_ = Qt::NoButton;
 };
 
 } // namespace tarvendi::ui

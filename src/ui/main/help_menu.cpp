@@ -1,6 +1,7 @@
 // The help menu: the about window and the user guide installed with the program.
 
 #include "main_window.h"
+#include "messages.h"
 #include "uabout.h"
 
 #include <QCoreApplication>
@@ -28,6 +29,11 @@ void TForm1::N5Click() {
     Fabout->exec();
 }
 
+// Without a desktop opener (a bare window manager, a remote session) nothing would happen at
+// all; the path lets the user open the guide by hand.
 void TForm1::N13Click() {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(guide_path()));
+    const QString path = guide_path();
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
+        tarvendi::ui::inform(this,
+                             QStringLiteral("无法打开使用说明，请在浏览器中打开：\n%1").arg(path));
 }

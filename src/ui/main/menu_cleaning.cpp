@@ -33,7 +33,6 @@ void TForm1::clean_file_list(const QString &question, bool trim,
         const std::vector<PassItem> items = all_file_list_items();
         PassDescription d;
         d.checked_only = false;
-        d.drop_brackets = false;
         d.trim = trim;
         d.target = Target::InFolder;
         d.rule = [&](const RuleInput &in) -> std::optional<std::string> {

@@ -10,6 +10,7 @@
 #include "listing.h"
 #include "main_window.h"
 #include "name_list.h"
+#include "page_widgets.h"
 #include "para.h"
 #include "path_edit.h"
 #include "text_file.h"
@@ -29,7 +30,7 @@ namespace {
 using LineRewrite = std::function<std::string(const std::string &, std::size_t)>;
 
 std::string list_text(const QPlainTextEdit *memo) {
-    return qt_to_gb(memo->toPlainText());
+    return qt_to_gb(raw_text(memo));
 }
 
 // Every line is rewritten before the memo changes, so an error leaves the list as it was.
@@ -123,7 +124,7 @@ void TForm1::Button2Click() {
         for (const std::string &line : rules::list_lines(list_text(Memo6))) {
             // Linux would take a name of blanks or control bytes; such a line is a slip.
             if (!rules::folder_line_usable(line))
-                throw platform::IoError(EINVAL, platform::display_text(line));
+                throw platform::IoError(EINVAL, platform::escaped_text(line));
             if (!platform::folder_exists(line))
                 platform::create_folder(line);
         }

@@ -20,11 +20,6 @@ using namespace tarvendi::ui;
 
 namespace {
 
-// Typing the current folder again in other letter case is no folder change.
-bool same_folder_text(std::string_view a, std::string_view b) {
-    return rules::ascii_lower(a) == rules::ascii_lower(b);
-}
-
 // "[name]" is how a folder entry is written; typed into the path field it names that folder.
 std::string unbracketed(const std::string &text) {
     if (text.size() >= 2 && text.front() == '[' && text.back() == ']')
@@ -47,7 +42,7 @@ void TForm1::connect_navigation() {
     connect(DriveComboBox1, &DriveComboBox::drive_chosen, this, [this](const std::string &folder) {
         actions_.run([&] {
             if (!platform::folder_exists(folder))
-                throw platform::IoError(ENOENT, platform::display_text(folder));
+                throw platform::IoError(ENOENT, platform::escaped_text(folder));
             open_folder(folder);
         });
     });
@@ -57,7 +52,7 @@ void TForm1::connect_navigation() {
             FilterComboBox1Change();
         });
     });
-    connect(FileListBox1, &FileListBox::selection_by_user, this, &TForm1::FileListBox1Click);
+    connect(FileListBox1, &FileListBox::picked_by_user, this, &TForm1::FileListBox1Click);
     connect(Button26, &QPushButton::clicked, this, &TForm1::Button26Click);
     connect(Button28, &QPushButton::clicked, this, &TForm1::Button28Click);
     connect(Button29, &QPushButton::clicked, this, &TForm1::Button29Click);
@@ -117,7 +112,8 @@ void TForm1::apply_path_text() {
     QScopedValueRollback guard(handling_path_, true);
     actions_.run([&] {
         const std::string text = qt_to_gb(Edit16->text());
-        if (text.empty() || same_folder_text(text, DirectoryListBox1->current()))
+        // Folder names are compared exactly: "sub" and "SUB" are two folders here.
+        if (text.empty() || text == DirectoryListBox1->current())
             return;
         std::string path = platform::absolute_path(unbracketed(text));
         if (platform::file_exists(path) || has_wildcard(rules::file_name_part(path))) {
@@ -126,7 +122,7 @@ void TForm1::apply_path_text() {
                 path = "/";
         }
         if (!platform::folder_exists(path))
-            throw platform::IoError(ENOENT, platform::display_text(text));
+            throw platform::IoError(ENOENT, platform::escaped_text(text));
         open_folder(path);
     });
 }

@@ -2,10 +2,10 @@
 
 #include "check_list.h"
 #include "extension_rules.h"
+#include "file_list.h"
 #include "gb_text.h"
 #include "main_window.h"
 #include "page_widgets.h"
-#include "path_edit.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -49,10 +49,10 @@ void TForm1::Button5Click() {
         const bool execute = sent_by(Button5);
         const std::string new_ext = qt_to_gb(Edit12->text());
         PassDescription d;
-        // The new name is bare; the path field names the folder it goes to, also for an item
-        // of another folder gathered in accumulate mode.
+        // The new name is bare; it goes to the folder the file list shows, also for an item of
+        // another folder gathered in accumulate mode, and never to a path typed but not opened.
         d.target = Target::InFolder;
-        d.folder = qt_to_gb(Edit16->text());
+        d.folder = FileListBox1->folder();
         d.preview = PreviewShows::FullTargetOnExecute;
         d.rule = [&](const RuleInput &in) -> std::optional<std::string> {
             return rules::change_extension(in.name, new_ext);

@@ -143,7 +143,7 @@ void TForm1::Button14Click() {
             return;
         }
         const bool execute = sent_by(Button14);
-        const std::vector<std::string> lines = rules::list_lines(qt_to_gb(Memo6->toPlainText()));
+        const std::vector<std::string> lines = rules::list_lines(qt_to_gb(raw_text(Memo6)));
         const std::string tmpl = qt_to_gb(ComboBox1->currentText());
         const bool folders = directory_mode();
         // Only checked items take a line; items past the last line get an empty one.

@@ -101,7 +101,7 @@ void TForm1::Button33Click() {
         return;
     }
     const std::string &item =
-        ListBox1->list()->items()[static_cast<std::size_t>(ListBox1->focused_row())].text;
+        ListBox1->list()->items()[static_cast<std::size_t>(ListBox1->focused_row())].name;
     Edit1->setText(gb_to_qt(rules::base_name(item)));
 }
 

@@ -76,7 +76,7 @@ void TForm1::Button36Click() {
         return;
     }
     const std::string &item =
-        ListBox1->list()->items()[static_cast<std::size_t>(ListBox1->focused_row())].text;
+        ListBox1->list()->items()[static_cast<std::size_t>(ListBox1->focused_row())].name;
     Edit5->setText(gb_to_qt(rules::base_name(item) + "-##"));
 }
 

@@ -3,13 +3,13 @@
 
 #include "check_list.h"
 #include "clean.h"
+#include "file_list.h"
 #include "gb_text.h"
 #include "main_window.h"
 #include "numerals.h"
 #include "page_widgets.h"
 #include "para.h"
 #include "para2.h"
-#include "path_edit.h"
 #include "reorder.h"
 #include "text.h"
 
@@ -109,10 +109,10 @@ void TForm1::Button4Click() {
         classes.brackets = CheckBox10->isChecked();
         PassDescription d;
         d.file_name_part = true;
-        // The cleaned name goes to the folder the path field names, also for an item that
-        // accumulate mode gathered from another folder.
+        // The cleaned name goes to the folder the file list shows, also for an item that
+        // accumulate mode gathered from another folder; never to a path typed but not opened.
         d.target = Target::InFolder;
-        d.folder = rules::trim(qt_to_gb(Edit16->text()));
+        d.folder = FileListBox1->folder();
         d.rule = [&](const RuleInput &in) -> std::optional<std::string> {
             return rules::clean_name(in.name, classes);
         };
@@ -126,7 +126,6 @@ void TForm1::Button19Click() {
         const bool ten_to_one = CheckBox3->isChecked();
         PassDescription d;
         d.checked_only = false;
-        d.drop_brackets = false;
         d.file_name_part = true;
         d.rule = [&](const RuleInput &in) -> std::optional<std::string> {
             return rules::numerals_to_digits(in.name, ten_to_one);
@@ -139,7 +138,6 @@ void TForm1::reorder_items(bool execute,
                            const std::function<std::string(const std::string &text)> &reorder) {
     PassDescription d;
     d.checked_only = false;
-    d.drop_brackets = false;
     d.target = Target::SameFolder;
     d.rule = [&](const RuleInput &in) -> std::optional<std::string> {
         return reorder(in.name);

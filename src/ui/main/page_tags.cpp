@@ -144,7 +144,6 @@ void TForm1::rename_file_list_from_tags(bool with_artist) {
         const std::vector<PassItem> items = all_file_list_items();
         PassDescription d;
         d.checked_only = false;
-        d.drop_brackets = false;
         d.target = Target::InFolder;
         d.preview = PreviewShows::FullTarget;
         d.rule = [&](const RuleInput &in) -> std::optional<std::string> {
@@ -195,7 +194,6 @@ void TForm1::Button13Click() {
                       "请选择 \"否\"  \r\r 本操作无法恢复！ \r\r "));
         PassDescription d;
         d.checked_only = false;
-        d.drop_brackets = false;
         d.rule = [&](const RuleInput &in) -> std::optional<std::string> {
             if (!read_tag(in.name))
                 return std::nullopt;
@@ -209,7 +207,6 @@ void TForm1::Button13Click() {
 void TForm1::write_tags(const std::function<bool(const std::string &item)> &write) {
     PassDescription d;
     d.checked_only = false;
-    d.drop_brackets = false;
     d.rule = [&](const RuleInput &in) -> std::optional<std::string> {
         if (!write(in.name))
             return std::nullopt;
@@ -223,7 +220,7 @@ void TForm1::Button8Click() {
     actions_.run([&] {
         const std::string title = qt_to_gb(Edit8->text());
         const std::string artist = qt_to_gb(Edit14->text());
-        const std::string comment = tag_text(Memo1->toPlainText());
+        const std::string comment = tag_text(raw_text(Memo1));
         write_tags([&](const std::string &item) {
             if (!read_tag(item))
                 return false;

@@ -2,10 +2,12 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
 
 namespace tarvendi::ui {
 
@@ -21,20 +23,35 @@ QCheckBox *check_box(const char *name, const QString &caption) {
     return named(new QCheckBox(caption), name);
 }
 
-QComboBox *template_box(const char *name) {
+QComboBox *template_box(const char *name, const QStringList &entries, int current) {
     auto *box = named(new QComboBox, name);
     box->setEditable(true);
-    box->addItems({QString(), QStringLiteral("##-"), QStringLiteral("###-"),
-                   QStringLiteral("####-"), QStringLiteral("##."), QStringLiteral("###."),
-                   QStringLiteral("####.")});
-    box->setCurrentIndex(1);
+    box->addItems(entries);
+    box->setCurrentIndex(current);
+    box->completer()->setCompletionMode(QCompleter::PopupCompletion);
+    box->completer()->setCaseSensitivity(Qt::CaseSensitive);
     return box;
 }
 
-QPlainTextEdit *help_memo(const char *name, const QStringList &lines, bool enabled) {
+QComboBox *template_box(const char *name) {
+    return template_box(name,
+                        {QString(), QStringLiteral("##-"), QStringLiteral("###-"),
+                         QStringLiteral("####-"), QStringLiteral("##."), QStringLiteral("###."),
+                         QStringLiteral("####.")},
+                        1);
+}
+
+QPlainTextEdit *help_memo(const char *name, const QStringList &lines, bool editable) {
     auto *memo = named(new QPlainTextEdit(lines.join(QLatin1Char('\n'))), name);
-    memo->setEnabled(enabled);
+    memo->setReadOnly(!editable);
     return memo;
+}
+
+QString raw_text(const QPlainTextEdit *memo) {
+    QString text = memo->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    return text;
 }
 
 QWidget *rule_page(QWidget *fields, QWidget *help) {

@@ -24,12 +24,21 @@ QLineEdit *line_edit(const char *name, const QString &text = {});
 QPushButton *push_button(const char *name, const QString &caption);
 QCheckBox *check_box(const char *name, const QString &caption);
 
-// The editable drop-down of numbering templates shared by the range and sequence pages, showing
-// "##-".
+// An editable drop-down of templates showing entries[current]. Typing completes through a popup
+// only: the field holds what the user typed, never a longer entry it happens to begin.
+QComboBox *template_box(const char *name, const QStringList &entries, int current);
+
+// The editable drop-down of numbering templates shared by the range, sequence and name-list
+// pages, showing "##-".
 QComboBox *template_box(const char *name);
 
-// A help text of fixed lines; a disabled one is only shown, an enabled one may be edited.
-QPlainTextEdit *help_memo(const char *name, const QStringList &lines, bool enabled);
+// A help text of fixed lines: a read-only one is only shown (in normal text, scrollable), an
+// editable one may be changed.
+QPlainTextEdit *help_memo(const char *name, const QStringList &lines, bool editable);
+
+// The text of a memo exactly as it holds it: a no-break space stays one (toPlainText() would
+// turn it into a blank), paragraphs are joined with "\n".
+QString raw_text(const QPlainTextEdit *memo);
 
 // The page shape: the rule's fields in a group on the left, the help beside them taking the rest
 // of the width (or empty room when help is null). The page takes ownership of both.

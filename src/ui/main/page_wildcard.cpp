@@ -2,6 +2,7 @@
 #include "filesystem.h"
 #include "gb_text.h"
 #include "main_window.h"
+#include "page_widgets.h"
 #include "text.h"
 #include "wildcard.h"
 
@@ -48,15 +49,13 @@ QWidget *TForm1::build_wildcard_page() {
 
     Edit11 = new QLineEdit(QStringLiteral("1"));
     Edit11->setObjectName(QStringLiteral("Edit11"));
-    edit10 = new QComboBox;
-    edit10->setObjectName(QStringLiteral("edit10"));
-    edit10->setEditable(true);
-    edit10->addItems({QString(), QStringLiteral("##-*"), QStringLiteral("###-*"),
-                      QStringLiteral("####-*"), QStringLiteral("##.*"), QStringLiteral("###.*"),
-                      QStringLiteral("####.*"), QStringLiteral("*-##"), QStringLiteral("*-###"),
-                      QStringLiteral("*-####"), QStringLiteral("###:-*"), QStringLiteral("###-/-*"),
-                      QStringLiteral("###-/ :-*")});
-    edit10->setCurrentIndex(1);
+    edit10 = template_box(
+        "edit10",
+        {QString(), QStringLiteral("##-*"), QStringLiteral("###-*"), QStringLiteral("####-*"),
+         QStringLiteral("##.*"), QStringLiteral("###.*"), QStringLiteral("####.*"),
+         QStringLiteral("*-##"), QStringLiteral("*-###"), QStringLiteral("*-####"),
+         QStringLiteral("###:-*"), QStringLiteral("###-/-*"), QStringLiteral("###-/ :-*")},
+        1);
     Button35 = new QPushButton(QStringLiteral("文件名"));
     Button35->setObjectName(QStringLiteral("Button35"));
     Button3 = new QPushButton(QStringLiteral("预览"));
@@ -112,6 +111,6 @@ void TForm1::Button35Click() {
         return;
     }
     const std::string &item =
-        ListBox1->list()->items()[static_cast<std::size_t>(ListBox1->focused_row())].text;
+        ListBox1->list()->items()[static_cast<std::size_t>(ListBox1->focused_row())].name;
     edit10->setCurrentText(gb_to_qt(rules::base_name(item) + "-##"));
 }

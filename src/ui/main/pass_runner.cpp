@@ -1,4 +1,5 @@
 #include "check_list.h"
+#include "display_text.h"
 #include "errors.h"
 #include "file_list.h"
 #include "gb_text.h"
@@ -25,6 +26,11 @@ constexpr std::size_t kReportLines = 20;
 constexpr std::size_t kProgressFrom = 3000;
 constexpr std::size_t kProgressStep = 500;
 
+// Each refusal is one line, and two different names never look alike.
+QString escaped(const std::string &name) {
+    return QString::fromStdString(platform::escaped_text(name));
+}
+
 } // namespace
 
 bool TForm1::directory_mode() const {
@@ -45,7 +51,8 @@ std::vector<PassItem> TForm1::working_items() const {
     std::vector<PassItem> items;
     items.reserve(ListBox1->list()->items().size());
     for (const CheckItem &item : ListBox1->list()->items())
-        items.push_back({item.text, item.check == Qt::Checked, {}});
+        items.push_back(
+            {item.name, item.check == Qt::Checked, {}, item.kind == ItemKind::DotEntry});
     return items;
 }
 
@@ -54,7 +61,7 @@ std::vector<PassItem> TForm1::all_file_list_items() {
     std::vector<PassItem> items;
     items.reserve(FileListBox1->entries().size());
     for (const platform::Entry &entry : FileListBox1->entries())
-        items.push_back({entry.text, true, FileListBox1->folder()});
+        items.push_back({entry.name, true, FileListBox1->folder(), entry.is_dot_entry()});
     return items;
 }
 
@@ -75,7 +82,6 @@ void TForm1::run_pass(const PassDescription &description, const std::vector<Pass
     clear_preview();
     PassOutcome outcome;
     PassContext context;
-    context.directory_mode = directory_mode();
     context.execute = execute;
     std::string last_status;
     bool status_written = false;
@@ -132,7 +138,7 @@ void TForm1::report_refused(const std::vector<RefusedRename> &refused) {
     QString text = QStringLiteral("以下 %1 个文件没有改名：\n\n").arg(refused.size());
     for (std::size_t i = 0; i < refused.size() && i < kReportLines; ++i) {
         const RefusedRename &r = refused[i];
-        text += gb_to_qt(r.source) + QStringLiteral(" → ") + gb_to_qt(r.new_name) +
+        text += escaped(r.source) + QStringLiteral(" → ") + escaped(r.new_name) +
                 QStringLiteral("（") + QString::fromUtf8(r.reason) + QStringLiteral("）\n");
     }
     if (refused.size() > kReportLines)

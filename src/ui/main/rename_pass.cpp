@@ -7,6 +7,8 @@ namespace tarvendi::ui {
 
 namespace {
 
+constexpr const char *kHiddenRefusal = "新名称以\".\"开头，文件会被隐藏";
+
 std::string join(const std::string &folder, const std::string &name) {
     return folder.empty() ? name : folder + rules::kSeparator + name;
 }
@@ -36,12 +38,12 @@ Destination destination(const PassDescription &d, const std::string &name,
     return {rules::folder_part(source), rules::file_name_part(new_name), {}};
 }
 
-std::string prepared_text(const PassDescription &d, const PassItem &item, std::size_t index,
-                          bool directory_mode) {
-    std::string text = item.text;
-    if (d.drop_brackets && directory_mode && index >= 2)
-        text = text.size() >= 2 ? text.substr(1, text.size() - 2) : std::string();
-    return text;
+// On Linux a leading "." hides a file, and the file list leaves hidden files out: a rule that
+// empties the base of "123.txt" must not make the file vanish from the user's view. ("." and
+// ".." are no names at all; the platform refuses them as such.)
+bool hides(const std::string &source, const std::string &target_name) {
+    return target_name.starts_with('.') && target_name != "." && target_name != ".." &&
+           !rules::file_name_part(source).starts_with('.');
 }
 
 } // namespace
@@ -56,18 +58,23 @@ void run_rename_pass(const PassDescription &d, const std::vector<PassItem> &item
         const PassItem &item = items[index];
         if (context.progress)
             context.progress(index, items.size());
-        const std::string text = prepared_text(d, item, index, context.directory_mode);
-        if (d.checked_only && !item.checked)
+        if ((d.checked_only && !item.checked) || item.dot_entry)
             continue;
-        const std::string source = item.folder.empty() ? text : join(item.folder, text);
-        std::string name = d.trim ? rules::trim(text) : text;
+        const std::string source = item.folder.empty() ? item.name : join(item.folder, item.name);
+        std::string name = d.trim ? rules::trim(item.name) : item.name;
         if (d.file_name_part)
             name = rules::file_name_part(name);
         if (d.status_panel && context.status)
             context.status(name);
 
-        const std::optional<std::string> new_name =
-            d.rule({name, source, static_cast<std::int32_t>(counter), static_cast<int>(index)});
+        std::optional<std::string> new_name;
+        try {
+            new_name =
+                d.rule({name, source, static_cast<std::int32_t>(counter), static_cast<int>(index)});
+        } catch (const ItemRefused &refusal) {
+            outcome.refused.push_back({source, name, refusal.reason});
+            continue;
+        }
         if (!new_name)
             continue;
         ++counter;
@@ -78,6 +85,8 @@ void run_rename_pass(const PassDescription &d, const std::vector<PassItem> &item
         if (context.execute) {
             if (!to.refusal.empty()) {
                 outcome.refused.push_back({source, *new_name, to.refusal});
+            } else if (hides(source, to.name)) {
+                outcome.refused.push_back({source, *new_name, kHiddenRefusal});
             } else {
                 const platform::RenameResult result =
                     platform::rename_entry(source, to.folder, to.name);

@@ -12,11 +12,20 @@
 namespace tarvendi::ui {
 
 // One item as the pass receives it: a working-list item, or a file-list entry with its folder.
+// It carries the entry's real name, never the text a list shows ("[sub]" names the folder sub).
 struct PassItem {
-    std::string text;
+    std::string name;
     bool checked = true;
-    // Set for file-list entries: the item names folder + "/" + text.
+    // Set for file-list entries: the item names folder + "/" + name.
     std::string folder;
+    // "." and "..": passed over without a trace by every pass.
+    bool dot_entry = false;
+};
+
+// Thrown by a rule that could not do its work for one item (a tag write that failed): the item
+// is listed in the refused report with reason (UTF-8) and the pass goes on.
+struct ItemRefused {
+    std::string reason;
 };
 
 // What a rule's operation gets for one item.
@@ -39,8 +48,6 @@ enum class Refresh { None, FileList, Full };
 
 struct PassDescription {
     bool checked_only = true;
-    bool drop_brackets =
-        true; // directory mode: items from index 2 on lose their first and last byte
     bool trim = false;
     bool file_name_part = false;
     bool status_panel = false;
@@ -50,7 +57,8 @@ struct PassDescription {
     // Reads the start number; throws ConversionError. Empty: the rule has no counter.
     std::function<std::int32_t()> start_number;
     // The new name, or nothing to pass over the item without a trace (no line, no number).
-    // May throw; what was done before stays done.
+    // May throw ItemRefused for this item; any other exception ends the pass, and what was done
+    // before stays done.
     std::function<std::optional<std::string>(const RuleInput &)> rule;
 };
 
@@ -66,7 +74,6 @@ struct PassOutcome {
 };
 
 struct PassContext {
-    bool directory_mode = false;
     bool execute = false;
     // Called with the name in work when the description asks for the status panel, and with
     // the progress; both may be empty.

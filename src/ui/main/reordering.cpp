@@ -76,17 +76,17 @@ void TForm1::CheckListBox1DragDrop(QObject *sender, QObject *source, int x, int 
 
     const QModelIndex under = ListBox1->indexAt(QPoint(x, y));
     const int target = under.isValid() ? under.row() : -1;
-    std::vector<std::string> moved; // from the last selected item up
+    std::vector<CheckItem> moved; // from the last selected item up
     for (int row = list->rowCount() - 1; row >= 0; --row) {
         if (selected(row))
-            moved.push_back(list->items()[static_cast<std::size_t>(row)].text);
+            moved.push_back(list->items()[static_cast<std::size_t>(row)]);
     }
     if (target == -1) {
-        for (auto text = moved.rbegin(); text != moved.rend(); ++text)
-            list->append(*text);
+        for (auto item = moved.rbegin(); item != moved.rend(); ++item)
+            list->append(*item);
     } else {
-        for (const std::string &text : moved)
-            list->insert(target, text);
+        for (const CheckItem &item : moved)
+            list->insert(target, item);
     }
     for (int row = list->rowCount() - 1; row >= 0; --row) {
         if (selected(row))

@@ -45,25 +45,25 @@ void TForm1::FileListBox1Click() {
         const auto &entries = FileListBox1->entries();
         const int focused = FileListBox1->focused_row();
         const bool focused_selected = focused >= 0 && selected[static_cast<std::size_t>(focused)];
-        const std::string focused_path =
-            focused_selected ? folder + entries[static_cast<std::size_t>(focused)].text
-                             : std::string();
-        show_tag_of(focused_path);
+        const CheckItem focused_item =
+            focused_selected ? CheckItem::of(entries[static_cast<std::size_t>(focused)], folder)
+                             : CheckItem{};
+        show_tag_of(focused_item.name);
 
         CheckListModel *list = ListBox1->list();
         if (CheckBox1->isChecked()) {
-            list->append(focused_path);
+            list->append(focused_item);
         } else {
-            std::vector<std::string> texts;
-            texts.reserve(static_cast<std::size_t>(selected_count));
+            std::vector<CheckItem> items;
+            items.reserve(static_cast<std::size_t>(selected_count));
             int last = -1;
             for (std::size_t row = 0; row < entries.size(); ++row) {
                 if (selected[row]) {
-                    texts.push_back(entries[row].text);
+                    items.push_back(CheckItem::of(entries[row]));
                     last = static_cast<int>(row);
                 }
             }
-            list->set_texts(std::move(texts));
+            list->set_items(std::move(items));
             if (last >= 0) {
                 FileListBox1->set_focused_row(last);
                 StatusBar1Panel0->setText(gb_to_qt(folder));
