@@ -13,19 +13,23 @@ namespace tarvendi::platform {
 
 File::File(std::string_view path, Mode mode)
     : path_utf8_(escaped_text(path)) {
-    const int flags = (mode == Mode::ReadWrite ? O_RDWR : O_RDONLY) | O_CLOEXEC;
+    // Non-blocking, so that a FIFO or a device never makes the open wait; a regular file reads
+    // and writes the same either way.
+    const int flags = (mode == Mode::ReadWrite ? O_RDWR : O_RDONLY) | O_CLOEXEC | O_NONBLOCK;
     const std::string disk = disk_path(path);
     do {
         fd_ = ::open(disk.c_str(), flags);
     } while (fd_ < 0 && errno == EINTR);
     if (fd_ < 0)
         fail(errno);
-    // Linux opens a folder for reading as well; it is not a file to read a tag from.
+    // Linux opens a folder, a FIFO or a device as well; none is a file to read a tag from.
     struct stat st {};
     if (::fstat(fd_, &st) != 0)
         fail(errno);
     if (S_ISDIR(st.st_mode))
         fail(EISDIR);
+    if (!S_ISREG(st.st_mode))
+        fail(kNotRegularFile);
 }
 
 File::~File() {

@@ -3,6 +3,7 @@
 // (the destructor closes it too), so no error leaves a file open; once closed, every further
 // call but close() throws IoError(EBADF). Positions and sizes count bytes from the start.
 
+#include <cerrno>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -11,10 +12,13 @@ namespace tarvendi::platform {
 
 class File {
 public:
+    static constexpr int kNotRegularFile = EINVAL;
+
     enum class Mode { Read, ReadWrite };
 
-    // Opens an existing file (never creates one, never a folder); path is GB18030. Throws
-    // IoError naming the path.
+    // Opens an existing regular file (never creates one) without ever waiting; path is GB18030.
+    // Throws IoError naming the path: EISDIR for a folder, kNotRegularFile for a FIFO, socket or
+    // device.
     File(std::string_view path, Mode mode);
     ~File();
     File(const File &) = delete;

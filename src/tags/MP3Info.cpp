@@ -31,14 +31,17 @@ QByteArray genre_name(quint8 id) {
 }
 
 // The last 128 bytes of the file; empty when the file is shorter, since such a file cannot hold
-// a record; nothing when there is no such file. Opened for reading only, so that a read-only
-// file's tag can still be looked at. Whether the file exists is asked only when the open fails,
-// which spares every successful read a stat call.
+// a record, and for a FIFO, socket or device, which holds no tag; nothing when there is no such
+// file. Opened for reading only, so that a read-only file's tag can still be looked at. Whether
+// the file exists is asked only when the open fails, which spares every successful read a stat
+// call.
 std::optional<std::string> read_last_block(std::string_view path) {
     std::optional<platform::File> file;
     try {
         file.emplace(path, platform::File::Mode::Read);
-    } catch (const platform::IoError &) {
+    } catch (const platform::IoError &error) {
+        if (error.code() == platform::File::kNotRegularFile)
+            return std::string();
         if (!platform::file_exists(path))
             return std::nullopt;
         throw;

@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <variant>
 
 namespace tarvendi::platform {
@@ -27,6 +28,8 @@ TEST(FileOpen, FailsWithoutCreating) {
     TempFolder tmp;
     tmp.write("a.mp3", kDigits);
     tmp.make_folder("sub");
+    // Nothing writes to the FIFO: an open that waited for a writer would hang here.
+    ASSERT_EQ(mkfifo((tmp / "pipe.mp3").c_str(), 0644), 0);
     struct Case {
         std::string path; // GB18030
         File::Mode mode;
@@ -38,6 +41,9 @@ TEST(FileOpen, FailsWithoutCreating) {
          "I/O error 2: No such file or directory \"" + tmp / "missing.mp3\""},
         {tmp / "missing.mp3", File::Mode::Read, ENOENT, ""},
         {tmp / "sub", File::Mode::Read, EISDIR, ""},
+        {tmp / "pipe.mp3", File::Mode::Read, File::kNotRegularFile, ""},
+        {tmp / "pipe.mp3", File::Mode::ReadWrite, File::kNotRegularFile, ""},
+        {"/dev/null", File::Mode::ReadWrite, File::kNotRegularFile, ""},
         {tmp / "a\xFE\x39\x81\x30.mp3", File::Mode::Read, EILSEQ,
          "I/O error 84: Invalid or incomplete multibyte or wide character \"" +
              tmp / "a\\x80.mp3\""},

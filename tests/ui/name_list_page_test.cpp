@@ -146,6 +146,18 @@ private slots:
         QCOMPARE(checks_of(page.list), QList<int>({2, 2, 2}));
     }
 
+    // Names go through the memo as they are: a no-break space stays one.
+    void extracted_names_rename_back_to_themselves() {
+        TempFolder dir;
+        dir.file("a\u00A0b.txt", "nbsp");
+        auto w = start_windows();
+        Page page(*w);
+        page.click("Button16");
+        page.click("Button14");
+        QCOMPARE(dir.read("a\u00A0b.txt"), std::string("nbsp"));
+        QVERIFY(!dir.exists("a b.txt"));
+    }
+
     void more_checked_items_than_lines_on_execute() {
         TempFolder dir;
         dir.file("a.mp3", "a");

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <filesystem>
+#include <sys/stat.h>
 
 using namespace tarvendi::test;
 
@@ -195,6 +196,30 @@ private slots:
         QCOMPARE(dir.read("notes.txt"), std::string("text"));
         QCOMPARE(texts_of(control<QListView>(&w->Form1, "ListBox2")),
                  QStringList({"a.mp3", "b.mp3"}));
+    }
+
+    // A FIFO named like a song holds no tag and never makes the program wait for a writer;
+    // a tag that cannot be written is reported, never listed as written.
+    void fifo_songs_never_block_and_failed_writes_are_reported() {
+        TempFolder dir;
+        QCOMPARE(mkfifo((dir.path() + "/0.mp3").c_str(), 0644), 0);
+        dir.file("a.mp3", tagged("T"));
+        auto w = start_windows(); // reads the tag of the focused FIFO
+        select_rows(control<QListView>(&w->Form1, "FileListBox1"), {0});
+        QVERIFY(control<QLineEdit>(&w->Form1, "Edit8")->text().isEmpty());
+        select_rows(control<QListView>(&w->Form1, "FileListBox1"), {0, 1});
+
+        control<QLineEdit>(&w->Form1, "Edit3")->setText(QStringLiteral("##_@"));
+        control<QPushButton>(&w->Form1, "Button11")->click();
+        QCOMPARE(texts_of(control<QListView>(&w->Form1, "ListBox2")),
+                 QStringList({"01_.mp3", "02_T.mp3"}));
+
+        BoxAnswerer yes(QMessageBox::Yes);
+        control<QPushButton>(&w->Form1, "Button12")->click();
+        QCOMPARE(field(record_of(dir, "a.mp3"), 3, 30), std::string("a"));
+        QCOMPARE(texts_of(control<QListView>(&w->Form1, "ListBox2")), QStringList({"a.mp3"}));
+        QCOMPARE(yes.texts.size(), 2);
+        QVERIFY(yes.texts[1].contains(QStringLiteral("0.mp3 → 0.mp3（I/O error 22")));
     }
 
     void file_names_become_titles_only_on_yes() {

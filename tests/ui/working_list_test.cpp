@@ -1,6 +1,7 @@
 // The working list as the user fills it: start folder, selections, check states, directory and
 // accumulate mode, filter changes and the path field.
 
+#include "page_fields.h"
 #include "ui_test_support.h"
 
 #include <QApplication>
@@ -175,6 +176,77 @@ private slots:
         const QString folder = QString::fromStdString(dir.path());
         QCOMPARE(texts_of(list),
                  QStringList({"A.mp3", "b.txt", "c.doc", folder + "/b.txt", folder + "/c.doc"}));
+    }
+
+    // Each click is one pick, also when it leaves the selection as it was.
+    void every_click_in_the_file_list_is_one_pick() {
+        TempFolder dir;
+        dir.file("a.txt", "a");
+        dir.file("b.txt", "b");
+        auto w = start_windows();
+        auto *files = control<QListView>(&w->Form1, "FileListBox1");
+        auto *list = control<QListView>(&w->Form1, "ListBox1");
+        select_rows(files, {0});
+        control<QCheckBox>(&w->Form1, "CheckBox1")->setChecked(true);
+        const QString a = QString::fromStdString(dir.path() + "/a.txt");
+        const QString b = QString::fromStdString(dir.path() + "/b.txt");
+
+        click_row(files, 0); // already the only selected entry
+        click_row(files, 0);
+        QCOMPARE(texts_of(list), QStringList({"a.txt", a, a}));
+        click_row(files, 1); // changes the selection: still one pick
+        QCOMPARE(texts_of(list), QStringList({"a.txt", a, a, b}));
+        files->setFocus();
+        QTest::keyClick(files, Qt::Key_Up);
+        QCOMPARE(texts_of(list), QStringList({"a.txt", a, a, b, a}));
+
+        // A rule works on an item added that way.
+        set_checks(list, {0, 2, 3, 4}, {});
+        set_fields(&w->Form1, {"Edit5=.txt", "Edit6=.wav"});
+        click(*w, "Button32");
+        QCOMPARE(dir.read("a.wav"), std::string("a"));
+    }
+
+    // "." and ".." are known by kind wherever they sort, and a file listed in directory mode
+    // keeps its whole name.
+    void directory_mode_renames_entries_by_kind_and_real_name() {
+        TempFolder dir;
+        dir.folder("-old");
+        dir.folder("sub");
+        dir.file("~ro.txt", "ro");
+        dir.file("ro.tx", "other");
+        std::filesystem::permissions(dir.path() + "/~ro.txt", std::filesystem::perms::owner_write,
+                                     std::filesystem::perm_options::remove);
+        auto w = start_windows();
+        auto *list = control<QListView>(&w->Form1, "ListBox1");
+        control<QCheckBox>(&w->Form1, "CheckBox13")->click();
+        QCOMPARE(texts_of(list), QStringList({"[-old]", "[..]", "[.]", "[sub]", "~ro.txt"}));
+        QCOMPARE(checks_of(list), QList<int>({2, 0, 0, 2, 2}));
+        auto *filter = control<QComboBox>(&w->Form1, "FilterComboBox1");
+        emit filter->activated(0);
+        set_check(list, 1, Qt::Checked);
+        QCOMPARE(checks_of(list), QList<int>({2, 0, 0, 2, 2}));
+        QVERIFY(texts_of(control<QListView>(&w->Form1, "DirectoryListBox1")).contains("sub"));
+
+        set_fields(&w->Form1, {"edit10=*_#", "Edit11=1"});
+        click(*w, "Button6");
+        QVERIFY(dir.is_folder("-old_1") && dir.is_folder("sub_2"));
+        QCOMPARE(dir.read("~ro_3.txt"), std::string("ro"));
+        QCOMPARE(dir.read("ro.tx"), std::string("other"));
+    }
+
+    void path_field_tells_folders_apart_by_letter_case() {
+        TempFolder dir;
+        dir.folder("sub");
+        dir.folder("SUB");
+        dir.file("sub/lower.txt");
+        dir.file("SUB/upper.txt");
+        std::filesystem::current_path(dir.path() + "/sub");
+        auto w = start_windows();
+        auto *path = control<QLineEdit>(&w->Form1, "Edit16");
+        path->setText(QString::fromStdString(dir.path() + "/SUB"));
+        invoke(&w->Form1, "Edit16KeyPress");
+        QCOMPARE(texts_of(control<QListView>(&w->Form1, "ListBox1")), QStringList({"upper.txt"}));
     }
 
     void filter_change_replaces_working_list() {

@@ -83,13 +83,9 @@ void TForm1::DirectoryListBox1Change() {
         clear_preview();
         if (FileListBox1->count() > 0)
             select_all_and_pick();
-        if (!directory_mode()) {
-            FileListBox1->set_kinds(platform::EntryKinds::Files);
-        } else {
-            FileListBox1->set_kinds(platform::EntryKinds::Folders);
-            ListBox1->list()->set_checked(0, false);
-            ListBox1->list()->set_checked(1, false);
-        }
+        // The dot entries need no unchecking: they can never be checked.
+        FileListBox1->set_kinds(directory_mode() ? platform::EntryKinds::Folders
+                                                 : platform::EntryKinds::Files);
     });
 }
 

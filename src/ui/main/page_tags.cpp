@@ -1,5 +1,6 @@
 #include "MP3Info.h"
 #include "check_list.h"
+#include "errors.h"
 #include "file_list.h"
 #include "gb_text.h"
 #include "main_window.h"
@@ -210,7 +211,14 @@ void TForm1::write_tags(const std::function<bool(const std::string &item)> &writ
     d.rule = [&](const RuleInput &in) -> std::optional<std::string> {
         if (!write(in.name))
             return std::nullopt;
-        MP3Info1->Save();
+        // A write that failed is reported with the component's own text, never listed.
+        try {
+            MP3Info1->Save();
+        } catch (const platform::IoError &error) {
+            throw ItemRefused{error.what()};
+        }
+        if (!MP3Info1->Saved())
+            throw ItemRefused{byte_string(MP3Info1->Error())};
         return in.name;
     };
     run_pass(d, working_items(), false, Refresh::None);

@@ -135,8 +135,6 @@ void TForm1::CheckBox13Click() {
             clear_preview();
             if (FileListBox1->count() > 0)
                 select_all_and_pick();
-            list->set_checked(0, false);
-            list->set_checked(1, false);
         } else {
             FileListBox1->set_kinds(platform::EntryKinds::Files);
             list->clear();
