@@ -3,6 +3,7 @@
 
 #include "ui_test_support.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -44,6 +45,27 @@ class WildcardPageTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // A template drop-down holds what was typed, never a longer entry it completes to; the
+    // help texts are read in normal text and scroll.
+    void typed_templates_stay_and_help_texts_read_normally() {
+        TempFolder dir;
+        auto w = start_windows();
+        QApplication::setActiveWindow(&w->Form1);
+        for (const char *name : {"edit10", "edit7", "edit19", "ComboBox1"}) {
+            auto *box = control<QComboBox>(&w->Form1, name);
+            box->lineEdit()->clear();
+            box->setFocus();
+            QTest::keyClicks(box, QStringLiteral("#"));
+            QCOMPARE(box->currentText(), QStringLiteral("#"));
+        }
+        for (const char *name :
+             {"Memo2", "Memo3", "Memo4", "Memo5", "Memo7", "RichEdit1", "RichEdit2"}) {
+            auto *help = control<QAbstractScrollArea>(&w->Form1, name);
+            QVERIFY2(help->isEnabled(), name);
+            QVERIFY2(help->property("readOnly").toBool(), name);
+        }
+    }
+
     void preview_numbers_checked_items_only_data() {
         QTest::addColumn<QString>("tmpl");
         QTest::addColumn<QString>("start");

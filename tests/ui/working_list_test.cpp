@@ -249,6 +249,29 @@ private slots:
         QCOMPARE(texts_of(control<QListView>(&w->Form1, "ListBox1")), QStringList({"upper.txt"}));
     }
 
+    void a_taller_window_gives_the_lists_the_room() {
+        TempFolder dir;
+        auto w = start_windows();
+        auto *files = control<QListView>(&w->Form1, "FileListBox1");
+        auto *pages = control<QTabWidget>(&w->Form1, "PageControl1");
+        const int files_height = files->height();
+        const int pages_height = pages->height();
+        w->Form1.resize(w->Form1.width(), w->Form1.height() + 200);
+        QApplication::processEvents();
+        QCOMPARE(pages->height(), pages_height);
+        QCOMPARE(files->height(), files_height + 200);
+    }
+
+    void help_opens_the_guide_or_tells_where_it_is() {
+        TempFolder dir;
+        auto w = start_windows();
+        // The offscreen platform has no desktop opener, as a bare session has none.
+        BoxAnswerer boxes;
+        invoke(&w->Form1, "N13Click");
+        QCOMPARE(boxes.texts.size(), 1);
+        QVERIFY(boxes.texts[0].contains(QStringLiteral("guide/index.html")));
+    }
+
     void filter_change_replaces_working_list() {
         TempFolder dir;
         populate(dir);

@@ -85,8 +85,9 @@ void TForm1::build_layout() {
     outer->setContentsMargins(0, 0, 0, 0);
     outer->setSpacing(0);
 
+    // The lists take whatever the window grows by; the notebook keeps its height.
     auto *panel1 = named(new QWidget, "Panel1");
-    panel1->setFixedHeight(365);
+    panel1->setMinimumHeight(365);
     auto *upper = new QHBoxLayout(panel1);
     upper->setContentsMargins(0, 0, 0, 0);
     upper->setSpacing(0);
@@ -148,15 +149,15 @@ void TForm1::build_layout() {
     panel4->setSizes({137 + 47, 239, 932 - 216 - 137 - 47 - 239 - 16});
     panel4->setStretchFactor(2, 1);
     upper->addWidget(panel4, 1);
-    outer->addWidget(panel1);
+    outer->addWidget(panel1, 1);
 
     auto *panel2 = named(new QWidget, "Panel2");
-    panel2->setMinimumHeight(264);
+    panel2->setFixedHeight(264);
     auto *lower = new QVBoxLayout(panel2);
     lower->setContentsMargins(0, 0, 0, 0);
     PageControl1 = named(new QTabWidget, "PageControl1");
     lower->addWidget(PageControl1);
-    outer->addWidget(panel2, 1);
+    outer->addWidget(panel2);
     setCentralWidget(central);
 
     auto *status = named(new QStatusBar, "StatusBar1");

@@ -33,7 +33,7 @@ QWidget *TForm1::build_extension_page() {
     auto *help = new QTextEdit;
     help->setObjectName(QStringLiteral("RichEdit1"));
     help->setPlainText(QStringLiteral("  \n  将选中文件的扩展名直接改称新\n的扩展名"));
-    help->setEnabled(false);
+    help->setReadOnly(true);
 
     connect(Button7, &QPushButton::clicked, this, &TForm1::Button5Click);
     connect(Button5, &QPushButton::clicked, this, &TForm1::Button5Click);

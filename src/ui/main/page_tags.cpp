@@ -75,7 +75,7 @@ QWidget *TForm1::build_tag_page() {
     auto *help = named(new QTextEdit, "RichEdit2");
     help->setPlainText(
         QStringLiteral("  本操作修改单个文件的mp3标签属性。\n\n   所有项目如果为空，则保留原值"));
-    help->setEnabled(false);
+    help->setReadOnly(true);
     layout->addWidget(group);
     layout->addWidget(help, 1);
     connect(Button8, &QPushButton::clicked, this, &TForm1::Button8Click);
