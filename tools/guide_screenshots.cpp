@@ -1,6 +1,8 @@
-// Makes the pictures of the user guide: the main window with an example on each notebook page,
-// previewed. Run it under Xvfb (or any display) with the folder to write the pictures to:
-//   DISPLAY=:99 guide_screenshots docs/guide/images
+// Makes the pictures of the user guide: the main window as it opens, then an example on each
+// notebook page, previewed. Run it under Xvfb (or any display) with the folder to write the
+// pictures to and the folder to make the example folders in, whose path the pictures show
+// (default: the home folder); the examples are removed afterwards:
+//   DISPLAY=:99 guide_screenshots docs/guide/images /home/xiaoming/音乐
 
 #include "windows.h"
 
@@ -9,7 +11,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPlainTextEdit>
@@ -17,7 +18,7 @@
 #include <QTest>
 #include <filesystem>
 #include <fstream>
-#include <stdlib.h>
+#include <iostream>
 
 namespace fs = std::filesystem;
 
@@ -82,10 +83,15 @@ int main(int argc, char *argv[]) {
     const QString out =
         QDir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".")).absolutePath();
 
-    char pattern[] = "/tmp/tarvendi-guide-XXXXXX";
-    const fs::path root = mkdtemp(pattern);
+    const fs::path root =
+        (argc > 2 ? QString::fromLocal8Bit(argv[2]) : QDir::homePath()).toStdString();
     const fs::path music = root / "古筝名曲";
     const fs::path docs = root / "文档";
+    // The examples are removed afterwards: never take over folders that hold the user's files.
+    if (fs::exists(music) || fs::exists(docs)) {
+        std::cerr << music << " or " << docs << " exists already; choose another folder\n";
+        return 1;
+    }
     fs::create_directories(music);
     fs::create_directories(docs);
     const char *titles[][3] = {
@@ -105,10 +111,11 @@ int main(int argc, char *argv[]) {
     form.show();
     Shots shots(form, out);
 
+    shots.save("main-window.png");
+
     shots.page("TabSheet5");
     shots.text("edit10", QStringLiteral("###-*"));
     shots.click("Button3");
-    shots.save("main-window.png");
     shots.save("page-wildcard.png");
 
     shots.page("TabSheet7");
@@ -154,10 +161,8 @@ int main(int argc, char *argv[]) {
 
     shots.page("TabSheet3");
     auto *files = shots.get<QListView>("FileListBox1");
-    files->selectionModel()->setCurrentIndex(files->model()->index(1, 0),
-                                             QItemSelectionModel::NoUpdate);
-    files->selectionModel()->select(files->model()->index(1, 0),
-                                    QItemSelectionModel::ClearAndSelect);
+    QTest::mouseClick(files->viewport(), Qt::LeftButton, {},
+                      files->visualRect(files->model()->index(1, 0)).center());
     shots.save("page-tags.png");
 
     shots.open(QString::fromStdString(docs.string()));
@@ -166,7 +171,8 @@ int main(int argc, char *argv[]) {
     shots.click("Button38");
     shots.save("page-padding.png");
 
-    fs::current_path("/");
-    fs::remove_all(root);
+    fs::current_path(root);
+    fs::remove_all(music);
+    fs::remove_all(docs);
     return 0;
 }
