@@ -38,10 +38,44 @@ void append_byte_escape(unsigned char b, std::string &out) {
     out += kHex[b & 0x0F];
 }
 
-// Appends UTF-8 with its ASCII control characters and backslashes escaped (in UTF-8 a byte below
-// 0x80 is always an ASCII character of its own).
+// Length of a character at the start of utf8 that breaks or hides a line without being ASCII:
+// the C1 controls (U+0080..U+009F, among them U+0085) and the line and paragraph separators
+// U+2028 and U+2029; 0 for any other.
+std::size_t hidden_break_length(std::string_view utf8) {
+    const auto b = [&](std::size_t i) {
+        return i < utf8.size() ? static_cast<unsigned char>(utf8[i]) : 0;
+    };
+    if (b(0) == 0xC2 && b(1) >= 0x80 && b(1) <= 0x9F)
+        return 2;
+    if (b(0) == 0xE2 && b(1) == 0x80 && (b(2) == 0xA8 || b(2) == 0xA9))
+        return 3;
+    return 0;
+}
+
+bool needs_escape_utf8(std::string_view utf8) {
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        if (needs_escape(utf8[i]) || hidden_break_length(utf8.substr(i)) != 0)
+            return true;
+    }
+    return false;
+}
+
+// Appends UTF-8 with its control characters, line separators and backslashes escaped (in UTF-8
+// a byte below 0x80 is always an ASCII character of its own).
 void append_escaped_utf8(std::string_view utf8, std::string &out) {
-    for (const char c : utf8) {
+    constexpr std::string_view kHex = "0123456789ABCDEF";
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const char c = utf8[i];
+        if (const std::size_t len = hidden_break_length(utf8.substr(i))) {
+            const unsigned code = len == 2
+                                      ? static_cast<unsigned char>(utf8[i + 1])
+                                      : 0x2000u + (static_cast<unsigned char>(utf8[i + 2]) - 0x80u);
+            out += "\\u";
+            for (int shift = 12; shift >= 0; shift -= 4)
+                out += kHex[(code >> shift) & 0x0F];
+            i += len - 1;
+            continue;
+        }
         if (!needs_escape(c)) {
             out += c;
             continue;
@@ -113,7 +147,7 @@ std::string escaped_text(std::string_view gb18030) {
     // Valid GB18030 can hold "\" as the second byte of a character, so controls and backslashes
     // are looked for in the UTF-8, where every byte below 0x80 is a character of its own.
     if (auto whole = name_to_disk(gb18030)) {
-        if (std::none_of(whole->begin(), whole->end(), needs_escape))
+        if (!needs_escape_utf8(*whole))
             return *whole;
         std::string out;
         append_escaped_utf8(*whole, out);

@@ -134,6 +134,11 @@ const Shown kShown[] = {
     {"\\x80", "\\x80", "\\\\x80"},
     {"\xD6\xD0\n", "中\n", "中\\n"},
     {"\xFE\x39\x81\x30\n\\", "�\n\\", "\\x80\\n\\\\"},
+    // Line and paragraph separators and C1 controls break a line without looking like it.
+    {"a\x81\x36\xA6\x35"
+     "b\x81\x30\x81\x35",
+     "a\u2028b\u0085", "a\\u2028b\\u0085"},
+    {"\x81\x36\xA6\x35\xFF", "\u2028�", "\\u2028\\xFF"},
 };
 
 TEST(DisplayText, ReplacesOnlyWhatDoesNotDecode) {
