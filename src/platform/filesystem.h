@@ -55,6 +55,16 @@ struct RenameResult {
     bool ok() const { return refusal == RenameRefusal::None; }
 };
 
+// A rename as the disk spells it (UTF-8 bytes), or the refusal that needs no system call: an
+// invalid new name, a name that does not convert, a name too long.
+struct DiskRename {
+    RenameRefusal refusal = RenameRefusal::None;
+    std::string source;
+    std::string folder; // empty: the current directory
+    std::string name;
+};
+DiskRename disk_rename(std::string_view source, std::string_view folder, std::string_view new_name);
+
 // Renames source (a path) to folder + "/" + new_name, or to new_name in the current directory
 // when folder is empty. new_name is what a rule made: it must be a single name, never a path.
 // Never overwrites anything: an existing target refuses the rename. A target that is the source

@@ -194,6 +194,19 @@ std::vector<Entry> list_folder(std::string_view folder, std::string_view mask, E
     return entries;
 }
 
+std::vector<std::string> disk_names(const std::string &disk_folder) {
+    std::vector<std::string> names;
+    const Dir dir(opendir(disk_folder.empty() ? "." : disk_folder.c_str()));
+    if (!dir)
+        return names;
+    while (const dirent *e = readdir(dir.get())) {
+        const std::string_view name = e->d_name;
+        if (name != "." && name != "..")
+            names.emplace_back(name);
+    }
+    return names;
+}
+
 std::vector<std::string> list_subfolders(std::string_view folder, bool include_hidden) {
     std::vector<std::string> names;
     for_each_entry(folder, [&](int fd, const dirent &e) {

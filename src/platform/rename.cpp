@@ -24,29 +24,37 @@ bool is_invalid_name(std::string_view name) {
 
 } // namespace
 
+DiskRename disk_rename(std::string_view source, std::string_view folder,
+                       std::string_view new_name) {
+    if (is_invalid_name(new_name))
+        return {RenameRefusal::InvalidName, {}, {}, {}};
+    std::optional<std::string> src = name_to_disk(source);
+    std::optional<std::string> dir = name_to_disk(folder);
+    std::optional<std::string> name = name_to_disk(new_name);
+    if (!src || !dir || !name)
+        return {RenameRefusal::NotConvertible, {}, {}, {}};
+    if (name->size() > NAME_MAX)
+        return {RenameRefusal::NameTooLong, {}, {}, {}};
+    return {RenameRefusal::None, std::move(*src), std::move(*dir), std::move(*name)};
+}
+
 RenameResult rename_entry(std::string_view source, std::string_view folder,
                           std::string_view new_name) {
-    if (is_invalid_name(new_name))
-        return {RenameRefusal::InvalidName, 0};
-    const std::optional<std::string> src = name_to_disk(source);
-    const std::optional<std::string> dir = name_to_disk(folder);
-    const std::optional<std::string> name = name_to_disk(new_name);
-    if (!src || !dir || !name)
-        return {RenameRefusal::NotConvertible, 0};
-    if (name->size() > NAME_MAX)
-        return {RenameRefusal::NameTooLong, 0};
-
-    const std::string dst = dir->empty() ? *name : *dir + "/" + *name;
-    if (*src == dst)
+    const DiskRename disk = disk_rename(source, folder, new_name);
+    if (disk.refusal != RenameRefusal::None)
+        return {disk.refusal, 0};
+    const std::string &src = disk.source;
+    const std::string dst = disk.folder.empty() ? disk.name : disk.folder + "/" + disk.name;
+    if (src == dst)
         return {};
-    if (::renameat2(AT_FDCWD, src->c_str(), AT_FDCWD, dst.c_str(), RENAME_NOREPLACE) == 0)
+    if (::renameat2(AT_FDCWD, src.c_str(), AT_FDCWD, dst.c_str(), RENAME_NOREPLACE) == 0)
         return {};
     switch (errno) {
     case EEXIST:
-        return rename_onto_existing(*src, dst);
+        return rename_onto_existing(src, dst);
     case EINVAL:
     case ENOSYS:
-        return rename_without_noreplace(*src, dst);
+        return rename_without_noreplace(src, dst);
     default:
         return refusal_from_errno(errno);
     }

@@ -6,6 +6,7 @@
 #include "main_window.h"
 #include "page_widgets.h"
 #include "path_edit.h"
+#include "preview_list.h"
 
 #include <QAction>
 #include <QApplication>
@@ -16,7 +17,6 @@
 #include <QPushButton>
 #include <QSplitter>
 #include <QStatusBar>
-#include <QStringListModel>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -24,15 +24,24 @@ using namespace tarvendi::ui;
 
 namespace {
 
-// A column of the upper area: its caption in the header strip, then its controls.
-QWidget *column(const QString &caption, std::initializer_list<QWidget *> widgets, int width = -1) {
+// A column of the upper area: its caption in the header strip (with beside, when given, after
+// it), then its controls.
+QWidget *column(const QString &caption, std::initializer_list<QWidget *> widgets, int width = -1,
+                QWidget *beside = nullptr) {
     auto *box = new QWidget;
     auto *layout = new QVBoxLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     auto *label = new QLabel(caption);
     label->setFixedHeight(16);
-    layout->addWidget(label);
+    if (beside) {
+        auto *strip = new QHBoxLayout;
+        strip->addWidget(label);
+        strip->addWidget(beside, 1);
+        layout->addLayout(strip);
+    } else {
+        layout->addWidget(label);
+    }
     for (QWidget *w : widgets)
         layout->addWidget(w, w->inherits("QAbstractItemView") ? 1 : 0);
     if (width > 0)
@@ -133,7 +142,10 @@ void TForm1::build_layout() {
     ListBox1 = named(new CheckListBox, "ListBox1");
     ListBox1->setContextMenuPolicy(Qt::ActionsContextMenu);
     ListBox2 = named(new QListView, "ListBox2");
-    preview_model_ = new QStringListModel(this);
+    preview_model_ = new PreviewModel(this);
+    Label26 = named(new QLabel, "Label26");
+    Label26->setFixedHeight(16);
+    Label26->setStyleSheet(QStringLiteral("color: #c00000;"));
     ListBox2->setModel(preview_model_);
     ListBox2->setUniformItemSizes(true);
     ListBox2->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -145,7 +157,7 @@ void TForm1::build_layout() {
     panel4->setChildrenCollapsible(false);
     panel4->addWidget(left);
     panel4->addWidget(column(QStringLiteral("拖动文件，可调整文件顺序！"), {ListBox1}));
-    panel4->addWidget(column(QStringLiteral("改名预览"), {ListBox2}));
+    panel4->addWidget(column(QStringLiteral("改名预览"), {ListBox2}, -1, Label26));
     panel4->setSizes({137 + 47, 239, 932 - 216 - 137 - 47 - 239 - 16});
     panel4->setStretchFactor(2, 1);
     upper->addWidget(panel4, 1);

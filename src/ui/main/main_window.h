@@ -4,7 +4,7 @@
 // runner (pass_runner.cpp) and one file per notebook page's rule bindings (page_*.cpp).
 
 #include "messages.h"
-#include "rename_pass.h"
+#include "pass.h"
 
 #include <QMainWindow>
 #include <functional>
@@ -21,7 +21,6 @@ class QLineEdit;
 class QMenu;
 class QPlainTextEdit;
 class QPushButton;
-class QStringListModel;
 class QListView;
 class QTabWidget;
 class TMP3Info;
@@ -30,12 +29,24 @@ class TFpara;
 class TFpara2;
 
 namespace tarvendi::ui {
+// The window speaks the engine's words.
+using core::ItemRefused;
+using core::PassDescription;
+using core::PassItem;
+using core::PreviewShows;
+using core::RuleInput;
+using core::Target;
+
+// What a pass refreshes after it ran.
+enum class Refresh { None, FileList, Full };
+
 class CheckListBox;
 class DirectoryListBox;
 class DriveComboBox;
 class FileListBox;
 class FilterComboBox;
 class PathEdit;
+class PreviewModel;
 class UpDown;
 } // namespace tarvendi::ui
 
@@ -213,11 +224,11 @@ private:
     void run_pass(const tarvendi::ui::PassDescription &description,
                   const std::vector<tarvendi::ui::PassItem> &items, bool execute,
                   tarvendi::ui::Refresh after);
-    void report_refused(const std::vector<tarvendi::ui::RefusedRename> &refused);
+    void report_refused(const std::vector<tarvendi::core::RefusedRename> &refused);
     bool directory_mode() const;
     bool sent_by(const QObject *button) const;
     std::int32_t read_number(const QLineEdit *field) const;
-    void set_preview(const std::vector<std::string> &lines);
+    void set_preview(const tarvendi::core::Plan &plan);
     void clear_preview();
     // The tag page shows the tag of the file that a selection in the file list focused on.
     void show_tag_of(const std::string &path);
@@ -238,7 +249,8 @@ private:
     tarvendi::ui::FileListBox *FileListBox1 = nullptr;
     tarvendi::ui::CheckListBox *ListBox1 = nullptr;
     QListView *ListBox2 = nullptr;
-    QStringListModel *preview_model_ = nullptr;
+    tarvendi::ui::PreviewModel *preview_model_ = nullptr;
+    QLabel *Label26 = nullptr;
     QCheckBox *CheckBox12 = nullptr;
     QCheckBox *CheckBox13 = nullptr;
     QCheckBox *CheckBox1 = nullptr;

@@ -5,6 +5,7 @@
 #include "gb_text.h"
 #include "integer.h"
 #include "main_window.h"
+#include "preview_list.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -12,7 +13,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QProgressDialog>
-#include <QStringListModel>
 #include <exception>
 #include <memory>
 
@@ -65,23 +65,22 @@ std::vector<PassItem> TForm1::all_file_list_items() {
     return items;
 }
 
-void TForm1::set_preview(const std::vector<std::string> &lines) {
-    QStringList shown;
-    shown.reserve(static_cast<qsizetype>(lines.size()));
-    for (const std::string &line : lines)
-        shown.push_back(gb_to_qt(line));
-    preview_model_->setStringList(shown);
+void TForm1::set_preview(const core::Plan &plan) {
+    preview_model_->show_plan(plan);
+    const std::size_t refusals = preview_model_->refusals();
+    Label26->setText(refusals == 0 ? QString() : QStringLiteral("%1 个将无法改名").arg(refusals));
 }
 
 void TForm1::clear_preview() {
-    preview_model_->setStringList({});
+    preview_model_->clear();
+    Label26->clear();
 }
 
 void TForm1::run_pass(const PassDescription &description, const std::vector<PassItem> &items,
                       bool execute, Refresh after) {
     clear_preview();
-    PassOutcome outcome;
-    PassContext context;
+    core::Plan plan;
+    core::PassContext context;
     context.execute = execute;
     std::string last_status;
     bool status_written = false;
@@ -89,14 +88,17 @@ void TForm1::run_pass(const PassDescription &description, const std::vector<Pass
         last_status = name;
         status_written = true;
     };
+    // An execute plans, then renames: two steps per item.
+    const std::size_t steps = items.size() * (execute ? 2 : 1);
     std::unique_ptr<QProgressDialog> progress;
+    std::function<void(std::size_t)> step;
     if (items.size() > kProgressFrom) {
         progress = std::make_unique<QProgressDialog>(QStringLiteral("正在处理文件名……"), QString(),
-                                                     0, static_cast<int>(items.size()), this);
+                                                     0, static_cast<int>(steps), this);
         progress->setWindowModality(Qt::WindowModal);
         progress->setMinimumDuration(300);
         progress->setAutoClose(false);
-        context.progress = [&](std::size_t done, std::size_t) {
+        step = [&](std::size_t done) {
             if (done % kProgressStep != 0)
                 return;
             progress->setValue(static_cast<int>(done));
@@ -104,17 +106,28 @@ void TForm1::run_pass(const PassDescription &description, const std::vector<Pass
             // while the pass runs.
             QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         };
+        context.progress = [&](std::size_t done, std::size_t) {
+            step(done);
+        };
     }
-    // An error ends the pass (and skips the refresh), but what was refused before it is still
-    // reported, also when it is the refresh that fails (the folder shown went away).
+    // An error ends the planning (and skips the refresh), but an execute still renames what was
+    // planned before it, and what was refused is still reported, also when it is the refresh
+    // that fails (the folder shown went away).
     std::exception_ptr failure;
     try {
-        run_rename_pass(description, items, context, outcome);
+        core::plan_pass(description, items, context, plan);
     } catch (...) {
         failure = std::current_exception();
     }
+    std::vector<core::RefusedRename> refused = plan.refused;
+    if (execute) {
+        refused = core::apply_plan(plan, [&](std::size_t done) {
+            if (step)
+                step(items.size() + done);
+        });
+    }
     progress.reset();
-    set_preview(outcome.preview);
+    set_preview(plan);
     if (status_written)
         StatusBar1Panel0->setText(gb_to_qt(last_status));
     if (!failure) {
@@ -127,17 +140,17 @@ void TForm1::run_pass(const PassDescription &description, const std::vector<Pass
             failure = std::current_exception();
         }
     }
-    report_refused(outcome.refused);
+    report_refused(refused);
     if (failure)
         std::rethrow_exception(failure);
 }
 
-void TForm1::report_refused(const std::vector<RefusedRename> &refused) {
+void TForm1::report_refused(const std::vector<core::RefusedRename> &refused) {
     if (refused.empty())
         return;
     QString text = QStringLiteral("以下 %1 个文件没有改名：\n\n").arg(refused.size());
     for (std::size_t i = 0; i < refused.size() && i < kReportLines; ++i) {
-        const RefusedRename &r = refused[i];
+        const core::RefusedRename &r = refused[i];
         text += escaped(r.source) + QStringLiteral(" → ") + escaped(r.new_name) +
                 QStringLiteral("（") + QString::fromUtf8(r.reason) + QStringLiteral("）\n");
     }

@@ -1,13 +1,15 @@
-#include "rename_pass.h"
+#include "pass.h"
 
+#include "errors.h"
 #include "filesystem.h"
+#include "target_check.h"
 #include "text.h"
 
-namespace tarvendi::ui {
+namespace tarvendi::core {
 
 namespace {
 
-constexpr const char *kHiddenRefusal = "新名称以\".\"开头，文件会被隐藏";
+constexpr const char *kFolderChanged = "新名称改变了文件夹，不会移动文件";
 
 std::string join(const std::string &folder, const std::string &name) {
     return folder.empty() ? name : folder + rules::kSeparator + name;
@@ -34,25 +36,24 @@ Destination destination(const PassDescription &d, const std::string &name,
     if (folder.empty())
         return {{}, new_name, {}};
     if (rules::folder_part(new_name) != folder)
-        return {{}, new_name, "新名称改变了文件夹，不会移动文件"};
+        return {{}, new_name, kFolderChanged};
     return {rules::folder_part(source), rules::file_name_part(new_name), {}};
-}
-
-// On Linux a leading "." hides a file, and the file list leaves hidden files out: a rule that
-// empties the base of "123.txt" must not make the file vanish from the user's view. ("." and
-// ".." are no names at all; the platform refuses them as such.)
-bool hides(const std::string &source, const std::string &target_name) {
-    return target_name.starts_with('.') && target_name != "." && target_name != ".." &&
-           !rules::file_name_part(source).starts_with('.');
 }
 
 } // namespace
 
-void run_rename_pass(const PassDescription &d, const std::vector<PassItem> &items,
-                     const PassContext &context, PassOutcome &outcome) {
+void plan_pass(const PassDescription &d, const std::vector<PassItem> &items,
+               const PassContext &context, Plan &plan) {
     // Wraps like the 32-bit counter of old: the number after 2147483647 is -2147483648.
     std::uint32_t counter = d.start_number ? static_cast<std::uint32_t>(d.start_number()) : 0;
-    outcome.preview.reserve(items.size());
+    std::string here;
+    try {
+        here = platform::current_folder();
+    } catch (const platform::IoError &) {
+        // The folder went away: nothing resolves in it, and every rename will be refused.
+    }
+    TargetCheck check(here);
+    plan.renames.reserve(items.size());
 
     for (std::size_t index = 0; index < items.size(); ++index) {
         const PassItem &item = items[index];
@@ -72,30 +73,30 @@ void run_rename_pass(const PassDescription &d, const std::vector<PassItem> &item
             new_name =
                 d.rule({name, source, static_cast<std::int32_t>(counter), static_cast<int>(index)});
         } catch (const ItemRefused &refusal) {
-            outcome.refused.push_back({source, name, refusal.reason});
+            plan.refused.push_back({source, name, refusal.reason});
             continue;
         }
         if (!new_name)
             continue;
         ++counter;
 
-        const Destination to = destination(d, name, source, *new_name);
+        Destination to = destination(d, name, source, *new_name);
         const bool full = d.preview == PreviewShows::FullTarget ||
                           (d.preview == PreviewShows::FullTargetOnExecute && context.execute);
-        if (context.execute) {
-            if (!to.refusal.empty()) {
-                outcome.refused.push_back({source, *new_name, to.refusal});
-            } else if (hides(source, to.name)) {
-                outcome.refused.push_back({source, *new_name, kHiddenRefusal});
-            } else {
-                const platform::RenameResult result =
-                    platform::rename_entry(source, to.folder, to.name);
-                if (!result.ok())
-                    outcome.refused.push_back({source, *new_name, platform::refusal_text(result)});
-            }
+        PlannedRename r;
+        r.shown = full ? join(to.folder, to.name) : *new_name;
+        r.source = source;
+        r.folder = std::move(to.folder);
+        r.name = std::move(to.name);
+        r.new_name = std::move(*new_name);
+        if (to.refusal.empty()) {
+            check.judge(r);
+        } else {
+            r.verdict = Verdict::Invalid;
+            r.reason = std::move(to.refusal);
         }
-        outcome.preview.push_back(full ? join(to.folder, to.name) : *new_name);
+        plan.renames.push_back(std::move(r));
     }
 }
 
-} // namespace tarvendi::ui
+} // namespace tarvendi::core

@@ -1,7 +1,7 @@
 // The shared rename pass on real files: which items it walks, how it forms targets, and what it
 // refuses instead of moving or overwriting.
 
-#include "rename_pass.h"
+#include "pass.h"
 
 #include <filesystem>
 #include <fstream>
@@ -9,7 +9,7 @@
 #include <stdlib.h>
 
 namespace fs = std::filesystem;
-using namespace tarvendi::ui;
+using namespace tarvendi::core;
 
 namespace {
 
@@ -27,11 +27,20 @@ protected:
     }
     static void touch(const std::string &name) { std::ofstream(name) << name; }
 
-    PassOutcome run(const PassDescription &d, const std::vector<PassItem> &items, bool execute) {
-        PassOutcome outcome;
+    // The preview lines and, on execute, what was refused, as a window's pass shows them.
+    struct Outcome {
+        std::vector<std::string> preview;
+        std::vector<RefusedRename> refused;
+    };
+    Outcome run(const PassDescription &d, const std::vector<PassItem> &items, bool execute) {
+        Plan plan;
         PassContext context;
         context.execute = execute;
-        run_rename_pass(d, items, context, outcome);
+        plan_pass(d, items, context, plan);
+        Outcome outcome;
+        for (const PlannedRename &r : plan.renames)
+            outcome.preview.push_back(r.shown);
+        outcome.refused = execute ? apply_plan(plan) : plan.refused;
         return outcome;
     }
 
@@ -90,10 +99,10 @@ TEST_F(RenamePassTest, RefusesWhatWouldHideAFileAndWhatARuleCouldNotDo) {
     const auto outcome =
         run(d, {{"123.txt", true, {}}, {".cfg", true, {}}, {"tag.mp3", true, {}}}, true);
     ASSERT_EQ(outcome.refused.size(), 2u);
-    EXPECT_EQ(outcome.refused[0].source, "123.txt");
-    EXPECT_EQ(outcome.refused[0].reason, "新名称以\".\"开头，文件会被隐藏");
-    EXPECT_EQ(outcome.refused[1].source, "tag.mp3");
-    EXPECT_EQ(outcome.refused[1].reason, "write failed");
+    EXPECT_EQ(outcome.refused[0].source, "tag.mp3");
+    EXPECT_EQ(outcome.refused[0].reason, "write failed");
+    EXPECT_EQ(outcome.refused[1].source, "123.txt");
+    EXPECT_EQ(outcome.refused[1].reason, "新名称以\".\"开头，文件会被隐藏");
     EXPECT_EQ(outcome.preview, (std::vector<std::string>{".txt", ".cfg2"}));
     EXPECT_TRUE(fs::exists("123.txt"));
     EXPECT_TRUE(fs::exists(".cfg2"));
@@ -184,12 +193,14 @@ TEST_F(RenamePassTest, ErrorInTheRuleKeepsWhatWasDone) {
             throw std::runtime_error("stop");
         return in.name + "2";
     };
-    PassOutcome outcome;
+    Plan plan;
     PassContext context;
     context.execute = true;
-    EXPECT_THROW(run_rename_pass(d, {{"a", true, {}}, {"b", true, {}}}, context, outcome),
+    EXPECT_THROW(plan_pass(d, {{"a", true, {}}, {"b", true, {}}}, context, plan),
                  std::runtime_error);
-    EXPECT_EQ(outcome.preview, (std::vector<std::string>{"a2"}));
+    ASSERT_EQ(plan.renames.size(), 1u);
+    EXPECT_EQ(plan.renames[0].shown, "a2");
+    EXPECT_TRUE(apply_plan(plan).empty());
     EXPECT_TRUE(fs::exists("a2"));
 }
 

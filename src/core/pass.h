@@ -1,7 +1,10 @@
 #pragma once
-// The rename pass: every rule walks a list of items, computes one new name per item, lists the
-// new names and, on execute, renames. The rules differ only in the choices of PassDescription;
-// the loop itself exists once, here. It works on GB18030 texts and knows no widgets.
+// The rename pass: every rule walks a list of items and computes one new name per item, which
+// makes a plan (plan.h) that a preview shows and an execute applies. The rules differ only in
+// the choices of PassDescription; the loop itself exists once, here. It works on GB18030 texts
+// and knows no widgets.
+
+#include "plan.h"
 
 #include <cstdint>
 #include <functional>
@@ -9,7 +12,7 @@
 #include <string>
 #include <vector>
 
-namespace tarvendi::ui {
+namespace tarvendi::core {
 
 // One item as the pass receives it: a working-list item, or a file-list entry with its folder.
 // It carries the entry's real name, never the text a list shows ("[sub]" names the folder sub).
@@ -44,7 +47,6 @@ enum class Target {
 };
 
 enum class PreviewShows { NewName, FullTarget, FullTargetOnExecute };
-enum class Refresh { None, FileList, Full };
 
 struct PassDescription {
     bool checked_only = true;
@@ -62,17 +64,6 @@ struct PassDescription {
     std::function<std::optional<std::string>(const RuleInput &)> rule;
 };
 
-struct RefusedRename {
-    std::string source;   // GB18030
-    std::string new_name; // GB18030
-    std::string reason;   // UTF-8
-};
-
-struct PassOutcome {
-    std::vector<std::string> preview; // GB18030 lines in pass order
-    std::vector<RefusedRename> refused;
-};
-
 struct PassContext {
     bool execute = false;
     // Called with the name in work when the description asks for the status panel, and with
@@ -81,9 +72,10 @@ struct PassContext {
     std::function<void(std::size_t done, std::size_t total)> progress;
 };
 
-// Runs the loop over items, filling outcome as it goes, so that after an error outcome holds
-// what was done up to it.
-void run_rename_pass(const PassDescription &description, const std::vector<PassItem> &items,
-                     const PassContext &context, PassOutcome &outcome);
+// Runs the rule over items in order, appending to plan as it goes, so that after an error plan
+// holds what was planned up to it (and an execute can still apply that much, as a pass that
+// renames item by item would have).
+void plan_pass(const PassDescription &description, const std::vector<PassItem> &items,
+               const PassContext &context, Plan &plan);
 
-} // namespace tarvendi::ui
+} // namespace tarvendi::core

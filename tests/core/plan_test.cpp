@@ -1,0 +1,130 @@
+// The planner's verdicts on real folders, in run order, and what applying the plan leaves.
+
+#include "pass.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+namespace fs = std::filesystem;
+using namespace tarvendi::core;
+
+namespace {
+
+struct Case {
+    const char *what;
+    std::vector<std::string> files;                         // on disk before
+    std::vector<std::pair<std::string, std::string>> items; // old name -> new name, run order
+    std::vector<std::string> verdicts;
+    std::vector<std::string> after; // on disk after the apply, sorted
+    Target target = Target::CurrentFolder;
+};
+
+const std::string kLong(256, 'n');
+
+const Case kCases[] = {
+    {"chain, blocked first",
+     {"a", "b"},
+     {{"a", "b"}, {"b", "c"}},
+     {"exists", "rename"},
+     {"a", "c"}},
+    {"chain, freed first", {"a", "b"}, {{"b", "c"}, {"a", "b"}}, {"rename", "rename"}, {"b", "c"}},
+    {"swap holds both", {"a", "b"}, {{"a", "b"}, {"b", "a"}}, {"exists", "exists"}, {"a", "b"}},
+    {"duplicate", {"a", "b"}, {{"a", "x"}, {"b", "x"}}, {"rename", "duplicate"}, {"b", "x"}},
+    {"freed name taken again",
+     {"a", "b"},
+     {{"a", "c"}, {"b", "a"}},
+     {"rename", "rename"},
+     {"a", "c"}},
+    {"taken then freed",
+     {"a", "b"},
+     {{"a", "x"}, {"x", "y"}, {"b", "x"}},
+     {"rename", "rename", "rename"},
+     {"x", "y"}},
+    {"unchanged holds its name",
+     {"a", "b"},
+     {{"a", "a"}, {"b", "a"}},
+     {"unchanged", "exists"},
+     {"a", "b"}},
+    {"refused holds its name",
+     {"a", "b"},
+     {{"a", ""}, {"b", "a"}},
+     {"invalid", "exists"},
+     {"a", "b"}},
+    {"missing source still planned", {}, {{"gone", "x"}}, {"rename"}, {}},
+    {"invalid names",
+     {"f"},
+     {{"f", "."},
+      {"f", ".."},
+      {"f", "x/y"},
+      {"f", "a\x01"},
+      {"f", kLong},
+      {"f", "\x81"},
+      {"f", ".hidden"}},
+     {"invalid", "invalid", "invalid", "invalid", "invalid", "invalid", "invalid"},
+     {"f"}},
+    {"hidden stays hidden", {".a"}, {{".a", ".b"}}, {"rename"}, {".b"}},
+    {"folder part changed", {"d"}, {{"d/f", "e/f"}}, {"invalid"}, {"d"}, Target::SameFolder},
+};
+
+class PlanTest : public ::testing::TestWithParam<Case> {
+protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/tarvendi-plan-XXXXXX";
+        root_ = mkdtemp(pattern);
+        previous_ = fs::current_path();
+        fs::current_path(root_);
+    }
+    void TearDown() override {
+        fs::current_path(previous_);
+        fs::remove_all(root_);
+    }
+    fs::path root_;
+    fs::path previous_;
+};
+
+std::vector<std::string> names_on_disk() {
+    std::vector<std::string> names;
+    for (const auto &entry : fs::directory_iterator("."))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+TEST_P(PlanTest, VerdictsInRunOrderAndTheApplyAgrees) {
+    const Case &c = GetParam();
+    for (const std::string &name : c.files)
+        std::ofstream(name) << name;
+    std::vector<PassItem> items;
+    for (const auto &[old_name, new_name] : c.items)
+        items.push_back({old_name, true, {}, false});
+    PassDescription d;
+    d.target = c.target;
+    d.rule = [&](const RuleInput &in) -> std::optional<std::string> {
+        return c.items[static_cast<std::size_t>(in.index)].second;
+    };
+    Plan plan;
+    plan_pass(d, items, {}, plan);
+    std::vector<std::string> verdicts;
+    for (const PlannedRename &r : plan.renames) {
+        verdicts.emplace_back(verdict_word(r.verdict));
+        EXPECT_EQ(r.reason.empty(), r.verdict == Verdict::Rename) << r.new_name;
+    }
+    EXPECT_EQ(verdicts, c.verdicts);
+    const std::vector<RefusedRename> refused = apply_plan(plan);
+    EXPECT_EQ(refused.size(), plan.refusals() + (c.files.empty() ? c.items.size() : 0));
+    EXPECT_EQ(names_on_disk(), c.after);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, PlanTest, ::testing::ValuesIn(kCases), [](const ::testing::TestParamInfo<Case> &info) {
+        std::string name = info.param.what;
+        std::replace_if(
+            name.begin(), name.end(),
+            [](char ch) { return !std::isalnum(static_cast<unsigned char>(ch)); }, '_');
+        return name;
+    });
+
+} // namespace
