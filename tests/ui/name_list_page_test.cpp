@@ -4,6 +4,7 @@
 #include "page_fields.h"
 #include "ui_test_support.h"
 
+#include <QBrush>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
@@ -156,6 +157,34 @@ private slots:
         page.click("Button14");
         QCOMPARE(dir.read("a\u00A0b.txt"), std::string("nbsp"));
         QVERIFY(!dir.exists("a b.txt"));
+    }
+
+    // The preview tells before anything happens which renames will fail, and why.
+    void preview_shows_the_verdicts() {
+        TempFolder dir;
+        for (const char *name : {"a.txt", "b.txt", "c.txt", "d.txt", "e.txt"})
+            dir.file(name);
+        auto w = start_windows();
+        Page page(*w);
+        page.memo->setPlainText("b\nx\nx\n\ne");
+        page.click("Button15");
+        auto *model = page.preview->model();
+        QStringList verdicts;
+        QStringList reasons;
+        for (int row = 0; row < model->rowCount(); ++row) {
+            verdicts << model->index(row, 0).data(Qt::UserRole + 1).toString();
+            reasons << model->index(row, 0).data(Qt::ToolTipRole).toString();
+        }
+        QCOMPARE(texts_of(page.preview), QStringList({"b.txt", "x.txt", "x.txt", ".txt", "e.txt"}));
+        QCOMPARE(verdicts, QStringList({"exists", "rename", "duplicate", "invalid", "unchanged"}));
+        QCOMPARE(reasons, QStringList({"目标已存在", "", "与前面的新名称重复",
+                                       "新名称以\".\"开头，文件会被隐藏", "名称未变"}));
+        QCOMPARE(model->index(0, 0).data(Qt::ForegroundRole).value<QBrush>().color(),
+                 QColor(0xC0, 0x00, 0x00));
+        auto *label = control<QLabel>(page.form, "Label26");
+        QCOMPARE(label->text(), QStringLiteral("3 个将无法改名"));
+        page.click("Button26");
+        QVERIFY(texts_of(page.preview).isEmpty() && label->text().isEmpty());
     }
 
     void more_checked_items_than_lines_on_execute() {
