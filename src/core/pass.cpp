@@ -9,35 +9,27 @@ namespace tarvendi::core {
 
 namespace {
 
-constexpr const char *kFolderChanged = "新名称改变了文件夹，不会移动文件";
+constexpr std::string_view kFolderChanged = "新名称改变了文件夹，不会移动文件";
 
-std::string join(const std::string &folder, const std::string &name) {
-    return folder.empty() ? name : folder + rules::kSeparator + name;
-}
-
-// The folder and name a new name is renamed to, or the reason it may not be.
-struct Destination {
-    std::string folder;
-    std::string name;
-    std::string refusal;
-};
-
-Destination destination(const PassDescription &d, const std::string &name,
-                        const std::string &source, const std::string &new_name) {
+// Where a new name goes: r's folder and name_start, or the reason it may not be renamed.
+std::string_view place(const PassDescription &d, const std::string &name, PlannedRename &r) {
     switch (d.target) {
     case Target::CurrentFolder:
-        return {{}, new_name, {}};
+        return {};
     case Target::InFolder:
-        return {d.folder ? *d.folder : rules::folder_part(source), new_name, {}};
+        r.folder = d.folder ? TargetFolder::Plan : TargetFolder::Source;
+        return {};
     case Target::SameFolder:
         break;
     }
     const std::string folder = rules::folder_part(name);
     if (folder.empty())
-        return {{}, new_name, {}};
-    if (rules::folder_part(new_name) != folder)
-        return {{}, new_name, kFolderChanged};
-    return {rules::folder_part(source), rules::file_name_part(new_name), {}};
+        return {};
+    if (rules::folder_part(r.new_name) != folder)
+        return kFolderChanged;
+    r.folder = TargetFolder::Source;
+    r.name_start = static_cast<std::uint32_t>(rules::file_name_start(r.new_name));
+    return {};
 }
 
 } // namespace
@@ -53,7 +45,11 @@ void plan_pass(const PassDescription &d, const std::vector<PassItem> &items,
         // The folder went away: nothing resolves in it, and every rename will be refused.
     }
     TargetCheck check(here);
+    plan.items = &items;
+    plan.folder = d.folder.value_or(std::string());
     plan.renames.reserve(items.size());
+    const bool full = d.preview == PreviewShows::FullTarget ||
+                      (d.preview == PreviewShows::FullTargetOnExecute && context.execute);
 
     for (std::size_t index = 0; index < items.size(); ++index) {
         const PassItem &item = items[index];
@@ -61,8 +57,10 @@ void plan_pass(const PassDescription &d, const std::vector<PassItem> &items,
             context.progress(index, items.size());
         if ((d.checked_only && !item.checked) || item.dot_entry)
             continue;
-        const std::string source = item.folder.empty() ? item.name : join(item.folder, item.name);
-        std::string name = d.trim ? rules::trim(item.name) : item.name;
+        PlannedRename r;
+        r.item = static_cast<std::uint32_t>(index);
+        const std::string source = plan.source(r);
+        std::string name = d.trim ? rules::trim(item.name) : std::string(item.name);
         if (d.file_name_part)
             name = rules::file_name_part(name);
         if (d.status_panel && context.status)
@@ -80,20 +78,14 @@ void plan_pass(const PassDescription &d, const std::vector<PassItem> &items,
             continue;
         ++counter;
 
-        Destination to = destination(d, name, source, *new_name);
-        const bool full = d.preview == PreviewShows::FullTarget ||
-                          (d.preview == PreviewShows::FullTargetOnExecute && context.execute);
-        PlannedRename r;
-        r.shown = full ? join(to.folder, to.name) : *new_name;
-        r.source = source;
-        r.folder = std::move(to.folder);
-        r.name = std::move(to.name);
         r.new_name = std::move(*new_name);
-        if (to.refusal.empty()) {
-            check.judge(r);
+        r.full_shown = full;
+        const std::string_view refusal = place(d, name, r);
+        if (refusal.empty()) {
+            check.judge(r, source, plan.target_folder(r), plan.target_name(r));
         } else {
             r.verdict = Verdict::Invalid;
-            r.reason = std::move(to.refusal);
+            r.reason = refusal;
         }
         plan.renames.push_back(std::move(r));
     }

@@ -14,17 +14,6 @@
 
 namespace tarvendi::core {
 
-// One item as the pass receives it: a working-list item, or a file-list entry with its folder.
-// It carries the entry's real name, never the text a list shows ("[sub]" names the folder sub).
-struct PassItem {
-    std::string name;
-    bool checked = true;
-    // Set for file-list entries: the item names folder + "/" + name.
-    std::string folder;
-    // "." and "..": passed over without a trace by every pass.
-    bool dot_entry = false;
-};
-
 // Thrown by a rule that could not do its work for one item (a tag write that failed): the item
 // is listed in the refused report with reason (UTF-8) and the pass goes on.
 struct ItemRefused {
@@ -74,7 +63,7 @@ struct PassContext {
 
 // Runs the rule over items in order, appending to plan as it goes, so that after an error plan
 // holds what was planned up to it (and an execute can still apply that much, as a pass that
-// renames item by item would have).
+// renames item by item would have). The plan refers to items: keep them while it is used.
 void plan_pass(const PassDescription &description, const std::vector<PassItem> &items,
                const PassContext &context, Plan &plan);
 

@@ -1,10 +1,25 @@
 #include "plan.h"
 
 #include "filesystem.h"
+#include "text.h"
 
 #include <algorithm>
 
 namespace tarvendi::core {
+
+namespace {
+
+std::string join(std::string_view folder, std::string_view name) {
+    std::string path;
+    path.reserve(folder.size() + 1 + name.size());
+    path += folder;
+    if (!folder.empty())
+        path += rules::kSeparator;
+    path += name;
+    return path;
+}
+
+} // namespace
 
 std::string_view verdict_word(Verdict verdict) {
     switch (verdict) {
@@ -22,6 +37,27 @@ std::string_view verdict_word(Verdict verdict) {
     return "invalid";
 }
 
+std::string Plan::source(const PlannedRename &r) const {
+    const PassItem &item = (*items)[r.item];
+    return join(item.folder, item.name);
+}
+
+std::string Plan::target_folder(const PlannedRename &r) const {
+    switch (r.folder) {
+    case TargetFolder::Current:
+        return {};
+    case TargetFolder::Plan:
+        return folder;
+    case TargetFolder::Source:
+        break;
+    }
+    return rules::folder_part(source(r));
+}
+
+std::string Plan::shown(const PlannedRename &r) const {
+    return r.full_shown ? join(target_folder(r), target_name(r)) : r.new_name;
+}
+
 std::size_t Plan::refusals() const {
     return static_cast<std::size_t>(
         std::count_if(renames.begin(), renames.end(),
@@ -36,14 +72,15 @@ std::vector<RefusedRename> apply_plan(const Plan &plan,
         if (progress)
             progress(i);
         if (r.verdict == Verdict::Invalid) {
-            refused.push_back({r.source, r.new_name, r.reason});
+            refused.push_back({plan.source(r), r.new_name, std::string(r.reason)});
         } else if (r.verdict != Verdict::Unchanged) {
             // A name in use may be free by now, and one that seemed free may not be: the
             // file system decides, as it did for a rename that was never planned.
+            const std::string source = plan.source(r);
             const platform::RenameResult result =
-                platform::rename_entry(r.source, r.folder, r.name);
+                platform::rename_entry(source, plan.target_folder(r), plan.target_name(r));
             if (!result.ok())
-                refused.push_back({r.source, r.new_name, platform::refusal_text(result)});
+                refused.push_back({source, r.new_name, platform::refusal_text(result)});
         }
     }
     return refused;

@@ -2,14 +2,30 @@
 // A plan: what one pass will rename, in run order, each with the verdict worked out against the
 // names the target folders hold. Applying it renames; the platform's no-overwrite rename keeps
 // the last word, since the disk can change between plan and apply.
+//
+// A plan holds each new name once and refers to its items for the rest (sources, folders), so
+// that a pass over a million files holds no name twice: it is valid while its items are.
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace tarvendi::core {
+
+// One item as a pass receives it: a working-list item, or a file-list entry with its folder.
+// It carries the entry's real name, never the text a list shows ("[sub]" names the folder sub).
+// The texts are views of GB18030 names that the caller keeps alive through plan and apply.
+struct PassItem {
+    std::string_view name;
+    bool checked = true;
+    // Set for file-list entries: the item names folder + "/" + name.
+    std::string_view folder;
+    // "." and "..": passed over without a trace by every pass.
+    bool dot_entry = false;
+};
 
 enum class Verdict {
     Rename,    // will be renamed
@@ -26,15 +42,22 @@ inline bool is_refusal(Verdict verdict) {
     return verdict != Verdict::Rename && verdict != Verdict::Unchanged;
 }
 
-// One item that got a new name. Texts are GB18030 except reason (UTF-8).
+// Where a planned rename's target lies.
+enum class TargetFolder {
+    Current, // the current directory
+    Plan,    // the folder the plan names (Plan::folder)
+    Source,  // the folder of the item's own path
+};
+
+// One item that got a new name.
 struct PlannedRename {
-    std::string source;   // the path the item names, as it stands
-    std::string folder;   // the target's folder; empty: the current directory
-    std::string name;     // the target's name in that folder
-    std::string new_name; // what the rule made, as the report quotes it
-    std::string shown;    // the preview line
+    std::uint32_t item = 0;       // index into the plan's items
+    std::string new_name;         // what the rule made (GB18030), as the report quotes it
+    std::uint32_t name_start = 0; // the target's name is new_name from here on
+    TargetFolder folder = TargetFolder::Current;
+    bool full_shown = false; // the preview line is the target's full path, not new_name
     Verdict verdict = Verdict::Rename;
-    std::string reason; // empty for Rename
+    std::string_view reason; // a static UTF-8 text; empty for Rename
 };
 
 struct RefusedRename {
@@ -44,9 +67,22 @@ struct RefusedRename {
 };
 
 struct Plan {
+    const std::vector<PassItem> *items = nullptr;
+    std::string folder;                 // for TargetFolder::Plan
     std::vector<PlannedRename> renames; // in run order
     std::vector<RefusedRename> refused; // items whose rule could not do its work
-    std::size_t refusals() const;       // renames whose verdict is a refusal
+
+    // The path the item names, as it stands.
+    std::string source(const PlannedRename &r) const;
+    // The target's folder (empty: the current directory) and name.
+    std::string target_folder(const PlannedRename &r) const;
+    std::string_view target_name(const PlannedRename &r) const {
+        return std::string_view(r.new_name).substr(r.name_start);
+    }
+    // The preview line.
+    std::string shown(const PlannedRename &r) const;
+    // How many renames have a verdict that refuses them.
+    std::size_t refusals() const;
 };
 
 // Applies the plan in order and returns every refusal in run order: the items refused by their

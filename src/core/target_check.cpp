@@ -11,21 +11,21 @@ namespace tarvendi::core {
 
 namespace {
 
-constexpr const char *kHides = "新名称以\".\"开头，文件会被隐藏";
-constexpr const char *kUnchanged = "名称未变";
-constexpr const char *kDuplicate = "与前面的新名称重复";
+constexpr std::string_view kHides = "新名称以\".\"开头，文件会被隐藏";
+constexpr std::string_view kUnchanged = "名称未变";
+constexpr std::string_view kDuplicate = "与前面的新名称重复";
 
 // On Linux a leading "." hides a file, and the file list leaves hidden files out: a rule that
 // empties the base of "123.txt" must not make the file vanish from the user's view. ("." and
 // ".." are no names at all; they are refused as such.)
-bool hides(const std::string &source, const std::string &target_name) {
+bool hides(const std::string &source, std::string_view target_name) {
     return target_name.starts_with('.') && target_name != "." && target_name != ".." &&
            !rules::file_name_part(source).starts_with('.');
 }
 
-void refuse(PlannedRename &r, Verdict verdict, std::string reason) {
+void refuse(PlannedRename &r, Verdict verdict, std::string_view reason) {
     r.verdict = verdict;
-    r.reason = std::move(reason);
+    r.reason = reason;
 }
 
 } // namespace
@@ -59,12 +59,13 @@ TargetCheck::Folder &TargetCheck::folder(const std::string &disk_folder) {
     return at->second;
 }
 
-void TargetCheck::judge(PlannedRename &r) {
-    if (hides(r.source, r.name))
+void TargetCheck::judge(PlannedRename &r, const std::string &source_path,
+                        const std::string &folder_path, std::string_view name) {
+    if (hides(source_path, name))
         return refuse(r, Verdict::Invalid, kHides);
-    const platform::DiskRename disk = platform::disk_rename(r.source, r.folder, r.name);
+    const platform::DiskRename disk = platform::disk_rename(source_path, folder_path, name);
     if (disk.refusal != platform::RenameRefusal::None)
-        return refuse(r, Verdict::Invalid, platform::refusal_text({disk.refusal, 0}));
+        return refuse(r, Verdict::Invalid, platform::refusal_reason(disk.refusal));
 
     const std::string source = absolute(disk.source);
     const std::string target_folder = absolute(disk.folder);
@@ -77,10 +78,10 @@ void TargetCheck::judge(PlannedRename &r) {
         return refuse(r, Verdict::Duplicate, kDuplicate);
     if (held != targets.end() && held->second == Holder::Disk)
         return refuse(r, Verdict::Exists,
-                      platform::refusal_text({platform::RenameRefusal::TargetExists, 0}));
+                      platform::refusal_reason(platform::RenameRefusal::TargetExists));
 
     r.verdict = Verdict::Rename;
-    r.reason.clear();
+    r.reason = {};
     if (held != targets.end())
         held->second = Holder::Run;
     else

@@ -6,6 +6,7 @@
 #include "plan.h"
 
 #include <string>
+#include <string_view>
 #include <unordered_map>
 
 namespace tarvendi::core {
@@ -16,9 +17,10 @@ public:
     // are resolved.
     explicit TargetCheck(const std::string &current_folder);
 
-    // Sets the verdict and reason of r, whose source, folder and name are set, and records what
-    // a rename that will happen takes and frees for the items after it.
-    void judge(PlannedRename &r);
+    // Sets the verdict and reason of r, which renames source to name in folder (GB18030), and
+    // records what a rename that will happen takes and frees for the items after it.
+    void judge(PlannedRename &r, const std::string &source, const std::string &folder,
+               std::string_view name);
 
 private:
     enum class Holder { Disk, Run, Nobody };

@@ -74,5 +74,7 @@ RenameResult rename_entry(std::string_view source, std::string_view folder,
 
 // Short Chinese text for a refusal, for the report shown to the user (UTF-8); empty for None.
 std::string refusal_text(const RenameResult &result);
+// The same for a refusal that needs no system error (a static text; empty for None and Other).
+std::string_view refusal_reason(RenameRefusal refusal);
 
 } // namespace tarvendi::platform

@@ -133,15 +133,6 @@ private:
     struct stat st_ {};
 };
 
-std::string bracketed(std::string_view name) {
-    std::string text;
-    text.reserve(name.size() + 2);
-    text += '[';
-    text += name;
-    text += ']';
-    return text;
-}
-
 } // namespace
 
 bool mask_matches(std::string_view mask, std::string_view name) {
@@ -155,21 +146,53 @@ bool mask_matches(std::string_view mask, std::string_view name) {
     }
 }
 
-bool name_less(std::string_view a, std::string_view b) {
+namespace {
+
+// An entry's text as the lists show it, read without building it.
+class ShownText {
+public:
+    explicit ShownText(const Entry &e)
+        : name_(e.name)
+        , bracket_(e.is_folder) {}
+    std::size_t size() const { return name_.size() + (bracket_ ? 2 : 0); }
+    char operator[](std::size_t i) const {
+        if (!bracket_)
+            return name_[i];
+        return i == 0 ? '[' : i == name_.size() + 1 ? ']' : name_[i - 1];
+    }
+
+private:
+    std::string_view name_;
+    bool bracket_;
+};
+
+template <class A, class B> bool ordered(const A &a, const B &b) {
     const std::size_t n = std::min(a.size(), b.size());
     // Names in one folder often share a long prefix; equal bytes need no folding.
     std::size_t i = 0;
     while (i < n && a[i] == b[i])
         ++i;
-    for (; i < n; ++i) {
-        const auto fa = static_cast<unsigned char>(fold(a[i]));
-        const auto fb = static_cast<unsigned char>(fold(b[i]));
+    for (std::size_t k = i; k < n; ++k) {
+        const auto fa = static_cast<unsigned char>(fold(a[k]));
+        const auto fb = static_cast<unsigned char>(fold(b[k]));
         if (fa != fb)
             return fa < fb;
     }
     if (a.size() != b.size())
         return a.size() < b.size();
-    return a < b;
+    return i < n && static_cast<unsigned char>(a[i]) < static_cast<unsigned char>(b[i]);
+}
+
+bool entry_less(const Entry &a, const Entry &b) {
+    if (!a.is_folder && !b.is_folder)
+        return ordered(std::string_view(a.name), std::string_view(b.name));
+    return ordered(ShownText(a), ShownText(b));
+}
+
+} // namespace
+
+bool name_less(std::string_view a, std::string_view b) {
+    return ordered(a, b);
 }
 
 std::vector<Entry> list_folder(std::string_view folder, std::string_view mask, EntryKinds kinds) {
@@ -181,16 +204,12 @@ std::vector<Entry> list_folder(std::string_view folder, std::string_view mask, E
         std::string name = name_from_disk(info.name());
         if (!mask_matches(mask, name))
             return;
-        if (info.folder()) {
-            std::string text = bracketed(name);
-            entries.push_back({std::move(text), true, std::move(name)});
-        } else if (kinds == EntryKinds::Files || info.hidden() || info.read_only()) {
-            std::string text = name;
-            entries.push_back({std::move(text), false, std::move(name)});
-        }
+        if (info.folder())
+            entries.push_back({std::move(name), true});
+        else if (kinds == EntryKinds::Files || info.hidden() || info.read_only())
+            entries.push_back({std::move(name), false});
     });
-    std::sort(entries.begin(), entries.end(),
-              [](const Entry &a, const Entry &b) { return name_less(a.text, b.text); });
+    std::sort(entries.begin(), entries.end(), entry_less);
     return entries;
 }
 

@@ -13,13 +13,14 @@ namespace tarvendi::platform {
 // (owner may not write) or hidden (name starts with ".").
 enum class EntryKinds { Files, Folders };
 
-// One listed entry, GB18030: text is how the lists show it (a file as its bare name, a folder as
-// "[name]"), name the entry's real name that every operation works on.
+// One listed entry: its real name (GB18030), which every operation works on, and whether it is a
+// folder. The lists show a folder as "[name]" (text()); that text is made when asked for, so
+// that a folder of a million names holds each name once.
 struct Entry {
-    std::string text;
-    bool is_folder = false;
     std::string name;
+    bool is_folder = false;
 
+    std::string text() const { return is_folder ? "[" + name + "]" : name; }
     // "." and "..": listed in directory mode, never renamed.
     bool is_dot_entry() const { return is_folder && (name == "." || name == ".."); }
 };
@@ -35,7 +36,7 @@ bool mask_matches(std::string_view mask, std::string_view name);
 bool name_less(std::string_view a, std::string_view b);
 
 // The entries of folder (GB18030 path; empty for the current directory) that match mask and
-// kinds, sorted by name_less. Throws IoError when the folder cannot be read.
+// kinds, sorted by name_less of their texts. Throws IoError when the folder cannot be read.
 std::vector<Entry> list_folder(std::string_view folder, std::string_view mask, EntryKinds kinds);
 
 // The sub-folders of folder (links to folders included), without "." and "..", sorted by

@@ -60,9 +60,10 @@ RenameResult rename_entry(std::string_view source, std::string_view folder,
     }
 }
 
-std::string refusal_text(const RenameResult &result) {
-    switch (result.refusal) {
+std::string_view refusal_reason(RenameRefusal refusal) {
+    switch (refusal) {
     case RenameRefusal::None:
+    case RenameRefusal::Other:
         return {};
     case RenameRefusal::TargetExists:
         return "目标已存在";
@@ -76,10 +77,14 @@ std::string refusal_text(const RenameResult &result) {
         return "名称无法转换编码";
     case RenameRefusal::Permission:
         return "没有权限";
-    case RenameRefusal::Other:
-        break;
     }
-    return std::strerror(result.errno_value);
+    return {};
+}
+
+std::string refusal_text(const RenameResult &result) {
+    if (result.refusal == RenameRefusal::Other)
+        return std::strerror(result.errno_value);
+    return std::string(refusal_reason(result.refusal));
 }
 
 } // namespace tarvendi::platform

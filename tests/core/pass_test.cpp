@@ -39,7 +39,7 @@ protected:
         plan_pass(d, items, context, plan);
         Outcome outcome;
         for (const PlannedRename &r : plan.renames)
-            outcome.preview.push_back(r.shown);
+            outcome.preview.push_back(plan.shown(r));
         outcome.refused = execute ? apply_plan(plan) : plan.refused;
         return outcome;
     }
@@ -196,10 +196,10 @@ TEST_F(RenamePassTest, ErrorInTheRuleKeepsWhatWasDone) {
     Plan plan;
     PassContext context;
     context.execute = true;
-    EXPECT_THROW(plan_pass(d, {{"a", true, {}}, {"b", true, {}}}, context, plan),
-                 std::runtime_error);
+    const std::vector<PassItem> items{{"a", true, {}}, {"b", true, {}}};
+    EXPECT_THROW(plan_pass(d, items, context, plan), std::runtime_error);
     ASSERT_EQ(plan.renames.size(), 1u);
-    EXPECT_EQ(plan.renames[0].shown, "a2");
+    EXPECT_EQ(plan.shown(plan.renames[0]), "a2");
     EXPECT_TRUE(apply_plan(plan).empty());
     EXPECT_TRUE(fs::exists("a2"));
 }

@@ -139,8 +139,8 @@ TEST_F(ListingTest, ListFolderByMaskAndKind) {
     for (const Case &c : cases) {
         std::vector<std::string> texts;
         for (const Entry &e : list_folder(tmp.path(), c.mask, c.kinds)) {
-            texts.push_back(e.text);
-            EXPECT_EQ(e.is_folder, e.text.starts_with("[")) << e.text;
+            texts.push_back(e.text());
+            EXPECT_EQ(e.is_folder, e.text().starts_with("[")) << e.text();
         }
         EXPECT_EQ(texts, c.texts) << c.mask;
     }
@@ -151,7 +151,7 @@ TEST_F(ListingTest, EmptyFolderMeansCurrentDirectory) {
     tmp.write("中/a.mp3", "");
     const std::vector<Entry> entries = list_folder("", "*.*", EntryKinds::Files);
     ASSERT_EQ(entries.size(), 1u);
-    EXPECT_EQ(entries[0].text, "a.mp3");
+    EXPECT_EQ(entries[0].text(), "a.mp3");
 }
 
 TEST_F(ListingTest, ListSubfolders) {
@@ -165,7 +165,7 @@ TEST(ListFolder, RootHasWhatReaddirGives) {
     const std::vector<Entry> entries = list_folder("/", "*.*", EntryKinds::Folders);
     const auto has = [&](std::string_view text) {
         return std::any_of(entries.begin(), entries.end(),
-                           [&](const Entry &e) { return e.text == text && e.is_folder; });
+                           [&](const Entry &e) { return e.text() == text && e.is_folder; });
     };
     EXPECT_TRUE(has("[.]"));
     EXPECT_TRUE(has("[..]"));

@@ -1,16 +1,24 @@
 #include "check_list.h"
 
 #include "gb_text.h"
+#include "text.h"
 
 #include <algorithm>
 
 namespace tarvendi::ui {
 
+std::string CheckItem::text() const {
+    if (kind == ItemKind::File)
+        return name;
+    const std::size_t start = rules::file_name_start(name);
+    return name.substr(0, start) + "[" + name.substr(start) + "]";
+}
+
 CheckItem CheckItem::of(const platform::Entry &entry, const std::string &prefix) {
     const ItemKind kind = entry.is_dot_entry() ? ItemKind::DotEntry
                           : entry.is_folder    ? ItemKind::Folder
                                                : ItemKind::File;
-    return {prefix + entry.text, prefix + entry.name, kind, {}, Qt::Unchecked};
+    return {prefix + entry.name, kind, Qt::Unchecked};
 }
 
 int CheckListModel::rowCount(const QModelIndex &parent) const {
@@ -22,7 +30,7 @@ QVariant CheckListModel::data(const QModelIndex &index, int role) const {
         return {};
     const CheckItem &item = items_[static_cast<std::size_t>(index.row())];
     if (role == Qt::DisplayRole)
-        return item.shown;
+        return gb_to_qt(item.text());
     if (role == Qt::CheckStateRole)
         return static_cast<int>(item.check);
     return {};
@@ -47,10 +55,8 @@ Qt::ItemFlags CheckListModel::flags(const QModelIndex &index) const {
 void CheckListModel::set_items(std::vector<CheckItem> items) {
     beginResetModel();
     items_ = std::move(items);
-    for (CheckItem &item : items_) {
-        item.shown = gb_to_qt(item.text);
+    for (CheckItem &item : items_)
         item.check = Qt::Unchecked;
-    }
     endResetModel();
 }
 
@@ -61,7 +67,6 @@ void CheckListModel::append(CheckItem item) {
 void CheckListModel::insert(int row, CheckItem item) {
     row = std::clamp(row, 0, rowCount());
     beginInsertRows({}, row, row);
-    item.shown = gb_to_qt(item.text);
     item.check = Qt::Unchecked;
     items_.insert(items_.begin() + row, std::move(item));
     endInsertRows();

@@ -16,14 +16,14 @@ namespace tarvendi::ui {
 enum class ItemKind { File, Folder, DotEntry };
 
 struct CheckItem {
-    std::string text; // GB18030, as shown: a folder as "[name]"
     std::string name; // GB18030, the real name or full path that every operation works on
     ItemKind kind = ItemKind::File;
-    QString shown;
     Qt::CheckState check = Qt::Unchecked;
 
+    // As the list shows it (GB18030): a folder's last level in brackets, "[name]".
+    std::string text() const;
     // The item of a listed entry; prefix (a folder with its trailing "/", or empty) goes before
-    // both the text and the name.
+    // its name.
     static CheckItem of(const platform::Entry &entry, const std::string &prefix = {});
 };
 

@@ -17,16 +17,12 @@ int FileListModel::rowCount(const QModelIndex &parent) const {
 QVariant FileListModel::data(const QModelIndex &index, int role) const {
     if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount())
         return {};
-    return shown_[static_cast<std::size_t>(index.row())];
+    return gb_to_qt(entries_[static_cast<std::size_t>(index.row())].text());
 }
 
 void FileListModel::set_entries(std::vector<platform::Entry> entries) {
     beginResetModel();
     entries_ = std::move(entries);
-    shown_.clear();
-    shown_.reserve(entries_.size());
-    for (const platform::Entry &entry : entries_)
-        shown_.push_back(gb_to_qt(entry.text));
     endResetModel();
 }
 

@@ -23,8 +23,7 @@ public:
     void set_entries(std::vector<platform::Entry> entries);
 
 private:
-    std::vector<platform::Entry> entries_;
-    std::vector<QString> shown_;
+    std::vector<platform::Entry> entries_; // their texts are decoded only for the rows shown
 };
 
 class FileListBox : public QListView {

@@ -228,7 +228,7 @@ private:
     bool directory_mode() const;
     bool sent_by(const QObject *button) const;
     std::int32_t read_number(const QLineEdit *field) const;
-    void set_preview(const tarvendi::core::Plan &plan);
+    void set_preview(tarvendi::core::Plan &plan);
     void clear_preview();
     // The tag page shows the tag of the file that a selection in the file list focused on.
     void show_tag_of(const std::string &path);

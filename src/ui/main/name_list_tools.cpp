@@ -51,7 +51,7 @@ void TForm1::Button16Click() {
         std::vector<std::string> names;
         names.reserve(items.size());
         for (const CheckItem &item : items)
-            names.push_back(rules::extracted_name(item.text, chk_del_ext->isChecked()));
+            names.push_back(rules::extracted_name(item.text(), chk_del_ext->isChecked()));
         Memo6->setPlainText(gb_to_qt(rules::append_lines({}, names)));
     });
 }

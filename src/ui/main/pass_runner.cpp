@@ -65,7 +65,7 @@ std::vector<PassItem> TForm1::all_file_list_items() {
     return items;
 }
 
-void TForm1::set_preview(const core::Plan &plan) {
+void TForm1::set_preview(core::Plan &plan) {
     preview_model_->show_plan(plan);
     const std::size_t refusals = preview_model_->refusals();
     Label26->setText(refusals == 0 ? QString() : QStringLiteral("%1 个将无法改名").arg(refusals));

@@ -17,9 +17,9 @@ QVariant PreviewModel::data(const QModelIndex &index, int role) const {
     const Line &line = lines_[static_cast<std::size_t>(index.row())];
     switch (role) {
     case Qt::DisplayRole:
-        return line.text;
+        return gb_to_qt(line.text);
     case Qt::ToolTipRole:
-        return line.reason;
+        return QString::fromUtf8(line.reason.data(), static_cast<qsizetype>(line.reason.size()));
     case Qt::ForegroundRole:
         if (core::is_refusal(line.verdict))
             return QBrush(QColor(0xC0, 0x00, 0x00));
@@ -41,13 +41,15 @@ Qt::ItemFlags PreviewModel::flags(const QModelIndex &index) const {
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled;
 }
 
-void PreviewModel::show_plan(const core::Plan &plan) {
+void PreviewModel::show_plan(core::Plan &plan) {
     beginResetModel();
     lines_.clear();
     lines_.reserve(plan.renames.size());
-    for (const core::PlannedRename &r : plan.renames)
-        lines_.push_back({gb_to_qt(r.shown), r.verdict, QString::fromStdString(r.reason)});
     refusals_ = plan.refusals();
+    for (core::PlannedRename &r : plan.renames) {
+        std::string text = r.full_shown ? plan.shown(r) : std::move(r.new_name);
+        lines_.push_back({std::move(text), r.verdict, r.reason});
+    }
     endResetModel();
 }
 

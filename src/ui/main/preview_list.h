@@ -1,10 +1,13 @@
 #pragma once
 // The preview list's model: the lines of the last pass, each with its plan's verdict, shown as
-// colour (refusals red, unchanged names grey) and as a tooltip with the reason.
+// colour (refusals red, unchanged names grey) and as a tooltip with the reason. It keeps the
+// GB18030 lines and decodes only the rows shown.
 
 #include "plan.h"
 
 #include <QAbstractListModel>
+#include <string>
+#include <string_view>
 #include <vector>
 
 namespace tarvendi::ui {
@@ -20,16 +23,17 @@ public:
     QVariant data(const QModelIndex &index, int role) const override;
     Qt::ItemFlags flags(const QModelIndex &index) const override;
 
-    void show_plan(const core::Plan &plan);
+    // Takes the plan's new names over (the plan is spent afterwards).
+    void show_plan(core::Plan &plan);
     void clear();
     // How many of the lines will not be renamed for a reason (unchanged names aside).
     std::size_t refusals() const { return refusals_; }
 
 private:
     struct Line {
-        QString text;
+        std::string text;
         core::Verdict verdict;
-        QString reason;
+        std::string_view reason;
     };
     std::vector<Line> lines_;
     std::size_t refusals_ = 0;

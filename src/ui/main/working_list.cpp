@@ -76,7 +76,7 @@ void TForm1::FileListBox1Click() {
         }
         const int now_focused = FileListBox1->focused_row();
         if (now_focused >= 0) {
-            const std::string &text = entries[static_cast<std::size_t>(now_focused)].text;
+            const std::string text = entries[static_cast<std::size_t>(now_focused)].text();
             Edit1->setText(gb_to_qt(text.substr(0, text.size() - rules::extension(text).size())));
         }
     });
