@@ -43,11 +43,12 @@ public:
         return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     }
 
-    static double resident_mb() {
+    // VmRSS now, or VmHWM: the most the process has held so far.
+    static double resident_mb(const char *field = "VmRSS:") {
         std::ifstream status("/proc/self/status");
         std::string line;
         while (std::getline(status, line)) {
-            if (line.rfind("VmRSS:", 0) == 0)
+            if (line.rfind(field, 0) == 0)
                 return std::atof(line.c_str() + 6) / 1024.0;
         }
         return 0;
@@ -282,6 +283,8 @@ public:
         std::printf("mp3标签 save     %6.3f s  bare open+pwrite+close %6.3f s  ratio %5.2f\n",
                     tag_writes, bare_writes, tag_writes / bare_writes);
 
+        std::printf("peak resident memory %6.1f MB (target < 400 MB with 1,000,000 files)\n",
+                    resident_mb("VmHWM:"));
         fs::current_path("/");
         fs::remove_all(root);
         return 0;

@@ -1,12 +1,22 @@
 #include "check_list.h"
 #include "directory_list.h"
 #include "drive_combo.h"
+#include "extension_page.h"
 #include "file_list.h"
 #include "filter_combo.h"
 #include "main_window.h"
+#include "names_page.h"
+#include "padding_page.h"
 #include "page_widgets.h"
 #include "path_edit.h"
 #include "preview_list.h"
+#include "range_page.h"
+#include "replace_page.h"
+#include "sequence_page.h"
+#include "special_page.h"
+#include "tag_page.h"
+#include "tag_rename_page.h"
+#include "wildcard_page.h"
 
 #include <QAction>
 #include <QApplication>
@@ -229,15 +239,26 @@ void TForm1::build_pages() {
         content->setObjectName(QLatin1String(name));
         PageControl1->addTab(content, caption);
     };
-    page("TabSheet7", QStringLiteral("文本换名"), build_names_page());
-    page("TabSheet5", QStringLiteral("通配符改名"), build_wildcard_page());
-    page("TabSheet9", QStringLiteral("替换"), build_replace_page());
-    page("TabSheet1", QStringLiteral("字符模糊替换"), build_range_page());
-    page("TabSheet2", QStringLiteral("序号替换"), build_sequence_page());
-    page("TabSheet8", QStringLiteral("特殊改名"), build_special_page());
-    page("TabSheet4", QStringLiteral("修改扩展名"), build_extension_page());
-    page("TabSheet3", QStringLiteral("mp3标签"), build_tag_page());
-    page("TabSheet6", QStringLiteral("mp3通配符换名"), build_tag_rename_page());
-    page("TabSheet10", QStringLiteral("数字位补0"), build_padding_page());
+    names_page_ = new NamesPage(*this);
+    range_page_ = new RangePage(*this);
+    sequence_page_ = new SequencePage(*this);
+    special_page_ = new SpecialPage(*this);
+    tag_page_ = new TagPage(*this, *MP3Info1);
+    page("TabSheet7", QStringLiteral("文本换名"), names_page_);
+    page("TabSheet5", QStringLiteral("通配符改名"), new WildcardPage(*this));
+    page("TabSheet9", QStringLiteral("替换"), new ReplacePage(*this));
+    page("TabSheet1", QStringLiteral("字符模糊替换"), range_page_);
+    page("TabSheet2", QStringLiteral("序号替换"), sequence_page_);
+    page("TabSheet8", QStringLiteral("特殊改名"), special_page_);
+    page("TabSheet4", QStringLiteral("修改扩展名"), new ExtensionPage(*this));
+    page("TabSheet3", QStringLiteral("mp3标签"), tag_page_);
+    page("TabSheet6", QStringLiteral("mp3通配符换名"), new TagRenamePage(*this, *MP3Info1));
+    page("TabSheet10", QStringLiteral("数字位补0"), new PaddingPage(*this));
     PageControl1->setCurrentIndex(0);
+    // The range and sequence pages share one start number. A copy of an equal text changes
+    // nothing and emits nothing, so the mirroring ends after one copy.
+    connect(range_page_, &RangePage::start_number_edited, sequence_page_,
+            &SequencePage::set_start_number);
+    connect(sequence_page_, &SequencePage::start_number_edited, range_page_,
+            &RangePage::set_start_number);
 }

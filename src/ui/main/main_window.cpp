@@ -10,10 +10,11 @@
 #include "filesystem.h"
 #include "filter_combo.h"
 #include "gb_text.h"
+#include "names_page.h"
 #include "path_edit.h"
+#include "special_page.h"
 #include "window_font.h"
 
-#include <QFileDialog>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QShowEvent>
@@ -58,20 +59,14 @@ TForm1::TForm1(QWidget *parent)
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 
-    build_layout();
-    build_menus();
-    build_pages();
-    connect_navigation();
-
     MP3Info1 = new TMP3Info(this);
     MP3Info1->setObjectName(QStringLiteral("MP3Info1"));
     MP3Info1->setGenreID(12);
 
-    SaveDialog1 = new QFileDialog(this);
-    SaveDialog1->setObjectName(QStringLiteral("SaveDialog1"));
-    SaveDialog1->setOption(QFileDialog::DontUseNativeDialog);
-    SaveDialog1->setAcceptMode(QFileDialog::AcceptSave);
-    SaveDialog1->setDefaultSuffix(QStringLiteral("txt"));
+    build_layout();
+    build_menus();
+    build_pages();
+    connect_navigation();
 
     FilterComboBox1->set_filter(kFileFilter);
     DirectoryListBox1->set_current(start);
@@ -82,8 +77,8 @@ TForm1::TForm1(QWidget *parent)
 
 void TForm1::attach_windows(TFabout *about, TFpara *para, TFpara2 *para2) {
     Fabout = about;
-    Fpara = para;
-    Fpara2 = para2;
+    special_page_->attach_dialogs(para, para2);
+    names_page_->attach_dialog(para);
 }
 
 void TForm1::showEvent(QShowEvent *event) {
@@ -101,4 +96,8 @@ void TForm1::FormCreate() {
 
 void TForm1::FormShow() {
     actions_.run([&] { rebuild_folder_list(); });
+}
+
+void TForm1::DoSearchPathFile(const QString &folder) {
+    names_page_->DoSearchPathFile(folder);
 }

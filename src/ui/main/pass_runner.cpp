@@ -1,10 +1,9 @@
 #include "check_list.h"
 #include "display_text.h"
-#include "errors.h"
 #include "file_list.h"
 #include "gb_text.h"
-#include "integer.h"
 #include "main_window.h"
+#include "path_edit.h"
 #include "preview_list.h"
 
 #include <QCheckBox>
@@ -33,18 +32,19 @@ QString escaped(const std::string &name) {
 
 } // namespace
 
+void TForm1::act(const std::function<void()> &action) {
+    actions_.run(action);
+}
+
+bool TForm1::has_items(const QString &message) {
+    if (ListBox1->list()->rowCount() > 0)
+        return true;
+    inform(this, message);
+    return false;
+}
+
 bool TForm1::directory_mode() const {
     return CheckBox13->isChecked();
-}
-
-bool TForm1::sent_by(const QObject *button) const {
-    return sender() == button;
-}
-
-std::int32_t TForm1::read_number(const QLineEdit *field) const {
-    if (const auto value = rules::parse_int(qt_to_gb(field->text())))
-        return *value;
-    throw platform::ConversionError(field->text().toStdString());
 }
 
 std::vector<PassItem> TForm1::working_items() const {
@@ -54,6 +54,30 @@ std::vector<PassItem> TForm1::working_items() const {
         items.push_back(
             {item.name, item.check == Qt::Checked, {}, item.kind == ItemKind::DotEntry});
     return items;
+}
+
+std::vector<std::string> TForm1::working_texts() const {
+    std::vector<std::string> texts;
+    texts.reserve(ListBox1->list()->items().size());
+    for (const CheckItem &item : ListBox1->list()->items())
+        texts.push_back(item.text());
+    return texts;
+}
+
+std::string TForm1::focused_item() const {
+    return ListBox1->list()->items()[static_cast<std::size_t>(ListBox1->focused_row())].name;
+}
+
+std::string TForm1::shown_folder() const {
+    return FileListBox1->folder();
+}
+
+QString TForm1::path_text() const {
+    return Edit16->text();
+}
+
+void TForm1::clear_working_list() {
+    ListBox1->list()->clear();
 }
 
 std::vector<PassItem> TForm1::all_file_list_items() {

@@ -4,7 +4,10 @@
 #include "filter_combo.h"
 #include "gb_text.h"
 #include "main_window.h"
+#include "names_page.h"
 #include "path_edit.h"
+#include "range_page.h"
+#include "tag_page.h"
 #include "text.h"
 
 #include <QCheckBox>
@@ -48,7 +51,7 @@ void TForm1::FileListBox1Click() {
         const CheckItem focused_item =
             focused_selected ? CheckItem::of(entries[static_cast<std::size_t>(focused)], folder)
                              : CheckItem{};
-        show_tag_of(focused_item.name);
+        tag_page_->show_tag(focused_item.name);
 
         CheckListModel *list = ListBox1->list();
         if (CheckBox1->isChecked()) {
@@ -77,7 +80,8 @@ void TForm1::FileListBox1Click() {
         const int now_focused = FileListBox1->focused_row();
         if (now_focused >= 0) {
             const std::string text = entries[static_cast<std::size_t>(now_focused)].text();
-            Edit1->setText(gb_to_qt(text.substr(0, text.size() - rules::extension(text).size())));
+            range_page_->set_start_text(
+                gb_to_qt(text.substr(0, text.size() - rules::extension(text).size())));
         }
     });
 }
@@ -87,7 +91,7 @@ void TForm1::N6Click() {
 }
 
 void TForm1::N10Click() {
-    Memo6->selectAll();
+    names_page_->select_all_names();
     N6Click();
 }
 

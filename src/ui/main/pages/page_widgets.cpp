@@ -1,5 +1,9 @@
 #include "page_widgets.h"
 
+#include "errors.h"
+#include "gb_text.h"
+#include "integer.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCompleter>
@@ -10,6 +14,12 @@
 #include <QTextDocument>
 
 namespace tarvendi::ui {
+
+std::int32_t read_number(const QLineEdit *field) {
+    if (const auto value = rules::parse_int(qt_to_gb(field->text())))
+        return *value;
+    throw platform::ConversionError(field->text().toStdString());
+}
 
 QLineEdit *line_edit(const char *name, const QString &text) {
     return named(new QLineEdit(text), name);
@@ -54,15 +64,13 @@ QString raw_text(const QPlainTextEdit *memo) {
     return text;
 }
 
-QWidget *rule_page(QWidget *fields, QWidget *help) {
-    auto *page = new QWidget;
+void rule_page(QWidget *page, QWidget *fields, QWidget *help) {
     auto *layout = new QHBoxLayout(page);
     layout->addWidget(fields);
     if (help)
         layout->addWidget(help, 1);
     else
         layout->addStretch(1);
-    return page;
 }
 
 } // namespace tarvendi::ui

@@ -1,9 +1,9 @@
 // Page "替换": the first occurrence of a search text is replaced.
 
-#include "check_list.h"
+#include "replace_page.h"
 #include "gb_text.h"
-#include "main_window.h"
 #include "page_widgets.h"
+#include "pass_host.h"
 #include "replace.h"
 #include "text.h"
 
@@ -14,10 +14,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-using namespace tarvendi;
-using namespace tarvendi::ui;
+namespace tarvendi::ui {
 
-QWidget *TForm1::build_replace_page() {
+ReplacePage::ReplacePage(PassHost &host)
+    : host_(host) {
     auto *group = new QGroupBox;
     auto *grid = new QGridLayout(group);
     Edit5 = line_edit("Edit5");
@@ -40,20 +40,18 @@ QWidget *TForm1::build_replace_page() {
     grid->setColumnMinimumWidth(1, 200);
     grid->setRowStretch(4, 1);
 
-    connect(Button31, &QPushButton::clicked, this, &TForm1::Button31Click);
-    connect(Button32, &QPushButton::clicked, this, &TForm1::Button31Click);
-    connect(Button36, &QPushButton::clicked, this, &TForm1::Button36Click);
-    connect(Button37, &QPushButton::clicked, this, &TForm1::Button37Click);
-    return rule_page(group, nullptr);
+    connect(Button31, &QPushButton::clicked, this, &ReplacePage::Button31Click);
+    connect(Button32, &QPushButton::clicked, this, &ReplacePage::Button31Click);
+    connect(Button36, &QPushButton::clicked, this, &ReplacePage::Button36Click);
+    connect(Button37, &QPushButton::clicked, this, &ReplacePage::Button37Click);
+    rule_page(this, group, nullptr);
 }
 
-void TForm1::Button31Click() {
-    actions_.run([&] {
-        if (ListBox1->list()->rowCount() == 0) {
-            inform(this, QStringLiteral("请首先选择需要改名的文件！"));
+void ReplacePage::Button31Click() {
+    host_.act([&] {
+        if (!host_.has_items(QStringLiteral("请首先选择需要改名的文件！")))
             return;
-        }
-        const bool execute = sent_by(Button32);
+        const bool execute = sender() == Button32;
         // Blanks typed around the search text are not searched for, but they are deleted.
         const std::string find_typed = qt_to_gb(Edit5->text());
         const std::string find = rules::trim(find_typed);
@@ -66,20 +64,19 @@ void TForm1::Button31Click() {
         d.rule = [&](const RuleInput &in) -> std::optional<std::string> {
             return rules::text_replace(in.name, find, find_typed.size(), replacement, cut_ext);
         };
-        run_pass(d, working_items(), execute, execute ? Refresh::Full : Refresh::None);
+        host_.run_on_working_list(d, execute);
     });
 }
 
-void TForm1::Button36Click() {
-    if (ListBox1->list()->rowCount() == 0) {
-        inform(this, QStringLiteral("请首先选择需要改名的文件！"));
+void ReplacePage::Button36Click() {
+    if (!host_.has_items(QStringLiteral("请首先选择需要改名的文件！")))
         return;
-    }
-    const std::string &item =
-        ListBox1->list()->items()[static_cast<std::size_t>(ListBox1->focused_row())].name;
+    const std::string item = host_.focused_item();
     Edit5->setText(gb_to_qt(rules::base_name(item) + "-##"));
 }
 
-void TForm1::Button37Click() {
+void ReplacePage::Button37Click() {
     Edit5->clear();
 }
+
+} // namespace tarvendi::ui

@@ -2,17 +2,17 @@
 // delete a stretch or replace a text in each line, save it, and create a folder per line. None
 // of them renames anything.
 
-#include "check_list.h"
 #include "display_text.h"
 #include "errors.h"
 #include "filesystem.h"
 #include "gb_text.h"
 #include "listing.h"
-#include "main_window.h"
+#include "messages.h"
 #include "name_list.h"
+#include "names_page.h"
 #include "page_widgets.h"
 #include "para.h"
-#include "path_edit.h"
+#include "pass_host.h"
 #include "text_file.h"
 
 #include <QCheckBox>
@@ -22,8 +22,7 @@
 #include <cerrno>
 #include <functional>
 
-using namespace tarvendi;
-using namespace tarvendi::ui;
+namespace tarvendi::ui {
 
 namespace {
 
@@ -40,32 +39,28 @@ void edit_list(QPlainTextEdit *memo, const LineRewrite &edit) {
 
 } // namespace
 
-void TForm1::Button16Click() {
-    actions_.run([&] {
+void NamesPage::Button16Click() {
+    host_.act([&] {
         Memo6->clear();
-        const std::vector<CheckItem> &items = ListBox1->list()->items();
-        if (items.empty()) {
-            inform(this, QStringLiteral("请先选择需要操作的文件！"));
+        if (!host_.has_items(QStringLiteral("请先选择需要操作的文件！")))
             return;
-        }
-        std::vector<std::string> names;
-        names.reserve(items.size());
-        for (const CheckItem &item : items)
-            names.push_back(rules::extracted_name(item.text(), chk_del_ext->isChecked()));
+        std::vector<std::string> names = host_.working_texts();
+        for (std::string &name : names)
+            name = rules::extracted_name(name, chk_del_ext->isChecked());
         Memo6->setPlainText(gb_to_qt(rules::append_lines({}, names)));
     });
 }
 
-void TForm1::Button22Click() {
-    actions_.run([&] {
-        ListBox1->list()->clear();
+void NamesPage::Button22Click() {
+    host_.act([&] {
+        host_.clear_working_list();
         Memo6->clear();
-        DoSearchPathFile(Edit16->text());
+        DoSearchPathFile(host_.path_text());
     });
 }
 
-void TForm1::DoSearchPathFile(const QString &folder) {
-    actions_.run([&] {
+void NamesPage::DoSearchPathFile(const QString &folder) {
+    host_.act([&] {
         std::vector<std::string> names;
         try {
             names = platform::list_subfolders(qt_to_gb(folder), false);
@@ -77,8 +72,8 @@ void TForm1::DoSearchPathFile(const QString &folder) {
     });
 }
 
-void TForm1::Button17Click() {
-    actions_.run([&] {
+void NamesPage::Button17Click() {
+    host_.act([&] {
         SaveDialog1->setDefaultSuffix(QStringLiteral("txt"));
         SaveDialog1->setNameFilter(QStringLiteral("文本文件 (*.txt)"));
         SaveDialog1->setOption(QFileDialog::DontConfirmOverwrite);
@@ -89,16 +84,16 @@ void TForm1::Button17Click() {
     });
 }
 
-void TForm1::Button23Click() {
-    actions_.run([&] {
+void NamesPage::Button23Click() {
+    host_.act([&] {
         edit_list(Memo6, [](const std::string &line, std::size_t index) {
             return rules::numbered_line(line, index + 1);
         });
     });
 }
 
-void TForm1::Button24Click() {
-    actions_.run([&] {
+void NamesPage::Button24Click() {
+    host_.act([&] {
         // However the dialog closes, its two fields are what counts.
         Fpara->exec();
         edit_list(Memo6, [&](const std::string &line, std::size_t) {
@@ -109,8 +104,8 @@ void TForm1::Button24Click() {
     });
 }
 
-void TForm1::Button40Click() {
-    actions_.run([&] {
+void NamesPage::Button40Click() {
+    host_.act([&] {
         const std::string find = qt_to_gb(Edit22->text());
         const std::string replacement = qt_to_gb(Edit23->text());
         edit_list(Memo6, [&](const std::string &line, std::size_t) {
@@ -119,8 +114,8 @@ void TForm1::Button40Click() {
     });
 }
 
-void TForm1::Button2Click() {
-    actions_.run([&] {
+void NamesPage::Button2Click() {
+    host_.act([&] {
         for (const std::string &line : rules::list_lines(list_text(Memo6))) {
             // Linux would take a name of blanks or control bytes; such a line is a slip.
             if (!rules::folder_line_usable(line))
@@ -131,3 +126,5 @@ void TForm1::Button2Click() {
         inform(this, QStringLiteral("创建成功！"));
     });
 }
+
+} // namespace tarvendi::ui

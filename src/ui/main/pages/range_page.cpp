@@ -1,9 +1,9 @@
 // Page "字符模糊替换": the stretch from a start text to an end text becomes a numbered template.
 
-#include "check_list.h"
+#include "range_page.h"
 #include "gb_text.h"
-#include "main_window.h"
 #include "page_widgets.h"
+#include "pass_host.h"
 #include "replace.h"
 #include "text.h"
 
@@ -17,10 +17,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-using namespace tarvendi;
-using namespace tarvendi::ui;
+namespace tarvendi::ui {
 
-QWidget *TForm1::build_range_page() {
+RangePage::RangePage(PassHost &host)
+    : host_(host) {
     auto *group = new QGroupBox;
     auto *grid = new QGridLayout(group);
     Edit1 = line_edit("Edit1");
@@ -60,20 +60,18 @@ QWidget *TForm1::build_range_page() {
                   false),
         1);
 
-    connect(Button9, &QPushButton::clicked, this, &TForm1::Button1Click);
-    connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
-    connect(Button33, &QPushButton::clicked, this, &TForm1::Button33Click);
-    connect(Edit20, &QLineEdit::textChanged, this, &TForm1::Edit20Change);
-    return rule_page(group, help);
+    connect(Button9, &QPushButton::clicked, this, &RangePage::Button1Click);
+    connect(Button1, &QPushButton::clicked, this, &RangePage::Button1Click);
+    connect(Button33, &QPushButton::clicked, this, &RangePage::Button33Click);
+    connect(Edit20, &QLineEdit::textChanged, this, &RangePage::Edit20Change);
+    rule_page(this, group, help);
 }
 
-void TForm1::Button1Click() {
-    actions_.run([&] {
-        if (ListBox1->list()->rowCount() == 0) {
-            inform(this, QStringLiteral("请首先选择需要改名的文件！"));
+void RangePage::Button1Click() {
+    host_.act([&] {
+        if (!host_.has_items(QStringLiteral("请首先选择需要改名的文件！")))
             return;
-        }
-        const bool execute = sent_by(Button1);
+        const bool execute = sender() == Button1;
         const std::string start = rules::trim(qt_to_gb(Edit1->text()));
         // Blanks typed around the end text are not searched for, but they lengthen the stretch.
         const std::string end_typed = qt_to_gb(Edit2->text());
@@ -91,22 +89,29 @@ void TForm1::Button1Click() {
             return rules::range_replace(in.name, start, end, end_typed.size(), tmpl, in.counter,
                                         cut_ext);
         };
-        run_pass(d, working_items(), execute, execute ? Refresh::Full : Refresh::None);
+        host_.run_on_working_list(d, execute);
     });
 }
 
-void TForm1::Button33Click() {
-    if (ListBox1->list()->rowCount() == 0) {
-        inform(this, QStringLiteral("请首先选择需要改名的文件！"));
+void RangePage::Button33Click() {
+    if (!host_.has_items(QStringLiteral("请首先选择需要改名的文件！")))
         return;
-    }
-    const std::string &item =
-        ListBox1->list()->items()[static_cast<std::size_t>(ListBox1->focused_row())].name;
+    const std::string item = host_.focused_item();
     Edit1->setText(gb_to_qt(rules::base_name(item)));
 }
 
 // The range and sequence pages share one start number. A copy of an equal text changes nothing
 // and emits nothing, so the mirroring ends after one copy.
-void TForm1::Edit20Change() {
-    Edit4->setText(Edit20->text());
+void RangePage::Edit20Change() {
+    emit start_number_edited(Edit20->text());
 }
+
+void RangePage::set_start_number(const QString &text) {
+    Edit20->setText(text);
+}
+
+void RangePage::set_start_text(const QString &text) {
+    Edit1->setText(text);
+}
+
+} // namespace tarvendi::ui

@@ -1,9 +1,9 @@
 // Page "序号替换": a stretch of fixed position and length becomes a numbered template.
 
-#include "check_list.h"
+#include "sequence_page.h"
 #include "gb_text.h"
-#include "main_window.h"
 #include "page_widgets.h"
+#include "pass_host.h"
 #include "replace.h"
 
 #include <QComboBox>
@@ -14,10 +14,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-using namespace tarvendi;
-using namespace tarvendi::ui;
+namespace tarvendi::ui {
 
-QWidget *TForm1::build_sequence_page() {
+SequencePage::SequencePage(PassHost &host)
+    : host_(host) {
     auto *group = new QGroupBox;
     auto *grid = new QGridLayout(group);
     Edit17 = line_edit("Edit17", QStringLiteral("1"));
@@ -51,19 +51,17 @@ QWidget *TForm1::build_sequence_page() {
          QStringLiteral("  ")},
         false);
 
-    connect(Button21, &QPushButton::clicked, this, &TForm1::Button21Click);
-    connect(Button25, &QPushButton::clicked, this, &TForm1::Button21Click);
-    connect(Edit4, &QLineEdit::textChanged, this, &TForm1::Edit4Change);
-    return rule_page(group, help);
+    connect(Button21, &QPushButton::clicked, this, &SequencePage::Button21Click);
+    connect(Button25, &QPushButton::clicked, this, &SequencePage::Button21Click);
+    connect(Edit4, &QLineEdit::textChanged, this, &SequencePage::Edit4Change);
+    rule_page(this, group, help);
 }
 
-void TForm1::Button21Click() {
-    actions_.run([&] {
-        if (ListBox1->list()->rowCount() == 0) {
-            inform(this, QStringLiteral("请首先选择需要改名的文件！"));
+void SequencePage::Button21Click() {
+    host_.act([&] {
+        if (!host_.has_items(QStringLiteral("请首先选择需要改名的文件！")))
             return;
-        }
-        const bool execute = sent_by(Button25);
+        const bool execute = sender() == Button25;
         const std::string tmpl = qt_to_gb(edit19->currentText());
         PassDescription d;
         d.target = Target::SameFolder;
@@ -77,10 +75,16 @@ void TForm1::Button21Click() {
             const std::int32_t length = read_number(Edit18);
             return rules::sequence_replace(in.name, position, length, tmpl, in.counter);
         };
-        run_pass(d, working_items(), execute, execute ? Refresh::Full : Refresh::None);
+        host_.run_on_working_list(d, execute);
     });
 }
 
-void TForm1::Edit4Change() {
-    Edit20->setText(Edit4->text());
+void SequencePage::Edit4Change() {
+    emit start_number_edited(Edit4->text());
 }
+
+void SequencePage::set_start_number(const QString &text) {
+    Edit4->setText(text);
+}
+
+} // namespace tarvendi::ui

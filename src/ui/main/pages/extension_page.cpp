@@ -1,11 +1,10 @@
 // Page "修改扩展名": the checked files get a new extension, in the folder the path field shows.
 
-#include "check_list.h"
+#include "extension_page.h"
 #include "extension_rules.h"
-#include "file_list.h"
 #include "gb_text.h"
-#include "main_window.h"
 #include "page_widgets.h"
+#include "pass_host.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -14,10 +13,10 @@
 #include <QPushButton>
 #include <QTextEdit>
 
-using namespace tarvendi;
-using namespace tarvendi::ui;
+namespace tarvendi::ui {
 
-QWidget *TForm1::build_extension_page() {
+ExtensionPage::ExtensionPage(PassHost &host)
+    : host_(host) {
     auto *group = new QGroupBox;
     auto *grid = new QGridLayout(group);
     Edit12 = line_edit("Edit12");
@@ -35,28 +34,28 @@ QWidget *TForm1::build_extension_page() {
     help->setPlainText(QStringLiteral("  \n  将选中文件的扩展名直接改称新\n的扩展名"));
     help->setReadOnly(true);
 
-    connect(Button7, &QPushButton::clicked, this, &TForm1::Button5Click);
-    connect(Button5, &QPushButton::clicked, this, &TForm1::Button5Click);
-    return rule_page(group, help);
+    connect(Button7, &QPushButton::clicked, this, &ExtensionPage::Button5Click);
+    connect(Button5, &QPushButton::clicked, this, &ExtensionPage::Button5Click);
+    rule_page(this, group, help);
 }
 
-void TForm1::Button5Click() {
-    actions_.run([&] {
-        if (ListBox1->list()->rowCount() == 0) {
-            inform(this, QStringLiteral("请首先选择需要改名的文件！"));
+void ExtensionPage::Button5Click() {
+    host_.act([&] {
+        if (!host_.has_items(QStringLiteral("请首先选择需要改名的文件！")))
             return;
-        }
-        const bool execute = sent_by(Button5);
+        const bool execute = sender() == Button5;
         const std::string new_ext = qt_to_gb(Edit12->text());
         PassDescription d;
         // The new name is bare; it goes to the folder the file list shows, also for an item of
         // another folder gathered in accumulate mode, and never to a path typed but not opened.
         d.target = Target::InFolder;
-        d.folder = FileListBox1->folder();
+        d.folder = host_.shown_folder();
         d.preview = PreviewShows::FullTargetOnExecute;
         d.rule = [&](const RuleInput &in) -> std::optional<std::string> {
             return rules::change_extension(in.name, new_ext);
         };
-        run_pass(d, working_items(), execute, execute ? Refresh::Full : Refresh::None);
+        host_.run_on_working_list(d, execute);
     });
 }
+
+} // namespace tarvendi::ui

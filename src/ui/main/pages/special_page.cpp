@@ -1,15 +1,15 @@
 // Page "特殊改名": the cleaning panel, Chinese numerals to digits, and the two rules that move
 // bytes within a name, each asking for its positions in a parameter dialog.
 
-#include "check_list.h"
+#include "special_page.h"
 #include "clean.h"
-#include "file_list.h"
 #include "gb_text.h"
-#include "main_window.h"
+#include "messages.h"
 #include "numerals.h"
 #include "page_widgets.h"
 #include "para.h"
 #include "para2.h"
+#include "pass_host.h"
 #include "reorder.h"
 #include "text.h"
 
@@ -21,8 +21,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-using namespace tarvendi;
-using namespace tarvendi::ui;
+namespace tarvendi::ui {
 
 namespace {
 
@@ -37,7 +36,8 @@ constexpr int kExecute = 2;
 
 } // namespace
 
-QWidget *TForm1::build_special_page() {
+SpecialPage::SpecialPage(PassHost &host)
+    : host_(host) {
     auto *panel6 = named(new QFrame, "Panel6");
     panel6->setFrameShape(QFrame::StyledPanel);
     auto *panel = new QGridLayout(panel6);
@@ -74,8 +74,7 @@ QWidget *TForm1::build_special_page() {
     reorder_layout->addWidget(Button20);
     reorder_layout->addWidget(Button27);
 
-    auto *page = new QWidget;
-    auto *layout = new QHBoxLayout(page);
+    auto *layout = new QHBoxLayout(this);
     layout->addWidget(panel6, 0, Qt::AlignTop);
     auto *column = new QVBoxLayout;
     column->addWidget(numerals);
@@ -84,22 +83,24 @@ QWidget *TForm1::build_special_page() {
     layout->addLayout(column);
     layout->addStretch(1);
 
-    connect(Button4, &QPushButton::clicked, this, &TForm1::Button4Click);
-    connect(Button18, &QPushButton::clicked, this, &TForm1::Button4Click);
-    connect(Button19, &QPushButton::clicked, this, &TForm1::Button19Click);
-    connect(Button20, &QPushButton::clicked, this, &TForm1::Button20Click);
-    connect(Button27, &QPushButton::clicked, this, &TForm1::Button27Click);
-    return page;
+    connect(Button4, &QPushButton::clicked, this, &SpecialPage::Button4Click);
+    connect(Button18, &QPushButton::clicked, this, &SpecialPage::Button4Click);
+    connect(Button19, &QPushButton::clicked, this, &SpecialPage::Button19Click);
+    connect(Button20, &QPushButton::clicked, this, &SpecialPage::Button20Click);
+    connect(Button27, &QPushButton::clicked, this, &SpecialPage::Button27Click);
 }
 
-void TForm1::Button4Click() {
-    actions_.run([&] {
-        clear_preview();
-        if (ListBox1->list()->rowCount() == 0) {
-            inform(this, QStringLiteral("请首先选择需要改名的文件！"));
+void SpecialPage::attach_dialogs(TFpara *para, TFpara2 *para2) {
+    Fpara = para;
+    Fpara2 = para2;
+}
+
+void SpecialPage::Button4Click() {
+    host_.act([&] {
+        host_.clear_preview();
+        if (!host_.has_items(QStringLiteral("请首先选择需要改名的文件！")))
             return;
-        }
-        const bool execute = sent_by(Button18);
+        const bool execute = sender() == Button18;
         rules::CleanClasses classes;
         classes.digits = CheckBox5->isChecked();
         classes.letters = CheckBox6->isChecked();
@@ -112,16 +113,16 @@ void TForm1::Button4Click() {
         // The cleaned name goes to the folder the file list shows, also for an item that
         // accumulate mode gathered from another folder; never to a path typed but not opened.
         d.target = Target::InFolder;
-        d.folder = FileListBox1->folder();
+        d.folder = host_.shown_folder();
         d.rule = [&](const RuleInput &in) -> std::optional<std::string> {
             return rules::clean_name(in.name, classes);
         };
-        run_pass(d, working_items(), execute, execute ? Refresh::Full : Refresh::None);
+        host_.run_on_working_list(d, execute);
     });
 }
 
-void TForm1::Button19Click() {
-    actions_.run([&] {
+void SpecialPage::Button19Click() {
+    host_.act([&] {
         const bool execute = confirm(this, kNumeralsQuestion);
         const bool ten_to_one = CheckBox3->isChecked();
         PassDescription d;
@@ -130,23 +131,23 @@ void TForm1::Button19Click() {
         d.rule = [&](const RuleInput &in) -> std::optional<std::string> {
             return rules::numerals_to_digits(in.name, ten_to_one);
         };
-        run_pass(d, working_items(), execute, Refresh::FileList);
+        host_.run_pass(d, host_.working_items(), execute, Refresh::FileList);
     });
 }
 
-void TForm1::reorder_items(bool execute,
-                           const std::function<std::string(const std::string &text)> &reorder) {
+void SpecialPage::reorder_items(
+    bool execute, const std::function<std::string(const std::string &text)> &reorder) {
     PassDescription d;
     d.checked_only = false;
     d.target = Target::SameFolder;
     d.rule = [&](const RuleInput &in) -> std::optional<std::string> {
         return reorder(in.name);
     };
-    run_pass(d, working_items(), execute, Refresh::FileList);
+    host_.run_pass(d, host_.working_items(), execute, Refresh::FileList);
 }
 
-void TForm1::Button20Click() {
-    actions_.run([&] {
+void SpecialPage::Button20Click() {
+    host_.act([&] {
         const int result = Fpara2->exec();
         if (result == kClosed)
             return;
@@ -159,8 +160,8 @@ void TForm1::Button20Click() {
     });
 }
 
-void TForm1::Button27Click() {
-    actions_.run([&] {
+void SpecialPage::Button27Click() {
+    host_.act([&] {
         const int result = Fpara->exec();
         if (result == kClosed)
             return;
@@ -171,3 +172,5 @@ void TForm1::Button27Click() {
         });
     });
 }
+
+} // namespace tarvendi::ui

@@ -1,9 +1,9 @@
 // Page "数字位补0": names are brought to a common width with zeros in front.
 
-#include "check_list.h"
+#include "padding_page.h"
 #include "extension_rules.h"
-#include "main_window.h"
 #include "page_widgets.h"
+#include "pass_host.h"
 #include "up_down.h"
 
 #include <QGridLayout>
@@ -14,10 +14,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-using namespace tarvendi;
-using namespace tarvendi::ui;
+namespace tarvendi::ui {
 
-QWidget *TForm1::build_padding_page() {
+PaddingPage::PaddingPage(PassHost &host)
+    : host_(host) {
     auto *group = new QGroupBox;
     auto *grid = new QGridLayout(group);
     Edit21 = line_edit("Edit21", QStringLiteral("2"));
@@ -43,20 +43,18 @@ QWidget *TForm1::build_padding_page() {
          QStringLiteral("001.doc,101.doc,002.doc,015.doc（就是数字位填充，不足多少位补0），")},
         true);
 
-    connect(Button38, &QPushButton::clicked, this, &TForm1::Button38Click);
-    connect(Button39, &QPushButton::clicked, this, &TForm1::Button38Click);
-    return rule_page(group, help);
+    connect(Button38, &QPushButton::clicked, this, &PaddingPage::Button38Click);
+    connect(Button39, &QPushButton::clicked, this, &PaddingPage::Button38Click);
+    rule_page(this, group, help);
 }
 
-void TForm1::Button38Click() {
-    actions_.run([&] {
-        if (ListBox1->list()->rowCount() == 0) {
-            inform(this, QStringLiteral("请在界面左边选择需要改名的文件！"));
+void PaddingPage::Button38Click() {
+    host_.act([&] {
+        if (!host_.has_items(QStringLiteral("请在界面左边选择需要改名的文件！")))
             return;
-        }
-        const bool execute = sent_by(Button39);
+        const bool execute = sender() == Button39;
         // The width is read once, after the old preview is gone: a bad width leaves it empty.
-        clear_preview();
+        host_.clear_preview();
         const std::int32_t width = read_number(Edit21);
         PassDescription d;
         // A bare name: an item gathered from another folder moves into the current one.
@@ -64,6 +62,8 @@ void TForm1::Button38Click() {
         d.rule = [&](const RuleInput &in) -> std::optional<std::string> {
             return rules::pad_name(in.name, width);
         };
-        run_pass(d, working_items(), execute, execute ? Refresh::Full : Refresh::None);
+        host_.run_on_working_list(d, execute);
     });
 }
+
+} // namespace tarvendi::ui

@@ -1,16 +1,17 @@
 // Page "文本换名": the checked items take the lines of the name list Memo6 as new names. The
 // name-list tools on the same page are in name_list_tools.cpp.
 
-#include "check_list.h"
+#include "names_page.h"
 #include "gb_text.h"
 #include "list_rename.h"
-#include "main_window.h"
 #include "name_list.h"
 #include "page_widgets.h"
+#include "pass_host.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -18,8 +19,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-using namespace tarvendi;
-using namespace tarvendi::ui;
+namespace tarvendi::ui {
 
 namespace {
 
@@ -56,9 +56,9 @@ QGridLayout *panel(QLayout *column) {
 
 } // namespace
 
-QWidget *TForm1::build_names_page() {
-    auto *page = new QWidget;
-    auto *layout = new QHBoxLayout(page);
+NamesPage::NamesPage(PassHost &host)
+    : host_(host) {
+    auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(6, 4, 6, 4);
 
     auto *list_column = new QVBoxLayout;
@@ -124,28 +124,38 @@ QWidget *TForm1::build_names_page() {
     layout->addWidget(tool_column);
     layout->addWidget(Memo5, 3);
 
-    connect(Button15, &QPushButton::clicked, this, &TForm1::Button14Click);
-    connect(Button14, &QPushButton::clicked, this, &TForm1::Button14Click);
-    connect(Button16, &QPushButton::clicked, this, &TForm1::Button16Click);
-    connect(Button22, &QPushButton::clicked, this, &TForm1::Button22Click);
-    connect(Button17, &QPushButton::clicked, this, &TForm1::Button17Click);
-    connect(Button23, &QPushButton::clicked, this, &TForm1::Button23Click);
-    connect(Button24, &QPushButton::clicked, this, &TForm1::Button24Click);
-    connect(Button40, &QPushButton::clicked, this, &TForm1::Button40Click);
-    connect(Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
-    return page;
+    connect(Button15, &QPushButton::clicked, this, &NamesPage::Button14Click);
+    connect(Button14, &QPushButton::clicked, this, &NamesPage::Button14Click);
+    connect(Button16, &QPushButton::clicked, this, &NamesPage::Button16Click);
+    connect(Button22, &QPushButton::clicked, this, &NamesPage::Button22Click);
+    connect(Button17, &QPushButton::clicked, this, &NamesPage::Button17Click);
+    connect(Button23, &QPushButton::clicked, this, &NamesPage::Button23Click);
+    connect(Button24, &QPushButton::clicked, this, &NamesPage::Button24Click);
+    connect(Button40, &QPushButton::clicked, this, &NamesPage::Button40Click);
+    connect(Button2, &QPushButton::clicked, this, &NamesPage::Button2Click);
+
+    SaveDialog1 = named(new QFileDialog(this), "SaveDialog1");
+    SaveDialog1->setOption(QFileDialog::DontUseNativeDialog);
+    SaveDialog1->setAcceptMode(QFileDialog::AcceptSave);
+    SaveDialog1->setDefaultSuffix(QStringLiteral("txt"));
 }
 
-void TForm1::Button14Click() {
-    actions_.run([&] {
-        if (ListBox1->list()->rowCount() == 0) {
-            inform(this, QStringLiteral("请首先选择需要改名的文件！"));
+void NamesPage::attach_dialog(TFpara *para) {
+    Fpara = para;
+}
+
+void NamesPage::select_all_names() {
+    Memo6->selectAll();
+}
+
+void NamesPage::Button14Click() {
+    host_.act([&] {
+        if (!host_.has_items(QStringLiteral("请首先选择需要改名的文件！")))
             return;
-        }
-        const bool execute = sent_by(Button14);
+        const bool execute = sender() == Button14;
         const std::vector<std::string> lines = rules::list_lines(qt_to_gb(raw_text(Memo6)));
         const std::string tmpl = qt_to_gb(ComboBox1->currentText());
-        const bool folders = directory_mode();
+        const bool folders = host_.directory_mode();
         // Only checked items take a line; items past the last line get an empty one.
         std::size_t next_line = 0;
         PassDescription d;
@@ -157,6 +167,8 @@ void TForm1::Button14Click() {
             ++next_line;
             return rules::list_rename(in.name, line, tmpl, in.counter, folders);
         };
-        run_pass(d, working_items(), execute, execute ? Refresh::Full : Refresh::None);
+        host_.run_on_working_list(d, execute);
     });
 }
+
+} // namespace tarvendi::ui

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <cstdint>
 
 class QCheckBox;
 class QComboBox;
@@ -13,6 +14,9 @@ class QPushButton;
 class QWidget;
 
 namespace tarvendi::ui {
+
+// A whole-number field's value; throws platform::ConversionError with the field's text.
+std::int32_t read_number(const QLineEdit *field);
 
 // Gives a widget, action or menu the object name it is known by.
 template <class W> W *named(W *widget, const char *name) {
@@ -40,8 +44,9 @@ QPlainTextEdit *help_memo(const char *name, const QStringList &lines, bool edita
 // turn it into a blank), paragraphs are joined with "\n".
 QString raw_text(const QPlainTextEdit *memo);
 
-// The page shape: the rule's fields in a group on the left, the help beside them taking the rest
-// of the width (or empty room when help is null). The page takes ownership of both.
-QWidget *rule_page(QWidget *fields, QWidget *help);
+// Lays page out in the shape of the rule pages: the rule's fields in a group on the left, the
+// help beside them taking the rest of the width (or empty room when help is null). The page
+// takes ownership of both.
+void rule_page(QWidget *page, QWidget *fields, QWidget *help);
 
 } // namespace tarvendi::ui

@@ -1,0 +1,43 @@
+// The tag commands of the menu "mp3": every MP3 entry of the file list renamed from its tag,
+// numbered by its position in the list.
+
+#include "MP3Info.h"
+#include "file_list.h"
+#include "gb_text.h"
+#include "main_window.h"
+#include "messages.h"
+#include "tag_page.h"
+#include "tag_writing.h"
+
+using namespace tarvendi;
+using namespace tarvendi::ui;
+
+void TForm1::rename_file_list_from_tags(bool with_artist) {
+    actions_.run([&] {
+        const bool execute = confirm(this, format_question());
+        const std::vector<PassItem> items = all_file_list_items();
+        PassDescription d;
+        d.checked_only = false;
+        d.target = Target::InFolder;
+        d.preview = PreviewShows::FullTarget;
+        d.rule = [&](const RuleInput &in) -> std::optional<std::string> {
+            FileListBox1->set_focused_row(in.index);
+            if (!read_tag(*MP3Info1, in.source))
+                return std::nullopt;
+            std::string base = byte_string(MP3Info1->Title()) + "_" + std::to_string(in.index);
+            if (with_artist)
+                base = byte_string(MP3Info1->Artist()) + "_" + base;
+            tag_page_->show_file_text(base);
+            return base;
+        };
+        run_pass(d, items, execute, Refresh::FileList);
+    });
+}
+
+void TForm1::mp32Click() {
+    rename_file_list_from_tags(true);
+}
+
+void TForm1::mp34Click() {
+    rename_file_list_from_tags(false);
+}

@@ -1,0 +1,59 @@
+#pragma once
+// What a notebook page asks of the main window: the working list, running a pass over it and
+// showing the outcome. The pages know nothing else of the window, and nothing of each other.
+
+#include "pass.h"
+
+#include <QString>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace tarvendi::ui {
+
+// The window speaks the engine's words.
+using core::ItemRefused;
+using core::PassDescription;
+using core::PassItem;
+using core::PreviewShows;
+using core::RuleInput;
+using core::Target;
+
+// What a pass refreshes after it ran.
+enum class Refresh { None, FileList, Full };
+
+class PassHost {
+public:
+    virtual ~PassHost() = default;
+
+    // Runs action as one user action: an error of the program's own kinds ends it and is shown
+    // by the window's error handler.
+    virtual void act(const std::function<void()> &action) = 0;
+    // Shows message and returns false when the working list has no items.
+    virtual bool has_items(const QString &message) = 0;
+    // The working list's items, viewing its names: valid until the list changes.
+    virtual std::vector<core::PassItem> working_items() const = 0;
+    // The texts of every working-list item as the list shows them, checked or not (GB18030).
+    virtual std::vector<std::string> working_texts() const = 0;
+    virtual void clear_working_list() = 0;
+    // The name or full path of the working list's focused item (the first when none has the
+    // focus); the list must not be empty.
+    virtual std::string focused_item() const = 0;
+    // The folder the file list shows (GB18030), where bare names are.
+    virtual std::string shown_folder() const = 0;
+    // The path field's text, as the user left it.
+    virtual QString path_text() const = 0;
+    virtual bool directory_mode() const = 0;
+    // Runs description over items, shows the preview and what was refused, then refreshes.
+    virtual void run_pass(const core::PassDescription &description,
+                          const std::vector<core::PassItem> &items, bool execute,
+                          Refresh after) = 0;
+    virtual void clear_preview() = 0;
+
+    // The usual pass of a page: over the working list, an execute followed by the full refresh.
+    void run_on_working_list(const core::PassDescription &description, bool execute) {
+        run_pass(description, working_items(), execute, execute ? Refresh::Full : Refresh::None);
+    }
+};
+
+} // namespace tarvendi::ui

@@ -1,0 +1,98 @@
+#include "tag_page.h"
+
+#include "MP3Info.h"
+#include "gb_text.h"
+#include "page_widgets.h"
+#include "pass_host.h"
+#include "tag_writing.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextEdit>
+
+namespace tarvendi::ui {
+
+namespace {
+
+// A memo's line breaks are CR LF in a tag, and count toward its 30 bytes.
+QString memo_text(const QByteArray &tag) {
+    return gb_to_qt(byte_string(tag)).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+std::string tag_text(const QString &memo) {
+    QString crlf = memo;
+    crlf.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return qt_to_gb(crlf);
+}
+
+} // namespace
+
+TagPage::TagPage(PassHost &host, TMP3Info &tags)
+    : host_(host)
+    , MP3Info1(tags) {
+    auto *layout = new QHBoxLayout(this);
+    auto *group = named(new QGroupBox(QStringLiteral("ID3v1")), "GroupBox1");
+    auto *grid = new QGridLayout(group);
+    Edit15 = named(new QLineEdit, "Edit15");
+    Edit8 = named(new QLineEdit, "Edit8");
+    Edit14 = named(new QLineEdit, "Edit14");
+    Memo1 = named(new QPlainTextEdit, "Memo1");
+    Button8 = named(new QPushButton(QStringLiteral("保存")), "Button8");
+    grid->addWidget(named(new QLabel(QStringLiteral("文件名")), "Label18"), 0, 0);
+    grid->addWidget(Edit15, 0, 1);
+    grid->addWidget(named(new QLabel(QStringLiteral("唱片标题")), "Label17"), 1, 0);
+    grid->addWidget(Edit8, 1, 1);
+    grid->addWidget(named(new QLabel(QStringLiteral("艺术家")), "Label7"), 2, 0);
+    grid->addWidget(Edit14, 2, 1);
+    grid->addWidget(named(new QLabel(QStringLiteral("注释")), "Label6"), 3, 0, Qt::AlignTop);
+    grid->addWidget(Memo1, 3, 1);
+    grid->addWidget(Button8, 4, 1, Qt::AlignLeft);
+    group->setMinimumWidth(460);
+
+    auto *help = named(new QTextEdit, "RichEdit2");
+    help->setPlainText(
+        QStringLiteral("  本操作修改单个文件的mp3标签属性。\n\n   所有项目如果为空，则保留原值"));
+    help->setReadOnly(true);
+    layout->addWidget(group);
+    layout->addWidget(help, 1);
+    connect(Button8, &QPushButton::clicked, this, &TagPage::Button8Click);
+}
+
+void TagPage::show_tag(const std::string &path) {
+    if (!read_tag(MP3Info1, path))
+        return;
+    Edit15->setText(gb_to_qt(path));
+    Edit8->setText(gb_to_qt(byte_string(MP3Info1.Title())));
+    Edit14->setText(gb_to_qt(byte_string(MP3Info1.Artist())));
+    Memo1->setPlainText(memo_text(MP3Info1.Comment()));
+}
+
+void TagPage::show_file_text(const std::string &text) {
+    Edit15->setText(gb_to_qt(text));
+}
+
+void TagPage::Button8Click() {
+    host_.act([&] {
+        const std::string title = qt_to_gb(Edit8->text());
+        const std::string artist = qt_to_gb(Edit14->text());
+        const std::string comment = tag_text(raw_text(Memo1));
+        const core::PassDescription d = tag_writing(MP3Info1, [&](const std::string &item) {
+            if (!read_tag(MP3Info1, item))
+                return false;
+            if (!title.empty())
+                MP3Info1.setTitle(byte_array(title));
+            if (!artist.empty())
+                MP3Info1.setArtist(byte_array(artist));
+            if (!comment.empty())
+                MP3Info1.setComment(byte_array(comment));
+            return true;
+        });
+        host_.run_pass(d, host_.working_items(), false, Refresh::None);
+    });
+}
+
+} // namespace tarvendi::ui

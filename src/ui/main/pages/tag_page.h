@@ -1,0 +1,40 @@
+#pragma once
+// Page "mp3标签": the tag of the file a selection focused on, and writing typed values into the
+// tags of every MP3 item.
+
+#include <QWidget>
+#include <string>
+
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class TMP3Info;
+
+namespace tarvendi::ui {
+
+class PassHost;
+
+class TagPage : public QWidget {
+    Q_OBJECT
+public:
+    TagPage(PassHost &host, TMP3Info &tags);
+    // Reads and shows the tag of path when it names an MP3 file; leaves the page as it is
+    // otherwise. Throws the component's IoError.
+    void show_tag(const std::string &path);
+    // What the file-name field shows (the tag commands of the menu write their names there).
+    void show_file_text(const std::string &text);
+
+public slots:
+    void Button8Click();
+
+private:
+    PassHost &host_;
+    TMP3Info &MP3Info1;
+    QLineEdit *Edit15 = nullptr;
+    QLineEdit *Edit8 = nullptr;
+    QLineEdit *Edit14 = nullptr;
+    QPlainTextEdit *Memo1 = nullptr;
+    QPushButton *Button8 = nullptr;
+};
+
+} // namespace tarvendi::ui
