@@ -12,6 +12,7 @@
 #include "preview_list.h"
 #include "range_page.h"
 #include "replace_page.h"
+#include "select_all_router.h"
 #include "sequence_page.h"
 #include "special_page.h"
 #include "tag_page.h"
@@ -58,43 +59,6 @@ QWidget *column(const QString &caption, std::initializer_list<QWidget *> widgets
         box->setFixedWidth(width);
     return box;
 }
-
-// Ctrl+A belongs to the popup menu of the file list and the working list while they have the
-// focus, and to the main menu everywhere else in the window, edit fields included: the menu's
-// shortcut wins over a field's own select-all.
-class SelectAllRouter : public QObject {
-public:
-    SelectAllRouter(QWidget *window, QAction *popup_item, QAction *menu_item,
-                    QList<QWidget *> popup_owners)
-        : QObject(window)
-        , window_(window)
-        , popup_item_(popup_item)
-        , menu_item_(menu_item)
-        , popup_owners_(std::move(popup_owners)) {}
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override {
-        const bool override_event = event->type() == QEvent::ShortcutOverride;
-        if (!override_event && event->type() != QEvent::KeyPress)
-            return false;
-        auto *key = static_cast<QKeyEvent *>(event);
-        auto *widget = qobject_cast<QWidget *>(watched);
-        if (!key->matches(QKeySequence::SelectAll) || !widget || widget->window() != window_)
-            return false;
-        key->accept();
-        if (!override_event) {
-            const bool popup = popup_owners_.contains(widget);
-            (popup ? popup_item_ : menu_item_)->trigger();
-        }
-        return true;
-    }
-
-private:
-    QWidget *window_;
-    QAction *popup_item_;
-    QAction *menu_item_;
-    QList<QWidget *> popup_owners_;
-};
 
 } // namespace
 

@@ -3,17 +3,15 @@
 #include "file_list.h"
 #include "gb_text.h"
 #include "main_window.h"
+#include "pass_progress.h"
 #include "path_edit.h"
 #include "preview_list.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QProgressDialog>
 #include <exception>
-#include <memory>
 
 using namespace tarvendi;
 using namespace tarvendi::ui;
@@ -21,9 +19,6 @@ using namespace tarvendi::ui;
 namespace {
 
 constexpr std::size_t kReportLines = 20;
-// A pass over more items than this shows its progress, so the window never looks frozen.
-constexpr std::size_t kProgressFrom = 3000;
-constexpr std::size_t kProgressStep = 500;
 
 // Each refusal is one line, and two different names never look alike.
 QString escaped(const std::string &name) {
@@ -113,27 +108,10 @@ void TForm1::run_pass(const PassDescription &description, const std::vector<Pass
         status_written = true;
     };
     // An execute plans, then renames: two steps per item.
-    const std::size_t steps = items.size() * (execute ? 2 : 1);
-    std::unique_ptr<QProgressDialog> progress;
-    std::function<void(std::size_t)> step;
-    if (items.size() > kProgressFrom) {
-        progress = std::make_unique<QProgressDialog>(QStringLiteral("正在处理文件名……"), QString(),
-                                                     0, static_cast<int>(steps), this);
-        progress->setWindowModality(Qt::WindowModal);
-        progress->setMinimumDuration(300);
-        progress->setAutoClose(false);
-        step = [&](std::size_t done) {
-            if (done % kProgressStep != 0)
-                return;
-            progress->setValue(static_cast<int>(done));
-            // Paint, but take no user input before the modal dialog shows: nothing may start
-            // while the pass runs.
-            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        };
-        context.progress = [&](std::size_t done, std::size_t) {
-            step(done);
-        };
-    }
+    PassProgress progress(this, items.size(), items.size() * (execute ? 2 : 1));
+    context.progress = [&](std::size_t done, std::size_t) {
+        progress.step(done);
+    };
     // An error ends the planning (and skips the refresh), but an execute still renames what was
     // planned before it, and what was refused is still reported, also when it is the refresh
     // that fails (the folder shown went away).
@@ -145,12 +123,10 @@ void TForm1::run_pass(const PassDescription &description, const std::vector<Pass
     }
     std::vector<core::RefusedRename> refused = plan.refused;
     if (execute) {
-        refused = core::apply_plan(plan, [&](std::size_t done) {
-            if (step)
-                step(items.size() + done);
-        });
+        refused =
+            core::apply_plan(plan, [&](std::size_t done) { progress.step(items.size() + done); });
     }
-    progress.reset();
+    progress.finish();
     set_preview(plan);
     if (status_written)
         StatusBar1Panel0->setText(gb_to_qt(last_status));

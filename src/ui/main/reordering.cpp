@@ -1,49 +1,16 @@
 // Reordering the working list by drag and drop, which decides every rule's numbering.
 
 #include "check_list.h"
+#include "drop_reactions.h"
 #include "main_window.h"
 #include "messages.h"
 
 #include <QCheckBox>
-#include <QDropEvent>
 #include <QListView>
 
 using namespace tarvendi::ui;
 
 namespace {
-
-// Hands the drag events of a list's viewport to the window's two drag reactions; the view's own
-// drop handling stays off, so nothing but those reactions changes a list.
-class DropReactions : public QObject {
-public:
-    DropReactions(TForm1 *form, QAbstractItemView *list)
-        : QObject(list)
-        , form_(form)
-        , list_(list) {}
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override {
-        const QEvent::Type type = event->type();
-        if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
-            return false;
-        auto *drop = static_cast<QDropEvent *>(event);
-        const QPoint at = drop->position().toPoint();
-        if (!form_->CheckListBox1DragOver(list_, drop->source(), at.x(), at.y())) {
-            drop->ignore();
-            return true;
-        }
-        // A copy, never a move: the dragging view must not remove anything itself.
-        drop->setDropAction(Qt::CopyAction);
-        drop->accept();
-        if (type == QEvent::Drop)
-            form_->CheckListBox1DragDrop(list_, drop->source(), at.x(), at.y());
-        return true;
-    }
-
-private:
-    TForm1 *form_;
-    QAbstractItemView *list_;
-};
 
 void enable_drag(TForm1 *form, QAbstractItemView *list) {
     list->setSelectionMode(QAbstractItemView::ExtendedSelection);
