@@ -1,10 +1,10 @@
 #include "target_check.h"
 
 #include "encoding.h"
-#include "filesystem.h"
 #include "listing.h"
 #include "text.h"
 
+#include <algorithm>
 #include <filesystem>
 
 namespace tarvendi::core {
@@ -18,9 +18,9 @@ constexpr std::string_view kDuplicate = "与前面的新名称重复";
 // On Linux a leading "." hides a file, and the file list leaves hidden files out: a rule that
 // empties the base of "123.txt" must not make the file vanish from the user's view. ("." and
 // ".." are no names at all; they are refused as such.)
-bool hides(const std::string &source, std::string_view target_name) {
+bool hides(std::string_view source, std::string_view target_name) {
     return target_name.starts_with('.') && target_name != "." && target_name != ".." &&
-           !rules::file_name_part(source).starts_with('.');
+           !source.substr(rules::file_name_start(source)).starts_with('.');
 }
 
 void refuse(PlannedRename &r, Verdict verdict, std::string_view reason) {
@@ -33,10 +33,10 @@ void refuse(PlannedRename &r, Verdict verdict, std::string_view reason) {
 TargetCheck::TargetCheck(const std::string &current_folder)
     : current_(platform::name_to_disk(current_folder).value_or(std::string())) {}
 
-std::string TargetCheck::absolute(const std::string &disk_path) const {
-    std::string path = disk_path.starts_with('/') ? disk_path
-                       : disk_path.empty()        ? current_
-                                                  : current_ + "/" + disk_path;
+std::string TargetCheck::absolute(std::string_view disk_folder) const {
+    std::string path = disk_folder.starts_with('/') ? std::string(disk_folder)
+                       : disk_folder.empty()        ? current_
+                                                    : current_ + "/" + std::string(disk_folder);
     // Paths put together from folders and names are plain; only an odd one needs the work of
     // normalising ("//", "/./", a trailing "/").
     if (path.find("//") != std::string::npos || path.find("/.") != std::string::npos ||
@@ -48,48 +48,62 @@ std::string TargetCheck::absolute(const std::string &disk_path) const {
     return path;
 }
 
-TargetCheck::Folder &TargetCheck::folder(const std::string &disk_folder) {
-    auto [at, added] = folders_.try_emplace(disk_folder);
+TargetCheck::Folder &TargetCheck::folder(std::string_view disk_folder) {
+    if (last_ && disk_folder == last_path_)
+        return *last_;
+    const std::string path = absolute(disk_folder);
+    auto [at, added] = folders_.try_emplace(path);
+    Folder &f = at->second;
     if (added) {
-        std::vector<std::string> names = platform::disk_names(disk_folder);
-        at->second.reserve(names.size() * 2);
-        for (std::string &name : names)
-            at->second.emplace(std::move(name), Holder::Disk);
+        f.listing = platform::disk_names(path);
+        std::string_view rest = f.listing;
+        f.holders.reserve(static_cast<std::size_t>(std::count(rest.begin(), rest.end(), '\0')) * 2);
+        while (!rest.empty()) {
+            const std::size_t end = rest.find('\0');
+            f.holders.emplace(rest.substr(0, end), Holder::Disk);
+            rest.remove_prefix(end + 1);
+        }
     }
-    return at->second;
+    last_path_.assign(disk_folder);
+    last_ = &f;
+    return f;
 }
 
-void TargetCheck::judge(PlannedRename &r, const std::string &source_path,
-                        const std::string &folder_path, std::string_view name) {
-    if (hides(source_path, name))
+std::pair<TargetCheck::Folder *, std::string_view> TargetCheck::place(std::string_view disk_path) {
+    const std::size_t start = rules::file_name_start(disk_path);
+    std::string_view parent = disk_path.substr(0, start);
+    if (parent.size() > 1)
+        parent.remove_suffix(1);
+    return {&folder(parent), disk_path.substr(start)};
+}
+
+void TargetCheck::judge(PlannedRename &r, std::string_view source, std::string_view folder_path,
+                        std::string_view name) {
+    if (hides(source, name))
         return refuse(r, Verdict::Invalid, kHides);
-    const platform::DiskRename disk = platform::disk_rename(source_path, folder_path, name);
-    if (disk.refusal != platform::RenameRefusal::None)
-        return refuse(r, Verdict::Invalid, platform::refusal_reason(disk.refusal));
+    platform::disk_rename(source, folder_path, name, disk_);
+    if (disk_.refusal != platform::RenameRefusal::None)
+        return refuse(r, Verdict::Invalid, platform::refusal_reason(disk_.refusal));
 
-    const std::string source = absolute(disk.source);
-    const std::string target_folder = absolute(disk.folder);
-    if (source == target_folder + (target_folder == "/" ? "" : "/") + disk.name)
+    const auto [from, old_name] = place(disk_.source);
+    Folder &to = folder(disk_.folder);
+    if (from == &to && old_name == disk_.name)
         return refuse(r, Verdict::Unchanged, kUnchanged);
-
-    Folder &targets = folder(target_folder);
-    const auto held = targets.find(disk.name);
-    if (held != targets.end() && held->second == Holder::Run)
+    const auto held = to.holders.find(disk_.name);
+    if (held != to.holders.end() && held->second == Holder::Run)
         return refuse(r, Verdict::Duplicate, kDuplicate);
-    if (held != targets.end() && held->second == Holder::Disk)
+    if (held != to.holders.end() && held->second == Holder::Disk)
         return refuse(r, Verdict::Exists,
                       platform::refusal_reason(platform::RenameRefusal::TargetExists));
 
     r.verdict = Verdict::Rename;
     r.reason = {};
-    if (held != targets.end())
+    if (held != to.holders.end())
         held->second = Holder::Run;
     else
-        targets.emplace(disk.name, Holder::Run);
-    const std::size_t slash = source.rfind('/');
-    Folder &sources = folder(slash == 0 ? std::string("/") : source.substr(0, slash));
-    const auto freed = sources.find(source.substr(slash + 1));
-    if (freed != sources.end())
+        to.holders.emplace(taken_.emplace_back(disk_.name), Holder::Run);
+    const auto freed = from->holders.find(old_name);
+    if (freed != from->holders.end())
         freed->second = Holder::Nobody;
 }
 

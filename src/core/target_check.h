@@ -3,8 +3,10 @@
 // hold: each folder is listed once, when first needed, into a hash table that the run then
 // updates (a rename takes its target and frees its source), so no item costs a system call.
 
+#include "filesystem.h"
 #include "plan.h"
 
+#include <deque>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -17,20 +19,32 @@ public:
     // are resolved.
     explicit TargetCheck(const std::string &current_folder);
 
-    // Sets the verdict and reason of r, which renames source to name in folder (GB18030), and
-    // records what a rename that will happen takes and frees for the items after it.
-    void judge(PlannedRename &r, const std::string &source, const std::string &folder,
+    // Sets the verdict and reason of r, which renames source to name in folder (GB18030; empty:
+    // the current directory), and records what a rename that will happen takes and frees for
+    // the items after it.
+    void judge(PlannedRename &r, std::string_view source, std::string_view folder,
                std::string_view name);
 
 private:
     enum class Holder { Disk, Run, Nobody };
-    using Folder = std::unordered_map<std::string, Holder>;
+    struct Folder {
+        std::string listing; // the names on disk, each followed by NUL
+        std::unordered_map<std::string_view, Holder> holders;
+    };
 
-    Folder &folder(const std::string &disk_folder);
-    std::string absolute(const std::string &disk_path) const;
+    // The folder of a path as the disk spells it, absolute; the last one is kept at hand, since
+    // a run mostly stays in one folder.
+    Folder &folder(std::string_view disk_folder);
+    // Splits a disk path into its absolute folder and its name.
+    std::pair<Folder *, std::string_view> place(std::string_view disk_path);
+    std::string absolute(std::string_view disk_folder) const;
 
     std::string current_;
     std::unordered_map<std::string, Folder> folders_;
+    std::string last_path_;
+    Folder *last_ = nullptr;
+    std::deque<std::string> taken_; // the new names the run takes; the tables view them
+    platform::DiskRename disk_;     // reused for every item
 };
 
 } // namespace tarvendi::core

@@ -63,7 +63,10 @@ struct DiskRename {
     std::string folder; // empty: the current directory
     std::string name;
 };
-DiskRename disk_rename(std::string_view source, std::string_view folder, std::string_view new_name);
+// Fills out, reusing its storage, so that a loop over many names allocates nothing for the
+// usual ones.
+void disk_rename(std::string_view source, std::string_view folder, std::string_view new_name,
+                 DiskRename &out);
 
 // Renames source (a path) to folder + "/" + new_name, or to new_name in the current directory
 // when folder is empty. new_name is what a rule made: it must be a single name, never a path.

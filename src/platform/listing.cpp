@@ -213,15 +213,17 @@ std::vector<Entry> list_folder(std::string_view folder, std::string_view mask, E
     return entries;
 }
 
-std::vector<std::string> disk_names(const std::string &disk_folder) {
-    std::vector<std::string> names;
+std::string disk_names(const std::string &disk_folder) {
+    std::string names;
     const Dir dir(opendir(disk_folder.empty() ? "." : disk_folder.c_str()));
     if (!dir)
         return names;
     while (const dirent *e = readdir(dir.get())) {
         const std::string_view name = e->d_name;
-        if (name != "." && name != "..")
-            names.emplace_back(name);
+        if (name != "." && name != "..") {
+            names += name;
+            names += '\0';
+        }
     }
     return names;
 }

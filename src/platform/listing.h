@@ -45,8 +45,8 @@ std::vector<Entry> list_folder(std::string_view folder, std::string_view mask, E
 std::vector<std::string> list_subfolders(std::string_view folder, bool include_hidden);
 
 // The names of every entry of a folder given as the disk spells it, "." and ".." left out, as
-// the disk spells them; empty when it cannot be read. For checks against the disk that need no
-// conversion.
-std::vector<std::string> disk_names(const std::string &disk_folder);
+// the disk spells them, each followed by a NUL byte; empty when it cannot be read. For checks
+// against the disk that need no conversion; one buffer holds a large folder's names cheaply.
+std::string disk_names(const std::string &disk_folder);
 
 } // namespace tarvendi::platform

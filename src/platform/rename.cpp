@@ -22,25 +22,38 @@ bool is_invalid_name(std::string_view name) {
                        [](char c) { return c == '/' || static_cast<unsigned char>(c) < 32; });
 }
 
+// The disk form of a GB18030 name into out; false when it does not convert.
+bool to_disk(std::string_view gb18030, std::string &out) {
+    if (std::all_of(gb18030.begin(), gb18030.end(),
+                    [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+        out.assign(gb18030);
+        return true;
+    }
+    std::optional<std::string> converted = name_to_disk(gb18030);
+    if (!converted)
+        return false;
+    out = std::move(*converted);
+    return true;
+}
+
 } // namespace
 
-DiskRename disk_rename(std::string_view source, std::string_view folder,
-                       std::string_view new_name) {
+void disk_rename(std::string_view source, std::string_view folder, std::string_view new_name,
+                 DiskRename &out) {
+    out.refusal = RenameRefusal::None;
     if (is_invalid_name(new_name))
-        return {RenameRefusal::InvalidName, {}, {}, {}};
-    std::optional<std::string> src = name_to_disk(source);
-    std::optional<std::string> dir = name_to_disk(folder);
-    std::optional<std::string> name = name_to_disk(new_name);
-    if (!src || !dir || !name)
-        return {RenameRefusal::NotConvertible, {}, {}, {}};
-    if (name->size() > NAME_MAX)
-        return {RenameRefusal::NameTooLong, {}, {}, {}};
-    return {RenameRefusal::None, std::move(*src), std::move(*dir), std::move(*name)};
+        out.refusal = RenameRefusal::InvalidName;
+    else if (!to_disk(source, out.source) || !to_disk(folder, out.folder) ||
+             !to_disk(new_name, out.name))
+        out.refusal = RenameRefusal::NotConvertible;
+    else if (out.name.size() > NAME_MAX)
+        out.refusal = RenameRefusal::NameTooLong;
 }
 
 RenameResult rename_entry(std::string_view source, std::string_view folder,
                           std::string_view new_name) {
-    const DiskRename disk = disk_rename(source, folder, new_name);
+    DiskRename disk;
+    disk_rename(source, folder, new_name, disk);
     if (disk.refusal != RenameRefusal::None)
         return {disk.refusal, 0};
     const std::string &src = disk.source;

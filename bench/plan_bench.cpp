@@ -1,0 +1,75 @@
+// The planner on a large folder, beside the loop that a preview without verdicts runs (the rule
+// over every item, each new name kept): what working out the verdicts costs, in one run.
+// Run it on tmpfs:  plan_bench /dev/shm 100000
+
+#include "pass.h"
+#include "wildcard.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <filesystem>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace fs = std::filesystem;
+using namespace tarvendi;
+
+namespace {
+
+template <class F> double timed(F &&f) {
+    const auto start = std::chrono::steady_clock::now();
+    f();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+} // namespace
+
+int main(int argc, char *argv[]) {
+    const std::string base = argc > 1 ? argv[1] : "/dev/shm";
+    const int count = argc > 2 ? std::atoi(argv[2]) : 100000;
+    std::string pattern = base + "/tarvendi-plan-XXXXXX";
+    const std::string root = mkdtemp(pattern.data());
+    fs::current_path(root);
+    std::vector<std::string> names;
+    for (int i = 0; i < count; ++i) {
+        char name[64];
+        std::snprintf(name, sizeof name, "track %06d.mp3", i);
+        names.emplace_back(name);
+        ::close(::open(name, O_CREAT | O_WRONLY, 0644));
+    }
+    std::vector<core::PassItem> items;
+    for (const std::string &name : names)
+        items.push_back({name, true, {}, false});
+    const std::string tmpl = "######-*";
+    core::PassDescription d;
+    d.start_number = [] {
+        return 1;
+    };
+    d.rule = [&](const core::RuleInput &in) -> std::optional<std::string> {
+        return rules::wildcard_rename(in.name, tmpl, in.counter, std::nullopt);
+    };
+
+    for (int round = 0; round < 3; ++round) {
+        std::vector<std::string> lines;
+        const double bare = timed([&] {
+            lines.reserve(items.size());
+            std::int32_t counter = 1;
+            for (const core::PassItem &item : items) {
+                const std::string name(item.name);
+                const std::string source(item.name);
+                lines.push_back(*d.rule({name, source, counter++, 0}));
+            }
+        });
+        core::Plan plan;
+        const double planned = timed([&] { core::plan_pass(d, items, {}, plan); });
+        std::printf("%d items: rule loop %.3f s  plan with verdicts %.3f s  ratio %.2f  "
+                    "(%zu refusals)\n",
+                    count, bare, planned, planned / bare, plan.refusals());
+    }
+    fs::current_path("/");
+    fs::remove_all(root);
+    return 0;
+}
