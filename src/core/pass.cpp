@@ -44,7 +44,9 @@ void plan_pass(const PassDescription &d, const std::vector<PassItem> &items,
     } catch (const platform::IoError &) {
         // The folder went away: nothing resolves in it, and every rename will be refused.
     }
-    TargetCheck check(here);
+    // A preview tells which names are in use; an execute leaves that to the file system, which
+    // has the last word anyway, and spares the listing.
+    TargetCheck check(here, !context.execute);
     plan.items = &items;
     plan.folder = d.folder.value_or(std::string());
     plan.renames.reserve(items.size());

@@ -64,11 +64,11 @@ std::size_t Plan::refusals() const {
                       [](const PlannedRename &r) { return is_refusal(r.verdict); }));
 }
 
-std::vector<RefusedRename> apply_plan(const Plan &plan,
+std::vector<RefusedRename> apply_plan(Plan &plan,
                                       const std::function<void(std::size_t done)> &progress) {
     std::vector<RefusedRename> refused = plan.refused;
     for (std::size_t i = 0; i < plan.renames.size(); ++i) {
-        const PlannedRename &r = plan.renames[i];
+        PlannedRename &r = plan.renames[i];
         if (progress)
             progress(i);
         if (r.verdict == Verdict::Invalid) {
@@ -79,8 +79,15 @@ std::vector<RefusedRename> apply_plan(const Plan &plan,
             const std::string source = plan.source(r);
             const platform::RenameResult result =
                 platform::rename_entry(source, plan.target_folder(r), plan.target_name(r));
-            if (!result.ok())
+            if (result.ok()) {
+                r.verdict = Verdict::Rename;
+                r.reason = {};
+            } else {
                 refused.push_back({source, r.new_name, platform::refusal_text(result)});
+                const bool taken = result.refusal == platform::RenameRefusal::TargetExists;
+                r.verdict = taken ? Verdict::Exists : Verdict::Invalid;
+                r.reason = platform::refusal_reason(result.refusal);
+            }
         }
     }
     return refused;

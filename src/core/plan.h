@@ -89,8 +89,9 @@ struct Plan {
 // rule, then each planned rename that is invalid (never tried) or that the file system refused.
 // A rename whose target was in use when planned is still tried: the disk may have changed since,
 // and the file system's no-overwrite rename has the last word and the reason the report gives.
-// progress (may be empty) hears the index of each planned rename.
-std::vector<RefusedRename> apply_plan(const Plan &plan,
+// The verdicts become what happened: a refused rename turns "exists" (its target was taken) or
+// "invalid". progress (may be empty) hears the index of each planned rename.
+std::vector<RefusedRename> apply_plan(Plan &plan,
                                       const std::function<void(std::size_t done)> &progress = {});
 
 } // namespace tarvendi::core

@@ -30,8 +30,9 @@ void refuse(PlannedRename &r, Verdict verdict, std::string_view reason) {
 
 } // namespace
 
-TargetCheck::TargetCheck(const std::string &current_folder)
-    : current_(platform::name_to_disk(current_folder).value_or(std::string())) {}
+TargetCheck::TargetCheck(const std::string &current_folder, bool against_disk)
+    : current_(platform::name_to_disk(current_folder).value_or(std::string()))
+    , against_disk_(against_disk) {}
 
 std::string TargetCheck::absolute(std::string_view disk_folder) const {
     std::string path = disk_folder.starts_with('/') ? std::string(disk_folder)
@@ -85,6 +86,18 @@ void TargetCheck::judge(PlannedRename &r, std::string_view source, std::string_v
     if (disk_.refusal != platform::RenameRefusal::None)
         return refuse(r, Verdict::Invalid, platform::refusal_reason(disk_.refusal));
 
+    r.verdict = Verdict::Rename;
+    r.reason = {};
+    if (!against_disk_) {
+        const std::size_t start = rules::file_name_start(disk_.source);
+        const std::string_view old_name = std::string_view(disk_.source).substr(start);
+        if (old_name == disk_.name &&
+            absolute(std::string_view(disk_.source).substr(0, start > 1 ? start - 1 : start)) ==
+                absolute(disk_.folder))
+            refuse(r, Verdict::Unchanged, kUnchanged);
+        return;
+    }
+
     const auto [from, old_name] = place(disk_.source);
     Folder &to = folder(disk_.folder);
     if (from == &to && old_name == disk_.name)
@@ -96,8 +109,6 @@ void TargetCheck::judge(PlannedRename &r, std::string_view source, std::string_v
         return refuse(r, Verdict::Exists,
                       platform::refusal_reason(platform::RenameRefusal::TargetExists));
 
-    r.verdict = Verdict::Rename;
-    r.reason = {};
     if (held != to.holders.end())
         held->second = Holder::Run;
     else

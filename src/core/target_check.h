@@ -16,8 +16,10 @@ namespace tarvendi::core {
 class TargetCheck {
 public:
     // current_folder: the process's current directory (GB18030), against which relative paths
-    // are resolved.
-    explicit TargetCheck(const std::string &current_folder);
+    // are resolved. Without against_disk nothing is listed: only what no file system would
+    // accept is refused (an execute, where the file system itself decides whether a name is
+    // free).
+    TargetCheck(const std::string &current_folder, bool against_disk);
 
     // Sets the verdict and reason of r, which renames source to name in folder (GB18030; empty:
     // the current directory), and records what a rename that will happen takes and frees for
@@ -40,6 +42,7 @@ private:
     std::string absolute(std::string_view disk_folder) const;
 
     std::string current_;
+    bool against_disk_;
     std::unordered_map<std::string, Folder> folders_;
     std::string last_path_;
     Folder *last_ = nullptr;

@@ -113,8 +113,19 @@ TEST_P(PlanTest, VerdictsInRunOrderAndTheApplyAgrees) {
         EXPECT_EQ(r.reason.empty(), r.verdict == Verdict::Rename) << r.new_name;
     }
     EXPECT_EQ(verdicts, c.verdicts);
-    const std::vector<RefusedRename> refused = apply_plan(plan);
-    EXPECT_EQ(refused.size(), plan.refusals() + (c.files.empty() ? c.items.size() : 0));
+
+    // An execute lists nothing: names in use are left to the file system.
+    Plan executed;
+    PassContext execute;
+    execute.execute = true;
+    plan_pass(d, items, execute, executed);
+    for (std::size_t i = 0; i < executed.renames.size(); ++i) {
+        const Verdict planned = plan.renames[i].verdict;
+        const bool in_use = planned == Verdict::Exists || planned == Verdict::Duplicate;
+        EXPECT_EQ(executed.renames[i].verdict, in_use ? Verdict::Rename : planned) << i;
+    }
+    const std::vector<RefusedRename> refused = apply_plan(executed);
+    EXPECT_EQ(refused.size(), executed.refusals());
     EXPECT_EQ(names_on_disk(), c.after);
 }
 
