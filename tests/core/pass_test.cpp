@@ -2,11 +2,11 @@
 // refuses instead of moving or overwriting.
 
 #include "pass.h"
+#include "temp_folder.h"
 
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 namespace fs = std::filesystem;
 using namespace tarvendi::core;
@@ -15,16 +15,7 @@ namespace {
 
 class RenamePassTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/tarvendi-pass-XXXXXX";
-        root_ = mkdtemp(pattern);
-        previous_ = fs::current_path();
-        fs::current_path(root_);
-    }
-    void TearDown() override {
-        fs::current_path(previous_);
-        fs::remove_all(root_);
-    }
+    void SetUp() override { folder_.enter(); }
     static void touch(const std::string &name) { std::ofstream(name) << name; }
 
     // The preview lines and, on execute, what was refused, as a window's pass shows them.
@@ -44,8 +35,7 @@ protected:
         return outcome;
     }
 
-    fs::path root_;
-    fs::path previous_;
+    tarvendi::testing::TempFolder folder_;
 };
 
 PassDescription numbering(std::int32_t start) {

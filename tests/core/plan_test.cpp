@@ -1,12 +1,12 @@
 // The planner's verdicts on real folders, in run order, and what applying the plan leaves.
 
 #include "pass.h"
+#include "temp_folder.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 namespace fs = std::filesystem;
 using namespace tarvendi::core;
@@ -71,18 +71,8 @@ const Case kCases[] = {
 
 class PlanTest : public ::testing::TestWithParam<Case> {
 protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/tarvendi-plan-XXXXXX";
-        root_ = mkdtemp(pattern);
-        previous_ = fs::current_path();
-        fs::current_path(root_);
-    }
-    void TearDown() override {
-        fs::current_path(previous_);
-        fs::remove_all(root_);
-    }
-    fs::path root_;
-    fs::path previous_;
+    void SetUp() override { folder_.enter(); }
+    tarvendi::testing::TempFolder folder_;
 };
 
 std::vector<std::string> names_on_disk() {

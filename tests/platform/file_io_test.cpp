@@ -26,8 +26,8 @@ template <class F> int io_error_code(F f) {
 
 TEST(FileOpen, FailsWithoutCreating) {
     TempFolder tmp;
-    tmp.write("a.mp3", kDigits);
-    tmp.make_folder("sub");
+    tmp.file("a.mp3", kDigits);
+    tmp.folder("sub");
     // Nothing writes to the FIFO: an open that waited for a writer would hang here.
     ASSERT_EQ(mkfifo((tmp / "pipe.mp3").c_str(), 0644), 0);
     struct Case {
@@ -64,14 +64,14 @@ TEST(FileOpen, FailsWithoutCreating) {
 
 TEST(FileOpen, OpensGb18030Path) {
     TempFolder tmp;
-    tmp.write("中文.mp3", kDigits);
+    tmp.file("中文.mp3", kDigits);
     File f(tmp.path() + "/\xD6\xD0\xCE\xC4.mp3", File::Mode::ReadWrite);
     EXPECT_EQ(f.size(), 10);
 }
 
 TEST(FileOpen, ReadOnlyFileOnlyForReading) {
     TempFolder tmp;
-    tmp.write("ro.mp3", kDigits);
+    tmp.file("ro.mp3", kDigits);
     tmp.set_mode("ro.mp3", 0444);
     File reader(tmp / "ro.mp3", File::Mode::Read);
     EXPECT_EQ(reader.read(3), "012");
@@ -97,7 +97,7 @@ TEST(FileRead, ReadsExactlyAtPosition) {
     };
     for (const Case &c : cases) {
         TempFolder tmp;
-        tmp.write("a.mp3", kDigits);
+        tmp.file("a.mp3", kDigits);
         File f(tmp / "a.mp3", File::Mode::Read);
         std::string got;
         const int code = io_error_code([&] {
@@ -130,7 +130,7 @@ TEST(FileWrite, WritesAtPosition) {
     };
     for (const Case &c : cases) {
         TempFolder tmp;
-        tmp.write("a.mp3", kDigits);
+        tmp.file("a.mp3", kDigits);
         File f(tmp / "a.mp3", File::Mode::ReadWrite);
         f.seek(c.offset);
         f.write(c.bytes);
@@ -142,7 +142,7 @@ TEST(FileWrite, WritesAtPosition) {
 
 TEST(FileWrite, FailsOnFileOpenedForReading) {
     TempFolder tmp;
-    tmp.write("a.mp3", kDigits);
+    tmp.file("a.mp3", kDigits);
     File f(tmp / "a.mp3", File::Mode::Read);
     EXPECT_EQ(io_error_code([&] { f.write("x"); }), EBADF);
     EXPECT_EQ(tmp.read("a.mp3"), kDigits);
@@ -161,7 +161,7 @@ TEST(FileTruncate, CutsAtPosition) {
     };
     for (const Case &c : cases) {
         TempFolder tmp;
-        tmp.write("a.mp3", kDigits);
+        tmp.file("a.mp3", kDigits);
         File f(tmp / "a.mp3", File::Mode::ReadWrite);
         f.seek(c.offset);
         f.truncate();
@@ -172,7 +172,7 @@ TEST(FileTruncate, CutsAtPosition) {
 
 TEST(FileTruncate, AfterWriteCutsAtItsEnd) {
     TempFolder tmp;
-    tmp.write("a.mp3", kDigits);
+    tmp.file("a.mp3", kDigits);
     File f(tmp / "a.mp3", File::Mode::ReadWrite);
     f.seek(2);
     f.write("AB");
@@ -183,7 +183,7 @@ TEST(FileTruncate, AfterWriteCutsAtItsEnd) {
 
 TEST(FileClose, ClosedFileRefusesWork) {
     TempFolder tmp;
-    tmp.write("a.mp3", kDigits);
+    tmp.file("a.mp3", kDigits);
     File f(tmp / "a.mp3", File::Mode::ReadWrite);
     f.close();
     f.close();

@@ -15,8 +15,8 @@ using testing::TempFolder;
 
 TEST(SetCurrentFolder, ChangesOrNamesThePath) {
     TempFolder tmp;
-    tmp.make_folder("中文");
-    tmp.write("file.txt", "");
+    tmp.folder("中文");
+    tmp.file("file.txt", "");
     struct Case {
         std::string folder; // GB18030
         int code;           // 0 when the change succeeds
@@ -48,7 +48,7 @@ TEST(SetCurrentFolder, ChangesOrNamesThePath) {
 
 TEST(AbsolutePath, ResolvesByText) {
     TempFolder tmp;
-    tmp.make_folder("中");
+    tmp.folder("中");
     const std::string cwd = tmp.path() + "/\xD6\xD0";
     set_current_folder(cwd);
     ASSERT_EQ(setenv("HOME", "/home/\xE9\x98\xBF", 1), 0); // "阿" in UTF-8
@@ -79,9 +79,9 @@ TEST(AbsolutePath, ResolvesByText) {
 
 TEST(Exists, TellsFilesFromFolders) {
     TempFolder tmp;
-    tmp.write("a.txt", "");
-    tmp.write("中.txt", "");
-    tmp.make_folder("sub");
+    tmp.file("a.txt", "");
+    tmp.file("中.txt", "");
+    tmp.folder("sub");
     tmp.make_link("sub", "link_dir");
     tmp.make_link("a.txt", "link_file");
     tmp.make_link("missing", "dangling");
@@ -130,7 +130,7 @@ TEST(LastWriteTime, TwoSecondStepsWithinRange) {
         {2108, 1, 1, 0, 0, 0, std::nullopt},
     };
     TempFolder tmp;
-    tmp.write("a.txt", "");
+    tmp.file("a.txt", "");
     for (const Case &c : cases) {
         const timespec t = local_time(c.year, c.month, c.day, c.hour, c.minute, c.second);
         const timespec times[2] = {t, t};
@@ -150,7 +150,7 @@ TEST(LastWriteTime, TwoSecondStepsWithinRange) {
 
 TEST(LastWriteTime, NothingForFoldersAndMissingFiles) {
     TempFolder tmp;
-    tmp.make_folder("sub");
+    tmp.folder("sub");
     const timespec t = local_time(2021, 6, 15, 13, 45, 30);
     const timespec times[2] = {t, t};
     ASSERT_EQ(utimensat(AT_FDCWD, (tmp / "sub").c_str(), times, 0), 0);
@@ -170,7 +170,7 @@ TEST(ReadOnly, OwnerWritePermission) {
     };
     for (const Case &c : cases) {
         TempFolder tmp;
-        tmp.write("a.mp3", "");
+        tmp.file("a.mp3", "");
         tmp.set_mode("a.mp3", c.mode);
         EXPECT_EQ(is_read_only(tmp / "a.mp3"), c.read_only) << std::oct << c.mode;
         EXPECT_TRUE(clear_read_only(tmp / "a.mp3"));
@@ -189,7 +189,7 @@ TEST(ReadOnly, MissingFile) {
 
 TEST(CreateFolder, OneLevel) {
     TempFolder tmp;
-    tmp.write("file", "");
+    tmp.file("file", "");
     struct Case {
         std::string path; // GB18030
         int code;         // 0 when created

@@ -98,10 +98,10 @@ protected:
     void SetUp() override {
         for (const char *name : {"b.MP3", "A.mp3", "c.txt", "README", ".hidden", "ro.txt",
                                  "中文.mp3", "阿.txt", "caf\xE9.mp3"})
-            tmp.write(name, "");
+            tmp.file(name, "");
         tmp.set_mode("ro.txt", 0444);
         for (const char *name : {"sub", ".hid_dir", "中", "x.mp3"})
-            tmp.make_folder(name);
+            tmp.folder(name);
         tmp.make_link("sub", "link_dir");
         tmp.make_link("c.txt", "link_file");
         tmp.make_link("missing", "dangling");
@@ -148,7 +148,7 @@ TEST_F(ListingTest, ListFolderByMaskAndKind) {
 
 TEST_F(ListingTest, EmptyFolderMeansCurrentDirectory) {
     set_current_folder(tmp.path() + "/\xD6\xD0");
-    tmp.write("中/a.mp3", "");
+    tmp.file("中/a.mp3", "");
     const std::vector<Entry> entries = list_folder("", "*.*", EntryKinds::Files);
     ASSERT_EQ(entries.size(), 1u);
     EXPECT_EQ(entries[0].text(), "a.mp3");
@@ -174,7 +174,7 @@ TEST(ListFolder, RootHasWhatReaddirGives) {
 
 TEST(ListFolder, UnreadableFolderThrows) {
     TempFolder tmp;
-    tmp.make_folder("closed");
+    tmp.folder("closed");
     tmp.set_mode("closed", 0);
     struct Case {
         std::string folder;

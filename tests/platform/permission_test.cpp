@@ -24,10 +24,10 @@ using Modes = std::vector<std::pair<std::string, mode_t>>;
 void build(const TempFolder &tmp, const Entries &entries) {
     for (const std::string &e : entries) {
         if (e.ends_with("/")) {
-            tmp.make_folder(e.substr(0, e.size() - 1));
+            tmp.folder(e.substr(0, e.size() - 1));
         } else {
             const std::size_t eq = e.find('=');
-            tmp.write(e.substr(0, eq), e.substr(eq + 1));
+            tmp.file(e.substr(0, eq), e.substr(eq + 1));
         }
     }
 }
@@ -50,7 +50,7 @@ struct SharedFolder : TempFolder {
 // Skips the test where even an ordinary user may write into a folder without write permission.
 std::string permissions_do_not_hold() {
     SharedFolder tmp;
-    tmp.make_folder("ro");
+    tmp.folder("ro");
     tmp.set_mode("ro", 0555);
     Unprivileged user;
     if (!user.error().empty())

@@ -20,7 +20,7 @@ using Entries = std::vector<std::string>;
 void build(const TempFolder &tmp, const Entries &entries) {
     for (const std::string &e : entries) {
         if (e.ends_with("/")) {
-            tmp.make_folder(e.substr(0, e.size() - 1));
+            tmp.folder(e.substr(0, e.size() - 1));
         } else if (const std::size_t arrow = e.find("->"); arrow != std::string::npos) {
             tmp.make_link(e.substr(arrow + 2), e.substr(0, arrow));
         } else if (const std::size_t hard = e.find("=>"); hard != std::string::npos) {
@@ -28,7 +28,7 @@ void build(const TempFolder &tmp, const Entries &entries) {
                       0);
         } else {
             const std::size_t eq = e.find('=');
-            tmp.write(e.substr(0, eq), e.substr(eq + 1));
+            tmp.file(e.substr(0, eq), e.substr(eq + 1));
         }
     }
 }

@@ -28,7 +28,7 @@ TEST(WriteFile, HoldsExactlyTheBytes) {
         SCOPED_TRACE(c.why);
         TempFolder tmp;
         if (!c.before.empty())
-            tmp.write("list.txt", c.before);
+            tmp.file("list.txt", c.before);
         write_file(tmp / "list.txt", c.bytes);
         EXPECT_EQ(tmp.read("list.txt"), c.bytes);
     }
@@ -45,7 +45,7 @@ TEST(WriteFile, Gb18030PathAndRelativePath) {
 
 TEST(WriteFile, FailsNamingThePath) {
     TempFolder tmp;
-    tmp.make_folder("sub");
+    tmp.folder("sub");
     struct Case {
         std::string path;
         int code;
@@ -77,7 +77,7 @@ TEST(WriteFile, FailsNamingThePath) {
 
 TEST(WriteFile, RefusedInAFolderWithoutWritePermission) {
     TempFolder tmp;
-    tmp.make_folder("locked");
+    tmp.folder("locked");
     tmp.set_mode("locked", 0555);
     if (::geteuid() == 0)
         GTEST_SKIP() << "root may write into any folder";

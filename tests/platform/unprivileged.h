@@ -14,7 +14,7 @@
 #include <unistd.h>
 #include <vector>
 
-namespace tarvendi::platform::testing {
+namespace tarvendi::testing {
 
 class Unprivileged {
 public:
@@ -78,4 +78,4 @@ inline bool may_write_into(const std::string &folder) {
     return ::faccessat(AT_FDCWD, folder.c_str(), W_OK, AT_EACCESS) == 0;
 }
 
-} // namespace tarvendi::platform::testing
+} // namespace tarvendi::testing

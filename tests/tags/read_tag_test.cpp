@@ -208,7 +208,7 @@ TEST_F(ReadTagTest, NamesAsGiven) {
         std::filesystem::path back = std::filesystem::current_path();
         explicit CurrentFolder(const std::string &folder) { std::filesystem::current_path(folder); }
         ~CurrentFolder() { std::filesystem::current_path(back); }
-    } current(folder_);
+    } current(folder_.path());
     const struct {
         const char *what;
         std::string disk_name;
@@ -216,7 +216,8 @@ TEST_F(ReadTagTest, NamesAsGiven) {
     } cases[] = {
         {"relative name", "song.mp3", "song.mp3"},
         {"relative with a folder part", "song.mp3", "./sub/../song.mp3"},
-        {"Chinese name", utf8_name, QByteArray::fromStdString(folder_ + "/") + gb(utf8_name)},
+        {"Chinese name", utf8_name,
+         QByteArray::fromStdString(folder_.path() + "/") + gb(utf8_name)},
     };
     std::filesystem::create_directory(path("sub"));
     for (const auto &c : cases) {

@@ -80,8 +80,8 @@ TEST_F(RemoveTest, Reported) {
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
-        std::filesystem::remove_all(folder_);
-        std::filesystem::create_directory(folder_);
+        std::filesystem::remove_all(folder_.path());
+        std::filesystem::create_directory(folder_.path());
         write_file("song.mp3", c.content);
         info_.setFilename(qpath("song.mp3"));
         c.prepare();

@@ -123,8 +123,8 @@ TEST_F(SaveTest, NoFile) {
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
-        std::filesystem::remove_all(folder_);
-        std::filesystem::create_directory(folder_);
+        std::filesystem::remove_all(folder_.path());
+        std::filesystem::create_directory(folder_.path());
         read_and_save(audio(100));
         c.prepare();
         take_events();

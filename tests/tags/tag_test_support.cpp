@@ -98,9 +98,6 @@ void PrintTo(const EventCounts &counts, std::ostream *os) {
 }
 
 void TagTest::SetUp() {
-    std::string templ = (std::filesystem::temp_directory_path() / "tags_test.XXXXXX").string();
-    ASSERT_NE(::mkdtemp(templ.data()), nullptr);
-    folder_ = templ;
     const auto counter = [this](int EventCounts::*slot) {
         return [this, slot](TMP3Info *sender) {
             EXPECT_EQ(sender, &info_);
@@ -113,28 +110,22 @@ void TagTest::SetUp() {
 }
 
 void TagTest::TearDown() {
+    // Before the folder goes: an immutable file could not be removed.
     for (const std::string &file : immutable_)
         set_immutable(file, false);
-    std::error_code ignored;
-    std::filesystem::permissions(folder_, std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::add, ignored);
-    std::filesystem::remove_all(folder_, ignored);
 }
 
 std::string TagTest::path(std::string_view name) const {
-    return folder_ + "/" + std::string(name);
+    return folder_ / name;
 }
 
 void TagTest::write_file(std::string_view name, std::string_view bytes) const {
-    std::ofstream out(path(name), std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    ASSERT_TRUE(out.good()) << path(name);
+    folder_.file(name, bytes);
 }
 
 std::string TagTest::read_file(std::string_view name) const {
-    std::ifstream in(path(name), std::ios::binary);
-    EXPECT_TRUE(in.good()) << path(name);
-    return std::string(std::istreambuf_iterator<char>(in), {});
+    EXPECT_TRUE(folder_.exists(name)) << path(name);
+    return folder_.read(name);
 }
 
 unsigned TagTest::mode(std::string_view name) const {
@@ -144,7 +135,7 @@ unsigned TagTest::mode(std::string_view name) const {
 }
 
 void TagTest::set_mode(std::string_view name, unsigned mode) const {
-    ASSERT_EQ(::chmod(path(name).c_str(), mode), 0) << path(name);
+    folder_.set_mode(name, mode);
 }
 
 bool TagTest::make_immutable(std::string_view name) {

@@ -4,6 +4,7 @@
 // counters for the three events.
 
 #include "MP3Info.h"
+#include "temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -63,7 +64,7 @@ protected:
     // Events counted since the last call.
     EventCounts take_events();
 
-    std::string folder_;
+    tarvendi::testing::TempFolder folder_;
     TMP3Info info_{nullptr};
 
 private:

@@ -16,8 +16,8 @@
 #include <sys/stat.h>
 
 using namespace tarvendi::test;
-using tarvendi::platform::testing::may_write_into;
-using tarvendi::platform::testing::Unprivileged;
+using tarvendi::testing::may_write_into;
+using tarvendi::testing::Unprivileged;
 
 namespace fs = std::filesystem;
 

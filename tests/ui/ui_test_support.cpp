@@ -16,43 +16,6 @@ namespace fs = std::filesystem;
 
 namespace tarvendi::test {
 
-TempFolder::TempFolder() {
-    char pattern[] = "/tmp/tarvendi-ui-XXXXXX";
-    path_ = mkdtemp(pattern);
-    previous_ = fs::current_path().string();
-    fs::current_path(path_);
-}
-
-TempFolder::~TempFolder() {
-    std::error_code ignored;
-    fs::current_path(previous_, ignored);
-    fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ignored);
-    fs::remove_all(path_, ignored);
-}
-
-void TempFolder::file(const std::string &name, const std::string &content) const {
-    std::ofstream(path_ + "/" + name, std::ios::binary) << content;
-}
-
-void TempFolder::folder(const std::string &name) const {
-    fs::create_directories(path_ + "/" + name);
-}
-
-bool TempFolder::exists(const std::string &name) const {
-    return fs::exists(fs::symlink_status(path_ + "/" + name));
-}
-
-bool TempFolder::is_folder(const std::string &name) const {
-    return fs::is_directory(fs::symlink_status(path_ + "/" + name));
-}
-
-std::string TempFolder::read(const std::string &name) const {
-    std::ifstream in(path_ + "/" + name, std::ios::binary);
-    std::stringstream all;
-    all << in.rdbuf();
-    return all.str();
-}
-
 BoxAnswerer::BoxAnswerer(QMessageBox::StandardButton answer)
     : answer_(answer) {
     connect(&timer_, &QTimer::timeout, this, &BoxAnswerer::poll);

@@ -2,6 +2,7 @@
 // What the window tests share: a temporary working folder, the application's windows started
 // in it, access to controls by object name, and an answerer for message boxes.
 
+#include "temp_folder.h"
 #include "windows.h"
 
 #include <QAbstractItemView>
@@ -15,22 +16,10 @@
 
 namespace tarvendi::test {
 
-// A fresh folder under /tmp that becomes the current directory; removed with its contents.
-class TempFolder {
+// A fresh folder under /tmp that is the current directory while the test runs.
+class TempFolder : public testing::TempFolder {
 public:
-    TempFolder();
-    ~TempFolder();
-    const std::string &path() const { return path_; }
-    // Creates a file (UTF-8 name relative to the folder) holding content.
-    void file(const std::string &name, const std::string &content = "x") const;
-    void folder(const std::string &name) const;
-    bool exists(const std::string &name) const;
-    bool is_folder(const std::string &name) const;
-    std::string read(const std::string &name) const;
-
-private:
-    std::string path_;
-    std::string previous_;
+    TempFolder() { enter(); }
 };
 
 // Answers every message box that opens while it lives with `answer` (or the box's only button)

@@ -1,7 +1,8 @@
 #pragma once
-// A fresh folder under /tmp for one test, removed with everything in it when the test ends.
-// Names given to its helpers are on-disk (UTF-8 or raw) names relative to the folder. The
-// current directory is put back too, since several tests work inside the folder.
+// A fresh folder under /tmp for one test, removed with everything in it (also what a test left
+// without write permission) when the test ends. Names given to its helpers are on-disk (UTF-8
+// or raw) names relative to the folder. The current directory is put back too, since many
+// tests work inside the folder (enter()). Every test library uses this one helper.
 
 #include <cstdlib>
 #include <filesystem>
@@ -13,13 +14,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace tarvendi::platform::testing {
+namespace tarvendi::testing {
 
 class TempFolder {
 public:
     TempFolder()
         : previous_cwd_(std::filesystem::current_path()) {
-        std::string name = "/tmp/tarvendi-platform-XXXXXX";
+        std::string name = "/tmp/tarvendi-test-XXXXXX";
         if (!mkdtemp(name.data()))
             throw std::runtime_error("mkdtemp failed");
         // Under a linked /tmp the current directory reads back resolved; so does this path.
@@ -42,8 +43,10 @@ public:
 
     const std::string &path() const { return path_; }
     std::string operator/(std::string_view name) const { return path_ + "/" + std::string(name); }
+    // Makes the folder the current directory until the test ends.
+    void enter() const { std::filesystem::current_path(path_); }
 
-    void write(std::string_view name, std::string_view content) const {
+    void file(std::string_view name, std::string_view content = "x") const {
         std::ofstream out(*this / name, std::ios::binary);
         out << content;
         if (!out)
@@ -55,9 +58,13 @@ public:
         text << in.rdbuf();
         return text.str();
     }
-    void make_folder(std::string_view name) const {
-        if (::mkdir((*this / name).c_str(), 0755) != 0)
-            throw std::runtime_error("cannot create " + std::string(name));
+    // Creates the folder and any missing ones above it.
+    void folder(std::string_view name) const { std::filesystem::create_directories(*this / name); }
+    bool exists(std::string_view name) const {
+        return std::filesystem::exists(std::filesystem::symlink_status(*this / name));
+    }
+    bool is_folder(std::string_view name) const {
+        return std::filesystem::is_directory(std::filesystem::symlink_status(*this / name));
     }
     void make_link(std::string_view target, std::string_view name) const {
         if (::symlink(std::string(target).c_str(), (*this / name).c_str()) != 0)
@@ -73,4 +80,4 @@ private:
     std::string path_;
 };
 
-} // namespace tarvendi::platform::testing
+} // namespace tarvendi::testing
