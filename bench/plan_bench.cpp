@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -18,6 +19,16 @@ namespace fs = std::filesystem;
 using namespace tarvendi;
 
 namespace {
+
+double peak_mb() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("VmHWM:", 0) == 0)
+            return std::atof(line.c_str() + 6) / 1024.0;
+    }
+    return 0;
+}
 
 template <class F> double timed(F &&f) {
     const auto start = std::chrono::steady_clock::now();
@@ -66,8 +77,8 @@ int main(int argc, char *argv[]) {
         core::Plan plan;
         const double planned = timed([&] { core::plan_pass(d, items, {}, plan); });
         std::printf("%d items: rule loop %.3f s  plan with verdicts %.3f s  ratio %.2f  "
-                    "(%zu refusals)\n",
-                    count, bare, planned, planned / bare, plan.refusals());
+                    "(%zu refusals)  peak resident memory %.1f MB\n",
+                    count, bare, planned, planned / bare, plan.refusals(), peak_mb());
     }
     fs::current_path("/");
     fs::remove_all(root);

@@ -46,7 +46,7 @@ void plan_pass(const PassDescription &d, const std::vector<PassItem> &items,
     }
     // A preview tells which names are in use; an execute leaves that to the file system, which
     // has the last word anyway, and spares the listing.
-    TargetCheck check(here, !context.execute);
+    TargetCheck check(here, !context.execute, items.size());
     plan.items = &items;
     plan.folder = d.folder.value_or(std::string());
     plan.renames.reserve(items.size());

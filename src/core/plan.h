@@ -27,7 +27,7 @@ struct PassItem {
     bool dot_entry = false;
 };
 
-enum class Verdict {
+enum class Verdict : std::uint8_t {
     Rename,    // will be renamed
     Unchanged, // the new name is the old one: nothing to do
     Exists,    // an entry holds the name and is not renamed away earlier in the run
@@ -43,21 +43,21 @@ inline bool is_refusal(Verdict verdict) {
 }
 
 // Where a planned rename's target lies.
-enum class TargetFolder {
+enum class TargetFolder : std::uint8_t {
     Current, // the current directory
     Plan,    // the folder the plan names (Plan::folder)
     Source,  // the folder of the item's own path
 };
 
-// One item that got a new name.
+// One item that got a new name. (A million of them are held at once: keep it small.)
 struct PlannedRename {
-    std::uint32_t item = 0;       // index into the plan's items
-    std::string new_name;         // what the rule made (GB18030), as the report quotes it
+    std::string new_name;    // what the rule made (GB18030), as the report quotes it
+    std::string_view reason; // a static UTF-8 text; empty for Rename
+    std::uint32_t item = 0;  // index into the plan's items
     std::uint32_t name_start = 0; // the target's name is new_name from here on
     TargetFolder folder = TargetFolder::Current;
     bool full_shown = false; // the preview line is the target's full path, not new_name
     Verdict verdict = Verdict::Rename;
-    std::string_view reason; // a static UTF-8 text; empty for Rename
 };
 
 struct RefusedRename {

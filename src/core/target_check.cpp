@@ -4,7 +4,6 @@
 #include "listing.h"
 #include "text.h"
 
-#include <algorithm>
 #include <filesystem>
 
 namespace tarvendi::core {
@@ -30,9 +29,11 @@ void refuse(PlannedRename &r, Verdict verdict, std::string_view reason) {
 
 } // namespace
 
-TargetCheck::TargetCheck(const std::string &current_folder, bool against_disk)
+TargetCheck::TargetCheck(const std::string &current_folder, bool against_disk,
+                         std::size_t renames)
     : current_(platform::name_to_disk(current_folder).value_or(std::string()))
-    , against_disk_(against_disk) {}
+    , against_disk_(against_disk)
+    , renames_(renames) {}
 
 std::string TargetCheck::absolute(std::string_view disk_folder) const {
     std::string path = disk_folder.starts_with('/') ? std::string(disk_folder)
@@ -55,16 +56,8 @@ TargetCheck::Folder &TargetCheck::folder(std::string_view disk_folder) {
     const std::string path = absolute(disk_folder);
     auto [at, added] = folders_.try_emplace(path);
     Folder &f = at->second;
-    if (added) {
-        f.listing = platform::disk_names(path);
-        std::string_view rest = f.listing;
-        f.holders.reserve(static_cast<std::size_t>(std::count(rest.begin(), rest.end(), '\0')) * 2);
-        while (!rest.empty()) {
-            const std::size_t end = rest.find('\0');
-            f.holders.emplace(rest.substr(0, end), Holder::Disk);
-            rest.remove_prefix(end + 1);
-        }
-    }
+    if (added)
+        f.adopt(platform::disk_names(path), renames_);
     last_path_.assign(disk_folder);
     last_ = &f;
     return f;
@@ -102,20 +95,19 @@ void TargetCheck::judge(PlannedRename &r, std::string_view source, std::string_v
     Folder &to = folder(disk_.folder);
     if (from == &to && old_name == disk_.name)
         return refuse(r, Verdict::Unchanged, kUnchanged);
-    const auto held = to.holders.find(disk_.name);
-    if (held != to.holders.end() && held->second == Holder::Run)
+    Holder *held = to.find(disk_.name);
+    if (held && *held == Holder::Run)
         return refuse(r, Verdict::Duplicate, kDuplicate);
-    if (held != to.holders.end() && held->second == Holder::Disk)
+    if (held && *held == Holder::Disk)
         return refuse(r, Verdict::Exists,
                       platform::refusal_reason(platform::RenameRefusal::TargetExists));
 
-    if (held != to.holders.end())
-        held->second = Holder::Run;
+    if (held)
+        *held = Holder::Run;
     else
-        to.holders.emplace(taken_.emplace_back(disk_.name), Holder::Run);
-    const auto freed = from->holders.find(old_name);
-    if (freed != from->holders.end())
-        freed->second = Holder::Nobody;
+        to.add(disk_.name, Holder::Run);
+    if (Holder *freed = from->find(old_name))
+        *freed = Holder::Nobody;
 }
 
 } // namespace tarvendi::core

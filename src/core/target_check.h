@@ -4,9 +4,9 @@
 // updates (a rename takes its target and frees its source), so no item costs a system call.
 
 #include "filesystem.h"
+#include "name_table.h"
 #include "plan.h"
 
-#include <deque>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -18,8 +18,8 @@ public:
     // current_folder: the process's current directory (GB18030), against which relative paths
     // are resolved. Without against_disk nothing is listed: only what no file system would
     // accept is refused (an execute, where the file system itself decides whether a name is
-    // free).
-    TargetCheck(const std::string &current_folder, bool against_disk);
+    // free). renames: about how many renames will be judged (room for their names).
+    TargetCheck(const std::string &current_folder, bool against_disk, std::size_t renames);
 
     // Sets the verdict and reason of r, which renames source to name in folder (GB18030; empty:
     // the current directory), and records what a rename that will happen takes and frees for
@@ -28,11 +28,7 @@ public:
                std::string_view name);
 
 private:
-    enum class Holder { Disk, Run, Nobody };
-    struct Folder {
-        std::string listing; // the names on disk, each followed by NUL
-        std::unordered_map<std::string_view, Holder> holders;
-    };
+    using Folder = NameTable;
 
     // The folder of a path as the disk spells it, absolute; the last one is kept at hand, since
     // a run mostly stays in one folder.
@@ -43,10 +39,10 @@ private:
 
     std::string current_;
     bool against_disk_;
+    std::size_t renames_;
     std::unordered_map<std::string, Folder> folders_;
     std::string last_path_;
     Folder *last_ = nullptr;
-    std::deque<std::string> taken_; // the new names the run takes; the tables view them
     platform::DiskRename disk_;     // reused for every item
 };
 

@@ -14,10 +14,10 @@ int PreviewModel::rowCount(const QModelIndex &parent) const {
 QVariant PreviewModel::data(const QModelIndex &index, int role) const {
     if (!index.isValid() || index.row() >= rowCount())
         return {};
-    const Line &line = lines_[static_cast<std::size_t>(index.row())];
+    const core::PlannedRename &line = lines_[static_cast<std::size_t>(index.row())];
     switch (role) {
     case Qt::DisplayRole:
-        return gb_to_qt(line.text);
+        return gb_to_qt(line.new_name);
     case Qt::ToolTipRole:
         return QString::fromUtf8(line.reason.data(), static_cast<qsizetype>(line.reason.size()));
     case Qt::ForegroundRole:
@@ -43,13 +43,12 @@ Qt::ItemFlags PreviewModel::flags(const QModelIndex &index) const {
 
 void PreviewModel::show_plan(core::Plan &plan) {
     beginResetModel();
-    lines_.clear();
-    lines_.reserve(plan.renames.size());
     refusals_ = plan.refusals();
     for (core::PlannedRename &r : plan.renames) {
-        std::string text = r.full_shown ? plan.shown(r) : std::move(r.new_name);
-        lines_.push_back({std::move(text), r.verdict, r.reason});
+        if (r.full_shown)
+            r.new_name = plan.shown(r);
     }
+    lines_ = std::move(plan.renames);
     endResetModel();
 }
 

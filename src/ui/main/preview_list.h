@@ -23,19 +23,15 @@ public:
     QVariant data(const QModelIndex &index, int role) const override;
     Qt::ItemFlags flags(const QModelIndex &index) const override;
 
-    // Takes the plan's new names over (the plan is spent afterwards).
+    // Takes the plan's renames over, new names and verdicts (the plan is spent afterwards).
     void show_plan(core::Plan &plan);
     void clear();
     // How many of the lines will not be renamed for a reason (unchanged names aside).
     std::size_t refusals() const { return refusals_; }
 
 private:
-    struct Line {
-        std::string text;
-        core::Verdict verdict;
-        std::string_view reason;
-    };
-    std::vector<Line> lines_;
+    // Each new_name holds the line as shown.
+    std::vector<core::PlannedRename> lines_;
     std::size_t refusals_ = 0;
 };
 

@@ -1,0 +1,74 @@
+#include "name_table.h"
+
+#include <algorithm>
+#include <functional>
+#include <utility>
+
+namespace tarvendi::core {
+
+namespace {
+
+std::uint32_t hash_of(std::string_view name) {
+    return static_cast<std::uint32_t>(std::hash<std::string_view>{}(name));
+}
+
+} // namespace
+
+void NameTable::adopt(std::string listing, std::size_t more) {
+    names_ = std::move(listing);
+    const auto count = static_cast<std::size_t>(std::count(names_.begin(), names_.end(), '\0'));
+    reserve(count + more);
+    std::size_t offset = 0;
+    while (offset < names_.size()) {
+        const std::size_t end = names_.find('\0', offset);
+        insert(static_cast<std::uint32_t>(offset), end - offset, Holder::Disk);
+        offset = end + 1;
+    }
+}
+
+void NameTable::reserve(std::size_t count) {
+    std::size_t size = 16;
+    // At most half full, so that probes stay short.
+    while (size < count * 2)
+        size *= 2;
+    if (size <= slots_.size())
+        return;
+    std::vector<Slot> old = std::exchange(slots_, std::vector<Slot>(size));
+    for (const Slot &slot : old) {
+        if (slot.length != 0)
+            slots_[probe(name_of(slot), slot.hash)] = slot;
+    }
+}
+
+std::size_t NameTable::probe(std::string_view name, std::uint32_t hash) const {
+    const std::size_t mask = slots_.size() - 1;
+    std::size_t at = hash & mask;
+    while (slots_[at].length != 0 && (slots_[at].hash != hash || name_of(slots_[at]) != name))
+        at = (at + 1) & mask;
+    return at;
+}
+
+Holder *NameTable::find(std::string_view name) {
+    if (slots_.empty())
+        return nullptr;
+    Slot &slot = slots_[probe(name, hash_of(name))];
+    return slot.length == 0 ? nullptr : &slot.holder;
+}
+
+void NameTable::insert(std::uint32_t offset, std::size_t length, Holder holder) {
+    if ((count_ + 1) * 2 > slots_.size())
+        reserve(std::max<std::size_t>(count_ + 1, slots_.size()));
+    const std::string_view name = std::string_view(names_).substr(offset, length);
+    const std::uint32_t hash = hash_of(name);
+    slots_[probe(name, hash)] = {hash, offset, static_cast<std::uint8_t>(length), holder};
+    ++count_;
+}
+
+void NameTable::add(std::string_view name, Holder holder) {
+    const auto offset = static_cast<std::uint32_t>(names_.size());
+    names_ += name;
+    names_ += '\0';
+    insert(offset, name.size(), holder);
+}
+
+} // namespace tarvendi::core

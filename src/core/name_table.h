@@ -1,0 +1,50 @@
+#pragma once
+// The names of one folder and who holds each, for a planner that must look up a million names
+// quickly and in little memory: the names lie end to end in one buffer, and the table is flat
+// (open addressing, linear probing) with 12-byte slots that refer into that buffer, so a lookup
+// costs about one cache miss and no name is stored twice.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tarvendi::core {
+
+enum class Holder : std::uint8_t {
+    Disk,   // an entry on disk that the run has not renamed away
+    Run,    // a name an earlier item of the run will take
+    Nobody, // freed by an earlier rename of the run
+};
+
+class NameTable {
+public:
+    // Takes a folder's listing (names each followed by NUL, as platform::disk_names gives it),
+    // every name held by the disk, with room for `more` names to come without growing.
+    void adopt(std::string listing, std::size_t more);
+    // The holder of name, or nothing when the folder has no such name. Valid until add().
+    Holder *find(std::string_view name);
+    // Adds a name that is not in the table yet (at most 255 bytes, as every file name).
+    void add(std::string_view name, Holder holder);
+
+private:
+    struct Slot {
+        std::uint32_t hash = 0;
+        std::uint32_t offset = 0; // into names_
+        std::uint8_t length = 0;  // 0: a free slot (no name is empty)
+        Holder holder = Holder::Disk;
+    };
+    std::string_view name_of(const Slot &slot) const {
+        return std::string_view(names_).substr(slot.offset, slot.length);
+    }
+    std::size_t probe(std::string_view name, std::uint32_t hash) const;
+    void insert(std::uint32_t offset, std::size_t length, Holder holder);
+    void reserve(std::size_t count);
+
+    std::string names_;
+    std::vector<Slot> slots_;
+    std::size_t count_ = 0;
+};
+
+} // namespace tarvendi::core
