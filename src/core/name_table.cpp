@@ -8,6 +8,9 @@ namespace tarvendi::core {
 
 namespace {
 
+constexpr std::size_t kChunkBits = 20;
+constexpr std::size_t kChunkSize = std::size_t{1} << kChunkBits;
+
 std::uint32_t hash_of(std::string_view name) {
     return static_cast<std::uint32_t>(std::hash<std::string_view>{}(name));
 }
@@ -15,15 +18,22 @@ std::uint32_t hash_of(std::string_view name) {
 } // namespace
 
 void NameTable::adopt(std::string listing, std::size_t more) {
-    names_ = std::move(listing);
-    const auto count = static_cast<std::size_t>(std::count(names_.begin(), names_.end(), '\0'));
+    listing_ = std::move(listing);
+    const auto count = static_cast<std::size_t>(std::count(listing_.begin(), listing_.end(), '\0'));
     reserve(count + more);
     std::size_t offset = 0;
-    while (offset < names_.size()) {
-        const std::size_t end = names_.find('\0', offset);
+    while (offset < listing_.size()) {
+        const std::size_t end = listing_.find('\0', offset);
         insert(static_cast<std::uint32_t>(offset), end - offset, Holder::Disk);
         offset = end + 1;
     }
+}
+
+std::string_view NameTable::name_at(std::uint32_t offset, std::size_t length) const {
+    if (offset < listing_.size())
+        return std::string_view(listing_).substr(offset, length);
+    const std::size_t at = offset - listing_.size();
+    return std::string_view(chunks_[at >> kChunkBits].get() + (at & (kChunkSize - 1)), length);
 }
 
 void NameTable::reserve(std::size_t count) {
@@ -58,17 +68,22 @@ Holder *NameTable::find(std::string_view name) {
 void NameTable::insert(std::uint32_t offset, std::size_t length, Holder holder) {
     if ((count_ + 1) * 2 > slots_.size())
         reserve(std::max<std::size_t>(count_ + 1, slots_.size()));
-    const std::string_view name = std::string_view(names_).substr(offset, length);
+    const std::string_view name = name_at(offset, length);
     const std::uint32_t hash = hash_of(name);
     slots_[probe(name, hash)] = {hash, offset, static_cast<std::uint8_t>(length), holder};
     ++count_;
 }
 
 void NameTable::add(std::string_view name, Holder holder) {
-    const auto offset = static_cast<std::uint32_t>(names_.size());
-    names_ += name;
-    names_ += '\0';
-    insert(offset, name.size(), holder);
+    // A name never straddles two chunks.
+    if (chunks_.empty() || chunk_used_ + name.size() > kChunkSize) {
+        chunks_.push_back(std::make_unique<char[]>(kChunkSize));
+        chunk_used_ = 0;
+    }
+    std::copy(name.begin(), name.end(), chunks_.back().get() + chunk_used_);
+    const std::size_t at = ((chunks_.size() - 1) << kChunkBits) + chunk_used_;
+    chunk_used_ += name.size();
+    insert(static_cast<std::uint32_t>(listing_.size() + at), name.size(), holder);
 }
 
 } // namespace tarvendi::core

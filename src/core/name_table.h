@@ -1,11 +1,13 @@
 #pragma once
 // The names of one folder and who holds each, for a planner that must look up a million names
-// quickly and in little memory: the names lie end to end in one buffer, and the table is flat
-// (open addressing, linear probing) with 12-byte slots that refer into that buffer, so a lookup
-// costs about one cache miss and no name is stored twice.
+// quickly and in little memory: the listed names lie end to end in one buffer, the names the run
+// adds in fixed chunks (never moved, so adding never copies what is there), and the table is flat
+// (open addressing, linear probing) with 12-byte slots that refer into them, so a lookup costs
+// about one cache miss and no name is stored twice.
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,18 +33,19 @@ public:
 private:
     struct Slot {
         std::uint32_t hash = 0;
-        std::uint32_t offset = 0; // into names_
+        std::uint32_t offset = 0; // into listing_, or past its end into the chunks
         std::uint8_t length = 0;  // 0: a free slot (no name is empty)
         Holder holder = Holder::Disk;
     };
-    std::string_view name_of(const Slot &slot) const {
-        return std::string_view(names_).substr(slot.offset, slot.length);
-    }
+    std::string_view name_at(std::uint32_t offset, std::size_t length) const;
+    std::string_view name_of(const Slot &slot) const { return name_at(slot.offset, slot.length); }
     std::size_t probe(std::string_view name, std::uint32_t hash) const;
     void insert(std::uint32_t offset, std::size_t length, Holder holder);
     void reserve(std::size_t count);
 
-    std::string names_;
+    std::string listing_;
+    std::vector<std::unique_ptr<char[]>> chunks_;
+    std::size_t chunk_used_ = 0; // in the last chunk
     std::vector<Slot> slots_;
     std::size_t count_ = 0;
 };

@@ -51,9 +51,9 @@ enum class TargetFolder : std::uint8_t {
 
 // One item that got a new name. (A million of them are held at once: keep it small.)
 struct PlannedRename {
-    std::string new_name;    // what the rule made (GB18030), as the report quotes it
-    std::string_view reason; // a static UTF-8 text; empty for Rename
-    std::uint32_t item = 0;  // index into the plan's items
+    std::string new_name;         // what the rule made (GB18030), as the report quotes it
+    std::string_view reason;      // a static UTF-8 text; empty for Rename
+    std::uint32_t item = 0;       // index into the plan's items
     std::uint32_t name_start = 0; // the target's name is new_name from here on
     TargetFolder folder = TargetFolder::Current;
     bool full_shown = false; // the preview line is the target's full path, not new_name

@@ -29,8 +29,7 @@ void refuse(PlannedRename &r, Verdict verdict, std::string_view reason) {
 
 } // namespace
 
-TargetCheck::TargetCheck(const std::string &current_folder, bool against_disk,
-                         std::size_t renames)
+TargetCheck::TargetCheck(const std::string &current_folder, bool against_disk, std::size_t renames)
     : current_(platform::name_to_disk(current_folder).value_or(std::string()))
     , against_disk_(against_disk)
     , renames_(renames) {}

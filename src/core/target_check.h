@@ -43,7 +43,7 @@ private:
     std::unordered_map<std::string, Folder> folders_;
     std::string last_path_;
     Folder *last_ = nullptr;
-    platform::DiskRename disk_;     // reused for every item
+    platform::DiskRename disk_; // reused for every item
 };
 
 } // namespace tarvendi::core

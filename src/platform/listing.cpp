@@ -185,7 +185,7 @@ template <class A, class B> bool ordered(const A &a, const B &b) {
 
 bool entry_less(const Entry &a, const Entry &b) {
     if (!a.is_folder && !b.is_folder)
-        return ordered(std::string_view(a.name), std::string_view(b.name));
+        return ordered(a.name, b.name);
     return ordered(ShownText(a), ShownText(b));
 }
 
@@ -195,21 +195,35 @@ bool name_less(std::string_view a, std::string_view b) {
     return ordered(a, b);
 }
 
-std::vector<Entry> list_folder(std::string_view folder, std::string_view mask, EntryKinds kinds) {
-    std::vector<Entry> entries;
+void Listing::add(std::string_view name, bool is_folder) {
+    entries_.push_back({static_cast<std::uint32_t>(names_.size()),
+                        static_cast<std::uint32_t>(name.size()), is_folder ? 1u : 0u});
+    names_ += name;
+}
+
+void Listing::sort() {
+    const auto entry = [this](const Item &item) {
+        return Entry{std::string_view(names_).substr(item.offset, item.length), item.folder != 0};
+    };
+    std::sort(entries_.begin(), entries_.end(),
+              [&](const Item &a, const Item &b) { return entry_less(entry(a), entry(b)); });
+}
+
+Listing list_folder(std::string_view folder, std::string_view mask, EntryKinds kinds) {
+    Listing entries;
     for_each_entry(folder, [&](int fd, const dirent &e) {
         EntryInfo info(fd, e);
         if (kinds == EntryKinds::Files && info.folder())
             return;
-        std::string name = name_from_disk(info.name());
+        const std::string name = name_from_disk(info.name());
         if (!mask_matches(mask, name))
             return;
         if (info.folder())
-            entries.push_back({std::move(name), true});
+            entries.add(name, true);
         else if (kinds == EntryKinds::Files || info.hidden() || info.read_only())
-            entries.push_back({std::move(name), false});
+            entries.add(name, false);
     });
-    std::sort(entries.begin(), entries.end(), entry_less);
+    entries.sort();
     return entries;
 }
 

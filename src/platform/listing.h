@@ -2,6 +2,9 @@
 // Folder listing by mask and entry kind, on raw directory entries: names that are not valid
 // UTF-8 are listed too.
 
+#include <cstddef>
+#include <cstdint>
+#include <iterator>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,15 +17,68 @@ namespace tarvendi::platform {
 enum class EntryKinds { Files, Folders };
 
 // One listed entry: its real name (GB18030), which every operation works on, and whether it is a
-// folder. The lists show a folder as "[name]" (text()); that text is made when asked for, so
-// that a folder of a million names holds each name once.
+// folder. The lists show a folder as "[name]" (text()), made when asked for. A view: the name
+// lives in its Listing.
 struct Entry {
-    std::string name;
+    std::string_view name;
     bool is_folder = false;
 
-    std::string text() const { return is_folder ? "[" + name + "]" : name; }
+    std::string text() const {
+        return is_folder ? "[" + std::string(name) + "]" : std::string(name);
+    }
     // "." and "..": listed in directory mode, never renamed.
     bool is_dot_entry() const { return is_folder && (name == "." || name == ".."); }
+};
+
+// The entries of a folder in list order. The names lie end to end in one buffer, so that a
+// folder of a million entries holds each name once and compactly.
+class Listing {
+public:
+    std::size_t size() const { return entries_.size(); }
+    bool empty() const { return entries_.empty(); }
+    Entry operator[](std::size_t i) const {
+        const Item &item = entries_[i];
+        return {std::string_view(names_).substr(item.offset, item.length), item.folder != 0};
+    }
+
+    class Iterator {
+    public:
+        using iterator_category = std::input_iterator_tag;
+        using value_type = Entry;
+        using difference_type = std::ptrdiff_t;
+        using pointer = void;
+        using reference = Entry;
+
+        Iterator(const Listing &listing, std::size_t at)
+            : listing_(&listing)
+            , at_(at) {}
+        Entry operator*() const { return (*listing_)[at_]; }
+        Iterator &operator++() {
+            ++at_;
+            return *this;
+        }
+        bool operator==(const Iterator &other) const { return at_ == other.at_; }
+
+    private:
+        const Listing *listing_;
+        std::size_t at_;
+    };
+    Iterator begin() const { return {*this, 0}; }
+    Iterator end() const { return {*this, size()}; }
+
+    // Adds an entry at the end.
+    void add(std::string_view name, bool is_folder);
+    // Puts the entries in list order: name_less of their texts.
+    void sort();
+
+private:
+    struct Item {
+        std::uint32_t offset;
+        std::uint32_t length : 31;
+        std::uint32_t folder : 1;
+    };
+    std::string names_;
+    std::vector<Item> entries_;
 };
 
 // True when name matches mask: ";"-separated patterns tried in turn, "*" any run of characters,
@@ -37,7 +93,7 @@ bool name_less(std::string_view a, std::string_view b);
 
 // The entries of folder (GB18030 path; empty for the current directory) that match mask and
 // kinds, sorted by name_less of their texts. Throws IoError when the folder cannot be read.
-std::vector<Entry> list_folder(std::string_view folder, std::string_view mask, EntryKinds kinds);
+Listing list_folder(std::string_view folder, std::string_view mask, EntryKinds kinds);
 
 // The sub-folders of folder (links to folders included), without "." and "..", sorted by
 // name_less, GB18030 names; hidden ones only when asked. Throws IoError when the folder cannot

@@ -149,7 +149,7 @@ TEST_F(ListingTest, ListFolderByMaskAndKind) {
 TEST_F(ListingTest, EmptyFolderMeansCurrentDirectory) {
     set_current_folder(tmp.path() + "/\xD6\xD0");
     tmp.file("中/a.mp3", "");
-    const std::vector<Entry> entries = list_folder("", "*.*", EntryKinds::Files);
+    const Listing entries = list_folder("", "*.*", EntryKinds::Files);
     ASSERT_EQ(entries.size(), 1u);
     EXPECT_EQ(entries[0].text(), "a.mp3");
 }
@@ -162,7 +162,7 @@ TEST_F(ListingTest, ListSubfolders) {
 }
 
 TEST(ListFolder, RootHasWhatReaddirGives) {
-    const std::vector<Entry> entries = list_folder("/", "*.*", EntryKinds::Folders);
+    const Listing entries = list_folder("/", "*.*", EntryKinds::Folders);
     const auto has = [&](std::string_view text) {
         return std::any_of(entries.begin(), entries.end(),
                            [&](const Entry &e) { return e.text() == text && e.is_folder; });

@@ -18,7 +18,7 @@ CheckItem CheckItem::of(const platform::Entry &entry, const std::string &prefix)
     const ItemKind kind = entry.is_dot_entry() ? ItemKind::DotEntry
                           : entry.is_folder    ? ItemKind::Folder
                                                : ItemKind::File;
-    return {prefix + entry.name, kind, Qt::Unchecked};
+    return {prefix + std::string(entry.name), kind, Qt::Unchecked};
 }
 
 int CheckListModel::rowCount(const QModelIndex &parent) const {

@@ -20,7 +20,7 @@ QVariant FileListModel::data(const QModelIndex &index, int role) const {
     return gb_to_qt(entries_[static_cast<std::size_t>(index.row())].text());
 }
 
-void FileListModel::set_entries(std::vector<platform::Entry> entries) {
+void FileListModel::set_entries(platform::Listing entries) {
     beginResetModel();
     entries_ = std::move(entries);
     endResetModel();

@@ -19,11 +19,11 @@ public:
     int rowCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role) const override;
 
-    const std::vector<platform::Entry> &entries() const { return entries_; }
-    void set_entries(std::vector<platform::Entry> entries);
+    const platform::Listing &entries() const { return entries_; }
+    void set_entries(platform::Listing entries);
 
 private:
-    std::vector<platform::Entry> entries_; // their texts are decoded only for the rows shown
+    platform::Listing entries_; // their texts are decoded only for the rows shown
 };
 
 class FileListBox : public QListView {
@@ -34,7 +34,7 @@ public:
     const std::string &folder() const { return folder_; }
     const std::string &mask() const { return mask_; }
     platform::EntryKinds kinds() const { return kinds_; }
-    const std::vector<platform::Entry> &entries() const { return model_->entries(); }
+    const platform::Listing &entries() const { return model_->entries(); }
     int count() const { return model_->rowCount(); }
 
     // Each setter re-reads only when the value differs from the one the list has. They throw

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <exception>
+#include <malloc.h>
 
 using namespace tarvendi;
 using namespace tarvendi::ui;
@@ -127,7 +128,12 @@ void TForm1::run_pass(const PassDescription &description, const std::vector<Pass
             core::apply_plan(plan, [&](std::size_t done) { progress.step(items.size() + done); });
     }
     progress.finish();
-    set_preview(plan);
+    // A full refresh empties the preview list: its lines are not made at all, which spares a
+    // huge folder the memory of holding them beside the lists being read again.
+    const bool full = after == Refresh::Full && !failure;
+    if (!full)
+        set_preview(plan);
+    plan = {};
     if (status_written)
         StatusBar1Panel0->setText(gb_to_qt(last_status));
     if (!failure) {
@@ -140,6 +146,9 @@ void TForm1::run_pass(const PassDescription &description, const std::vector<Pass
             failure = std::current_exception();
         }
     }
+    // A pass over a huge folder frees hundreds of megabytes of small blocks; give them back,
+    // so that the program does not keep the most a pass ever needed.
+    malloc_trim(0);
     report_refused(refused);
     if (failure)
         std::rethrow_exception(failure);

@@ -1,0 +1,37 @@
+// The planner's table of names: every listed and added name is found with its holder, also
+// across the growth of the table and the chunks that hold added names.
+
+#include "name_table.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+using namespace tarvendi::core;
+
+namespace {
+
+// Distinct names of every length a file name can have (up to 255 bytes).
+std::string name(std::size_t i) {
+    return (std::to_string(i) + std::string(i % 255, static_cast<char>('a' + i % 26)))
+        .substr(0, 255);
+}
+
+TEST(NameTable, FindsWhatItHoldsAndNothingElse) {
+    std::string listing;
+    for (std::size_t i = 0; i < 1000; ++i)
+        listing += name(i) + '\0';
+    NameTable table;
+    table.adopt(listing, 0); // no room foreseen: the additions below make it grow
+    for (std::size_t i = 1000; i < 30000; ++i)
+        table.add(name(i), i % 2 ? Holder::Run : Holder::Nobody);
+    for (std::size_t i = 0; i < 30000; ++i) {
+        const Holder *holder = table.find(name(i));
+        ASSERT_NE(holder, nullptr) << i;
+        EXPECT_EQ(*holder, i < 1000 ? Holder::Disk : i % 2 ? Holder::Run : Holder::Nobody) << i;
+    }
+    EXPECT_EQ(table.find("absent"), nullptr);
+    EXPECT_EQ(table.find(name(5).substr(0, 3)), nullptr);
+}
+
+} // namespace
