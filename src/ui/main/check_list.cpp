@@ -22,17 +22,25 @@ CheckItem CheckItem::of(const platform::Entry &entry, const std::string &prefix)
 }
 
 int CheckListModel::rowCount(const QModelIndex &parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(items_.size());
+    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+}
+
+std::string_view CheckListModel::name(std::size_t row) const {
+    return std::string_view(names_).substr(rows_[row].offset, rows_[row].length);
+}
+
+CheckItem CheckListModel::item(std::size_t row) const {
+    return {std::string(name(row)), rows_[row].kind, rows_[row].check};
 }
 
 QVariant CheckListModel::data(const QModelIndex &index, int role) const {
     if (!index.isValid() || index.row() >= rowCount())
         return {};
-    const CheckItem &item = items_[static_cast<std::size_t>(index.row())];
+    const auto row = static_cast<std::size_t>(index.row());
     if (role == Qt::DisplayRole)
-        return gb_to_qt(item.text());
+        return gb_to_qt(item(row).text());
     if (role == Qt::CheckStateRole)
-        return static_cast<int>(item.check);
+        return static_cast<int>(rows_[row].check);
     return {};
 }
 
@@ -47,28 +55,40 @@ Qt::ItemFlags CheckListModel::flags(const QModelIndex &index) const {
     if (!index.isValid())
         return Qt::ItemIsDropEnabled;
     const Qt::ItemFlags movable = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled;
-    if (items_[static_cast<std::size_t>(index.row())].kind == ItemKind::DotEntry)
+    if (rows_[static_cast<std::size_t>(index.row())].kind == ItemKind::DotEntry)
         return movable;
     return movable | Qt::ItemIsUserCheckable | Qt::ItemIsUserTristate;
 }
 
-void CheckListModel::set_items(std::vector<CheckItem> items) {
+CheckListModel::Row CheckListModel::row_of(const CheckItem &item) {
+    const Row row{static_cast<std::uint32_t>(names_.size()),
+                  static_cast<std::uint32_t>(item.name.size()), item.kind, Qt::Unchecked};
+    names_ += item.name;
+    return row;
+}
+
+void CheckListModel::set_entries(const platform::Listing &entries,
+                                 const std::vector<bool> &selected) {
     beginResetModel();
-    items_ = std::move(items);
-    for (CheckItem &item : items_)
-        item.check = Qt::Unchecked;
+    names_.clear();
+    rows_.clear();
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (selected[i])
+            rows_.push_back(row_of(CheckItem::of(entries[i])));
+    }
+    names_.shrink_to_fit();
+    rows_.shrink_to_fit();
     endResetModel();
 }
 
-void CheckListModel::append(CheckItem item) {
-    insert(rowCount(), std::move(item));
+void CheckListModel::append(const CheckItem &item) {
+    insert(rowCount(), item);
 }
 
-void CheckListModel::insert(int row, CheckItem item) {
+void CheckListModel::insert(int row, const CheckItem &item) {
     row = std::clamp(row, 0, rowCount());
     beginInsertRows({}, row, row);
-    item.check = Qt::Unchecked;
-    items_.insert(items_.begin() + row, std::move(item));
+    rows_.insert(rows_.begin() + row, row_of(item));
     endInsertRows();
 }
 
@@ -76,22 +96,23 @@ void CheckListModel::remove(int row) {
     if (row < 0 || row >= rowCount())
         return;
     beginRemoveRows({}, row, row);
-    items_.erase(items_.begin() + row);
+    rows_.erase(rows_.begin() + row);
     endRemoveRows();
 }
 
 void CheckListModel::clear() {
-    if (items_.empty())
+    if (rows_.empty())
         return;
     beginResetModel();
-    items_.clear();
+    names_ = {};
+    rows_ = {};
     endResetModel();
 }
 
 void CheckListModel::set_checked(int row, bool checked) {
     if (row < 0 || row >= rowCount())
         return;
-    const Qt::CheckState now = items_[static_cast<std::size_t>(row)].check;
+    const Qt::CheckState now = rows_[static_cast<std::size_t>(row)].check;
     if (checked)
         set_check_state(row, Qt::Checked);
     else if (now == Qt::Checked)
@@ -99,22 +120,22 @@ void CheckListModel::set_checked(int row, bool checked) {
 }
 
 void CheckListModel::set_all_checked(bool checked) {
-    for (CheckItem &item : items_) {
-        if (item.kind == ItemKind::DotEntry)
+    for (Row &row : rows_) {
+        if (row.kind == ItemKind::DotEntry)
             continue;
         if (checked)
-            item.check = Qt::Checked;
-        else if (item.check == Qt::Checked)
-            item.check = Qt::Unchecked;
+            row.check = Qt::Checked;
+        else if (row.check == Qt::Checked)
+            row.check = Qt::Unchecked;
     }
-    if (!items_.empty())
+    if (!rows_.empty())
         emit dataChanged(index(0), index(rowCount() - 1), {Qt::CheckStateRole});
 }
 
 void CheckListModel::set_check_state(int row, Qt::CheckState state) {
     if (row < 0 || row >= rowCount())
         return;
-    CheckItem &item = items_[static_cast<std::size_t>(row)];
+    Row &item = rows_[static_cast<std::size_t>(row)];
     if (item.kind == ItemKind::DotEntry)
         return;
     item.check = state;

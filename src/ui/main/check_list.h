@@ -6,14 +6,16 @@
 
 #include <QAbstractListModel>
 #include <QListView>
+#include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tarvendi::ui {
 
 // What an item names. The dot entries of directory mode can never be checked, so no pass
 // renames them, wherever the sort puts them.
-enum class ItemKind { File, Folder, DotEntry };
+enum class ItemKind : std::uint8_t { File, Folder, DotEntry };
 
 struct CheckItem {
     std::string name; // GB18030, the real name or full path that every operation works on
@@ -40,11 +42,17 @@ public:
         return Qt::CopyAction | Qt::MoveAction;
     }
 
-    const std::vector<CheckItem> &items() const { return items_; }
-    // Replaces every item; new items come in unchecked.
-    void set_items(std::vector<CheckItem> items);
-    void append(CheckItem item);
-    void insert(int row, CheckItem item);
+    std::size_t size() const { return rows_.size(); }
+    // The item at row (0 <= row < size()); name() views the list's storage until it changes.
+    std::string_view name(std::size_t row) const;
+    ItemKind kind(std::size_t row) const { return rows_[row].kind; }
+    Qt::CheckState check(std::size_t row) const { return rows_[row].check; }
+    CheckItem item(std::size_t row) const;
+
+    // Replaces every item by the selected entries of a listing; new items come in unchecked.
+    void set_entries(const platform::Listing &entries, const std::vector<bool> &selected);
+    void append(const CheckItem &item);
+    void insert(int row, const CheckItem &item);
     void remove(int row);
     void clear();
     // Checked stays checked, anything else becomes checked (checked = true); or checked becomes
@@ -54,7 +62,19 @@ public:
     void set_check_state(int row, Qt::CheckState state);
 
 private:
-    std::vector<CheckItem> items_;
+    // An item refers into names_, where every name the list was given lies end to end, so that
+    // a list of a million holds each name once (a removed item leaves its bytes until the list
+    // is filled anew).
+    struct Row {
+        std::uint32_t offset;
+        std::uint32_t length;
+        ItemKind kind;
+        Qt::CheckState check;
+    };
+    Row row_of(const CheckItem &item);
+
+    std::string names_;
+    std::vector<Row> rows_;
 };
 
 // The working list's view: multiple selection, three-state check boxes that step

@@ -44,24 +44,28 @@ bool TForm1::directory_mode() const {
 }
 
 std::vector<PassItem> TForm1::working_items() const {
+    const CheckListModel &list = *ListBox1->list();
     std::vector<PassItem> items;
-    items.reserve(ListBox1->list()->items().size());
-    for (const CheckItem &item : ListBox1->list()->items())
-        items.push_back(
-            {item.name, item.check == Qt::Checked, {}, item.kind == ItemKind::DotEntry});
+    items.reserve(list.size());
+    for (std::size_t row = 0; row < list.size(); ++row)
+        items.push_back({list.name(row),
+                         list.check(row) == Qt::Checked,
+                         {},
+                         list.kind(row) == ItemKind::DotEntry});
     return items;
 }
 
 std::vector<std::string> TForm1::working_texts() const {
+    const CheckListModel &list = *ListBox1->list();
     std::vector<std::string> texts;
-    texts.reserve(ListBox1->list()->items().size());
-    for (const CheckItem &item : ListBox1->list()->items())
-        texts.push_back(item.text());
+    texts.reserve(list.size());
+    for (std::size_t row = 0; row < list.size(); ++row)
+        texts.push_back(list.item(row).text());
     return texts;
 }
 
 std::string TForm1::focused_item() const {
-    return ListBox1->list()->items()[static_cast<std::size_t>(ListBox1->focused_row())].name;
+    return std::string(ListBox1->list()->name(static_cast<std::size_t>(ListBox1->focused_row())));
 }
 
 std::string TForm1::shown_folder() const {

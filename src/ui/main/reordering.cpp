@@ -46,7 +46,7 @@ void TForm1::CheckListBox1DragDrop(QObject *sender, QObject *source, int x, int 
     std::vector<CheckItem> moved; // from the last selected item up
     for (int row = list->rowCount() - 1; row >= 0; --row) {
         if (selected(row))
-            moved.push_back(list->items()[static_cast<std::size_t>(row)]);
+            moved.push_back(list->item(static_cast<std::size_t>(row)));
     }
     if (target == -1) {
         for (auto item = moved.rbegin(); item != moved.rend(); ++item)

@@ -57,16 +57,9 @@ void TForm1::FileListBox1Click() {
         if (CheckBox1->isChecked()) {
             list->append(focused_item);
         } else {
-            std::vector<CheckItem> items;
-            items.reserve(static_cast<std::size_t>(selected_count));
-            int last = -1;
-            for (std::size_t row = 0; row < entries.size(); ++row) {
-                if (selected[row]) {
-                    items.push_back(CheckItem::of(entries[row]));
-                    last = static_cast<int>(row);
-                }
-            }
-            list->set_items(std::move(items));
+            list->set_entries(entries, selected);
+            const auto last_selected = std::find(selected.rbegin(), selected.rend(), true);
+            const int last = static_cast<int>(selected.rend() - last_selected) - 1;
             if (last >= 0) {
                 FileListBox1->set_focused_row(last);
                 StatusBar1Panel0->setText(gb_to_qt(folder));
@@ -119,8 +112,7 @@ void TForm1::CheckBox12Click() {
 void TForm1::ListBox1DblClick() {
     CheckListModel *list = ListBox1->list();
     for (const QModelIndex &index : ListBox1->selectionModel()->selectedIndexes()) {
-        const bool checked =
-            list->items()[static_cast<std::size_t>(index.row())].check == Qt::Checked;
+        const bool checked = list->check(static_cast<std::size_t>(index.row())) == Qt::Checked;
         list->set_check_state(index.row(), checked ? Qt::Unchecked : Qt::Checked);
     }
 }
