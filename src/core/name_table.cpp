@@ -8,9 +8,6 @@ namespace tarvendi::core {
 
 namespace {
 
-constexpr std::size_t kChunkBits = 20;
-constexpr std::size_t kChunkSize = std::size_t{1} << kChunkBits;
-
 std::uint32_t hash_of(std::string_view name) {
     return static_cast<std::uint32_t>(std::hash<std::string_view>{}(name));
 }
@@ -32,8 +29,7 @@ void NameTable::adopt(std::string listing, std::size_t more) {
 std::string_view NameTable::name_at(std::uint32_t offset, std::size_t length) const {
     if (offset < listing_.size())
         return std::string_view(listing_).substr(offset, length);
-    const std::size_t at = offset - listing_.size();
-    return std::string_view(chunks_[at >> kChunkBits].get() + (at & (kChunkSize - 1)), length);
+    return added_.at(static_cast<std::uint32_t>(offset - listing_.size()), length);
 }
 
 void NameTable::reserve(std::size_t count) {
@@ -75,15 +71,7 @@ void NameTable::insert(std::uint32_t offset, std::size_t length, Holder holder) 
 }
 
 void NameTable::add(std::string_view name, Holder holder) {
-    // A name never straddles two chunks.
-    if (chunks_.empty() || chunk_used_ + name.size() > kChunkSize) {
-        chunks_.push_back(std::make_unique<char[]>(kChunkSize));
-        chunk_used_ = 0;
-    }
-    std::copy(name.begin(), name.end(), chunks_.back().get() + chunk_used_);
-    const std::size_t at = ((chunks_.size() - 1) << kChunkBits) + chunk_used_;
-    chunk_used_ += name.size();
-    insert(static_cast<std::uint32_t>(listing_.size() + at), name.size(), holder);
+    insert(static_cast<std::uint32_t>(listing_.size() + added_.add(name)), name.size(), holder);
 }
 
 } // namespace tarvendi::core

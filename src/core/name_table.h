@@ -1,13 +1,14 @@
 #pragma once
 // The names of one folder and who holds each, for a planner that must look up a million names
 // quickly and in little memory: the listed names lie end to end in one buffer, the names the run
-// adds in fixed chunks (never moved, so adding never copies what is there), and the table is flat
+// adds in an arena (never moved, so adding never copies what is there), and the table is flat
 // (open addressing, linear probing) with 12-byte slots that refer into them, so a lookup costs
 // about one cache miss and no name is stored twice.
 
+#include "text_arena.h"
 #include <cstddef>
+
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -44,8 +45,7 @@ private:
     void reserve(std::size_t count);
 
     std::string listing_;
-    std::vector<std::unique_ptr<char[]>> chunks_;
-    std::size_t chunk_used_ = 0; // in the last chunk
+    TextArena added_;
     std::vector<Slot> slots_;
     std::size_t count_ = 0;
 };

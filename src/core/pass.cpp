@@ -11,8 +11,9 @@ namespace {
 
 constexpr std::string_view kFolderChanged = "新名称改变了文件夹，不会移动文件";
 
-// Where a new name goes: r's folder and name_start, or the reason it may not be renamed.
-std::string_view place(const PassDescription &d, const std::string &name, PlannedRename &r) {
+// Where new_name goes: r's folder and name_start, or the reason it may not be renamed.
+std::string_view place(const PassDescription &d, const std::string &name, std::string_view new_name,
+                       PlannedRename &r) {
     switch (d.target) {
     case Target::CurrentFolder:
         return {};
@@ -25,10 +26,10 @@ std::string_view place(const PassDescription &d, const std::string &name, Planne
     const std::string folder = rules::folder_part(name);
     if (folder.empty())
         return {};
-    if (rules::folder_part(r.new_name) != folder)
+    if (rules::folder_part(new_name) != folder)
         return kFolderChanged;
     r.folder = TargetFolder::Source;
-    r.name_start = static_cast<std::uint32_t>(rules::file_name_start(r.new_name));
+    r.name_start = static_cast<std::uint32_t>(rules::file_name_start(new_name));
     return {};
 }
 
@@ -80,9 +81,10 @@ void plan_pass(const PassDescription &d, const std::vector<PassItem> &items,
             continue;
         ++counter;
 
-        r.new_name = std::move(*new_name);
+        r.new_name = plan.texts.add(*new_name);
+        r.new_length = static_cast<std::uint32_t>(new_name->size());
         r.full_shown = full;
-        const std::string_view refusal = place(d, name, r);
+        const std::string_view refusal = place(d, name, *new_name, r);
         if (refusal.empty()) {
             const std::string own_folder =
                 r.folder == TargetFolder::Source ? plan.target_folder(r) : std::string();

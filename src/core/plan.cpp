@@ -55,7 +55,7 @@ std::string Plan::target_folder(const PlannedRename &r) const {
 }
 
 std::string Plan::shown(const PlannedRename &r) const {
-    return r.full_shown ? join(target_folder(r), target_name(r)) : r.new_name;
+    return r.full_shown ? join(target_folder(r), target_name(r)) : std::string(new_name(r));
 }
 
 std::size_t Plan::refusals() const {
@@ -72,7 +72,8 @@ std::vector<RefusedRename> apply_plan(Plan &plan,
         if (progress)
             progress(i);
         if (r.verdict == Verdict::Invalid) {
-            refused.push_back({plan.source(r), r.new_name, std::string(r.reason)});
+            refused.push_back(
+                {plan.source(r), std::string(plan.new_name(r)), std::string(r.reason)});
         } else if (r.verdict != Verdict::Unchanged) {
             // A name in use may be free by now, and one that seemed free may not be: the
             // file system decides, as it did for a rename that was never planned.
@@ -83,7 +84,8 @@ std::vector<RefusedRename> apply_plan(Plan &plan,
                 r.verdict = Verdict::Rename;
                 r.reason = {};
             } else {
-                refused.push_back({source, r.new_name, platform::refusal_text(result)});
+                refused.push_back(
+                    {source, std::string(plan.new_name(r)), platform::refusal_text(result)});
                 const bool taken = result.refusal == platform::RenameRefusal::TargetExists;
                 r.verdict = taken ? Verdict::Exists : Verdict::Invalid;
                 r.reason = platform::refusal_reason(result.refusal);

@@ -6,6 +6,8 @@
 // A plan holds each new name once and refers to its items for the rest (sources, folders), so
 // that a pass over a million files holds no name twice: it is valid while its items are.
 
+#include "text_arena.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -51,12 +53,14 @@ enum class TargetFolder : std::uint8_t {
 
 // One item that got a new name. (A million of them are held at once: keep it small.)
 struct PlannedRename {
-    std::string new_name;         // what the rule made (GB18030), as the report quotes it
-    std::string_view reason;      // a static UTF-8 text; empty for Rename
-    std::uint32_t item = 0;       // index into the plan's items
-    std::uint32_t name_start = 0; // the target's name is new_name from here on
+    std::string_view reason; // a static UTF-8 text; empty for Rename
+    std::uint32_t item = 0;  // index into the plan's items
+    // What the rule made (GB18030), as the report quotes it: its place in the plan's texts.
+    std::uint32_t new_name = 0;
+    std::uint32_t new_length = 0;
+    std::uint32_t name_start = 0; // the target's name is the new name from here on
     TargetFolder folder = TargetFolder::Current;
-    bool full_shown = false; // the preview line is the target's full path, not new_name
+    bool full_shown = false; // the preview line is the target's full path, not the new name
     Verdict verdict = Verdict::Rename;
 };
 
@@ -68,16 +72,20 @@ struct RefusedRename {
 
 struct Plan {
     const std::vector<PassItem> *items = nullptr;
+    TextArena texts;                    // the new names
     std::string folder;                 // for TargetFolder::Plan
     std::vector<PlannedRename> renames; // in run order
     std::vector<RefusedRename> refused; // items whose rule could not do its work
 
+    std::string_view new_name(const PlannedRename &r) const {
+        return texts.at(r.new_name, r.new_length);
+    }
     // The path the item names, as it stands.
     std::string source(const PlannedRename &r) const;
     // The target's folder (empty: the current directory) and name.
     std::string target_folder(const PlannedRename &r) const;
     std::string_view target_name(const PlannedRename &r) const {
-        return std::string_view(r.new_name).substr(r.name_start);
+        return new_name(r).substr(r.name_start);
     }
     // The preview line.
     std::string shown(const PlannedRename &r) const;

@@ -2,6 +2,7 @@
 // across the growth of the table and the chunks that hold added names.
 
 #include "name_table.h"
+#include "text_arena.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -32,6 +33,22 @@ TEST(NameTable, FindsWhatItHoldsAndNothingElse) {
     }
     EXPECT_EQ(table.find("absent"), nullptr);
     EXPECT_EQ(table.find(name(5).substr(0, 3)), nullptr);
+}
+
+} // namespace
+
+namespace {
+
+// Texts land in chunks; one longer than a chunk gets its own, and every position stays readable.
+TEST(TextArena, KeepsEveryTextWhereItSaidItIs) {
+    TextArena arena;
+    const std::vector<std::string> texts{"a", std::string(3 << 20, 'L'), "b",
+                                         "",  std::string(1 << 20, 'M'), "c"};
+    std::vector<std::uint32_t> positions;
+    for (const std::string &text : texts)
+        positions.push_back(arena.add(text));
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        EXPECT_EQ(arena.at(positions[i], texts[i].size()), texts[i]) << i;
 }
 
 } // namespace

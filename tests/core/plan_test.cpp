@@ -100,7 +100,7 @@ TEST_P(PlanTest, VerdictsInRunOrderAndTheApplyAgrees) {
     std::vector<std::string> verdicts;
     for (const PlannedRename &r : plan.renames) {
         verdicts.emplace_back(verdict_word(r.verdict));
-        EXPECT_EQ(r.reason.empty(), r.verdict == Verdict::Rename) << r.new_name;
+        EXPECT_EQ(r.reason.empty(), r.verdict == Verdict::Rename) << plan.new_name(r);
     }
     EXPECT_EQ(verdicts, c.verdicts);
 

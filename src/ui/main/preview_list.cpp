@@ -17,7 +17,7 @@ QVariant PreviewModel::data(const QModelIndex &index, int role) const {
     const core::PlannedRename &line = lines_[static_cast<std::size_t>(index.row())];
     switch (role) {
     case Qt::DisplayRole:
-        return gb_to_qt(line.new_name);
+        return gb_to_qt(texts_.at(line.new_name, line.new_length));
     case Qt::ToolTipRole:
         return QString::fromUtf8(line.reason.data(), static_cast<qsizetype>(line.reason.size()));
     case Qt::ForegroundRole:
@@ -45,16 +45,21 @@ void PreviewModel::show_plan(core::Plan &plan) {
     beginResetModel();
     refusals_ = plan.refusals();
     for (core::PlannedRename &r : plan.renames) {
-        if (r.full_shown)
-            r.new_name = plan.shown(r);
+        if (r.full_shown) {
+            const std::string shown = plan.shown(r);
+            r.new_name = plan.texts.add(shown);
+            r.new_length = static_cast<std::uint32_t>(shown.size());
+        }
     }
     lines_ = std::move(plan.renames);
+    texts_ = std::move(plan.texts);
     endResetModel();
 }
 
 void PreviewModel::clear() {
     beginResetModel();
     lines_.clear();
+    texts_ = {};
     refusals_ = 0;
     endResetModel();
 }

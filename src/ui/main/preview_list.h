@@ -30,8 +30,9 @@ public:
     std::size_t refusals() const { return refusals_; }
 
 private:
-    // Each new_name holds the line as shown.
+    // Each line's new name is the line as shown, in texts_.
     std::vector<core::PlannedRename> lines_;
+    core::TextArena texts_;
     std::size_t refusals_ = 0;
 };
 

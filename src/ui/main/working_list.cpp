@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <malloc.h>
 
 using namespace tarvendi;
 using namespace tarvendi::ui;
@@ -148,4 +149,6 @@ void TForm1::reread_file_list() {
 void TForm1::full_refresh() {
     reread_file_list();
     rebuild_folder_list();
+    // Both lists were made anew: hand back what the old ones of a huge folder held.
+    malloc_trim(0);
 }
