@@ -58,7 +58,7 @@ void PreviewModel::show_plan(core::Plan &plan) {
 
 void PreviewModel::clear() {
     beginResetModel();
-    lines_.clear();
+    lines_ = {};
     texts_ = {};
     refusals_ = 0;
     endResetModel();
