@@ -53,7 +53,7 @@ int main(int argc, char *argv[]) {
     }
     std::vector<core::PassItem> items;
     for (const std::string &name : names)
-        items.push_back({name, true, {}, false});
+        items.push_back({name, true, false});
     const std::string tmpl = "######-*";
     core::PassDescription d;
     d.start_number = [] {

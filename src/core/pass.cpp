@@ -49,6 +49,7 @@ void plan_pass(const PassDescription &d, const std::vector<PassItem> &items,
     // has the last word anyway, and spares the listing.
     TargetCheck check(here, !context.execute, items.size());
     plan.items = &items;
+    plan.items_folder = context.folder;
     plan.folder = d.folder.value_or(std::string());
     plan.renames.reserve(items.size());
     const bool full = d.preview == PreviewShows::FullTarget ||

@@ -55,6 +55,8 @@ struct PassDescription {
 
 struct PassContext {
     bool execute = false;
+    // The folder the items are names in (file-list entries); empty: they are paths as they stand.
+    std::string_view folder;
     // Called with the name in work when the description asks for the status panel, and with
     // the progress; both may be empty.
     std::function<void(const std::string &)> status;

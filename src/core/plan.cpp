@@ -39,7 +39,7 @@ std::string_view verdict_word(Verdict verdict) {
 
 std::string Plan::source(const PlannedRename &r) const {
     const PassItem &item = (*items)[r.item];
-    return join(item.folder, item.name);
+    return join(items_folder, item.name);
 }
 
 std::string Plan::target_folder(const PlannedRename &r) const {

@@ -17,14 +17,13 @@
 
 namespace tarvendi::core {
 
-// One item as a pass receives it: a working-list item, or a file-list entry with its folder.
-// It carries the entry's real name, never the text a list shows ("[sub]" names the folder sub).
-// The texts are views of GB18030 names that the caller keeps alive through plan and apply.
+// One item as a pass receives it: a working-list item, or a file-list entry (a name in the
+// folder the pass is given). It carries the entry's real name, never the text a list shows
+// ("[sub]" names the folder sub). The name is a view of a GB18030 name that the caller keeps
+// alive through plan and apply.
 struct PassItem {
     std::string_view name;
     bool checked = true;
-    // Set for file-list entries: the item names folder + "/" + name.
-    std::string_view folder;
     // "." and "..": passed over without a trace by every pass.
     bool dot_entry = false;
 };
@@ -72,6 +71,7 @@ struct RefusedRename {
 
 struct Plan {
     const std::vector<PassItem> *items = nullptr;
+    std::string items_folder;           // the items are names in it; empty: paths as they stand
     TextArena texts;                    // the new names
     std::string folder;                 // for TargetFolder::Plan
     std::vector<PlannedRename> renames; // in run order

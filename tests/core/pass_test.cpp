@@ -23,10 +23,12 @@ protected:
         std::vector<std::string> preview;
         std::vector<RefusedRename> refused;
     };
-    Outcome run(const PassDescription &d, const std::vector<PassItem> &items, bool execute) {
+    Outcome run(const PassDescription &d, const std::vector<PassItem> &items, bool execute,
+                std::string_view folder = {}) {
         Plan plan;
         PassContext context;
         context.execute = execute;
+        context.folder = folder;
         plan_pass(d, items, context, plan);
         Outcome outcome;
         for (const PlannedRename &r : plan.renames)
@@ -57,22 +59,20 @@ TEST_F(RenamePassTest, SkipsUncheckedAndRuleRefusedItemsWithoutNumbering) {
         return std::to_string(in.counter) + in.name;
     };
     const auto outcome =
-        run(d, {{"a", true, {}}, {"b", false, {}}, {"skip", true, {}}, {"c", true, {}}}, false);
+        run(d, {{"a", true}, {"b", false, {}}, {"skip", true}, {"c", true}}, false);
     EXPECT_EQ(outcome.preview, (std::vector<std::string>{"5a", "6c"}));
 }
 
 TEST_F(RenamePassTest, CounterWrapsAtTheTopOfTheRange) {
-    const auto outcome = run(numbering(2147483647), {{"a", true, {}}, {"b", true, {}}}, false);
+    const auto outcome = run(numbering(2147483647), {{"a", true}, {"b", true}}, false);
     EXPECT_EQ(outcome.preview, (std::vector<std::string>{"2147483647-a", "-2147483648-b"}));
 }
 
 TEST_F(RenamePassTest, DotEntriesArePassedOverWhereverTheySort) {
     PassDescription d = numbering(1);
     d.checked_only = false;
-    const auto outcome = run(
-        d,
-        {{"-old", true, {}}, {".", true, {}, true}, {"..", true, {}, true}, {"~ro.txt", true, {}}},
-        false);
+    const auto outcome =
+        run(d, {{"-old", true}, {".", true, true}, {"..", true, true}, {"~ro.txt", true}}, false);
     EXPECT_EQ(outcome.preview, (std::vector<std::string>{"1--old", "2-~ro.txt"}));
 }
 
@@ -86,8 +86,7 @@ TEST_F(RenamePassTest, RefusesWhatWouldHideAFileAndWhatARuleCouldNotDo) {
             throw ItemRefused{"write failed"};
         return in.name == ".cfg" ? ".cfg2" : ".txt";
     };
-    const auto outcome =
-        run(d, {{"123.txt", true, {}}, {".cfg", true, {}}, {"tag.mp3", true, {}}}, true);
+    const auto outcome = run(d, {{"123.txt", true}, {".cfg", true}, {"tag.mp3", true}}, true);
     ASSERT_EQ(outcome.refused.size(), 2u);
     EXPECT_EQ(outcome.refused[0].source, "tag.mp3");
     EXPECT_EQ(outcome.refused[0].reason, "write failed");
@@ -106,7 +105,7 @@ TEST_F(RenamePassTest, TrimmedRuleInputRenamesTheItemAsItStands) {
     d.rule = [](const RuleInput &in) -> std::optional<std::string> {
         return "new-" + in.name;
     };
-    const auto outcome = run(d, {{" a.txt", true, {}}}, true);
+    const auto outcome = run(d, {{" a.txt", true}}, true);
     EXPECT_TRUE(outcome.refused.empty());
     EXPECT_TRUE(fs::exists("new-a.txt"));
     EXPECT_TRUE(fs::exists("a.txt"));
@@ -127,8 +126,7 @@ TEST_F(RenamePassTest, WholePathRuleMayNotChangeTheFolderPart) {
             in.name.back() == 't' && in.name.find("x.txt") != std::string::npos ? "one" : "y.txt");
         return out.replace(at, 3, in.name.find("x.txt") != std::string::npos ? "two" : "z.t");
     };
-    const auto outcome =
-        run(d, {{base + "/one/x.txt", true, {}}, {base + "/one/y.txt", true, {}}}, true);
+    const auto outcome = run(d, {{base + "/one/x.txt", true}, {base + "/one/y.txt", true}}, true);
     ASSERT_EQ(outcome.refused.size(), 1u);
     EXPECT_EQ(outcome.refused[0].source, base + "/one/x.txt");
     EXPECT_TRUE(fs::exists("one/x.txt"));
@@ -148,15 +146,14 @@ TEST_F(RenamePassTest, TargetsAndPreviewLinesPerForm) {
     d.rule = [](const RuleInput &in) -> std::optional<std::string> {
         return "moved-" + in.name;
     };
-    EXPECT_EQ(run(d, {{"f.txt", true, {}}}, false).preview,
-              (std::vector<std::string>{"moved-f.txt"}));
-    EXPECT_EQ(run(d, {{"f.txt", true, {}}}, true).preview,
+    EXPECT_EQ(run(d, {{"f.txt", true}}, false).preview, (std::vector<std::string>{"moved-f.txt"}));
+    EXPECT_EQ(run(d, {{"f.txt", true}}, true).preview,
               (std::vector<std::string>{base + "/dest/moved-f.txt"}));
     EXPECT_TRUE(fs::exists("dest/moved-f.txt"));
 
     d.folder.reset();
     d.preview = PreviewShows::FullTarget;
-    const auto listed = run(d, {{"g.txt", true, base}}, true);
+    const auto listed = run(d, {{"g.txt", true}}, true, base);
     EXPECT_EQ(listed.preview, (std::vector<std::string>{base + "/moved-g.txt"}));
     EXPECT_TRUE(fs::exists("moved-g.txt"));
 }
@@ -168,7 +165,7 @@ TEST_F(RenamePassTest, RuleMadeSlashIsRefusedNotAMove) {
     d.rule = [](const RuleInput &) -> std::optional<std::string> {
         return "sub/a.txt";
     };
-    const auto outcome = run(d, {{"a.txt", true, {}}}, true);
+    const auto outcome = run(d, {{"a.txt", true}}, true);
     ASSERT_EQ(outcome.refused.size(), 1u);
     EXPECT_TRUE(fs::exists("a.txt"));
     EXPECT_FALSE(fs::exists("sub/a.txt"));
@@ -186,7 +183,7 @@ TEST_F(RenamePassTest, ErrorInTheRuleKeepsWhatWasDone) {
     Plan plan;
     PassContext context;
     context.execute = true;
-    const std::vector<PassItem> items{{"a", true, {}}, {"b", true, {}}};
+    const std::vector<PassItem> items{{"a", true}, {"b", true}};
     EXPECT_THROW(plan_pass(d, items, context, plan), std::runtime_error);
     ASSERT_EQ(plan.renames.size(), 1u);
     EXPECT_EQ(plan.shown(plan.renames[0]), "a2");

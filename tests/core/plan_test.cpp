@@ -89,7 +89,7 @@ TEST_P(PlanTest, VerdictsInRunOrderAndTheApplyAgrees) {
         std::ofstream(name) << name;
     std::vector<PassItem> items;
     for (const auto &[old_name, new_name] : c.items)
-        items.push_back({old_name, true, {}, false});
+        items.push_back({old_name, true, false});
     PassDescription d;
     d.target = c.target;
     d.rule = [&](const RuleInput &in) -> std::optional<std::string> {

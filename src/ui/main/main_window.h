@@ -145,8 +145,12 @@ private:
     void full_refresh();
 
     // Selects every file-list entry (the re-read after the pass clears the selection again) and
-    // returns them as items in the file list's folder.
+    // returns them as items, names in the file list's folder.
     std::vector<tarvendi::core::PassItem> all_file_list_items();
+    // run_pass over items that are names in folder.
+    void run_pass_in(std::string_view folder, const tarvendi::core::PassDescription &description,
+                     const std::vector<tarvendi::core::PassItem> &items, bool execute,
+                     tarvendi::ui::Refresh after);
     void report_refused(const std::vector<tarvendi::core::RefusedRename> &refused);
     void set_preview(tarvendi::core::Plan &plan);
 

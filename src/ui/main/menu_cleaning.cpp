@@ -38,7 +38,7 @@ void TForm1::clean_file_list(const QString &question, bool trim,
         d.rule = [&](const RuleInput &in) -> std::optional<std::string> {
             return clean(in.name);
         };
-        run_pass(d, items, execute, Refresh::FileList);
+        run_pass_in(FileListBox1->folder(), d, items, execute, Refresh::FileList);
     });
 }
 

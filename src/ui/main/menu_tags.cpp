@@ -30,7 +30,7 @@ void TForm1::rename_file_list_from_tags(bool with_artist) {
             tag_page_->show_file_text(base);
             return base;
         };
-        run_pass(d, items, execute, Refresh::FileList);
+        run_pass_in(FileListBox1->folder(), d, items, execute, Refresh::FileList);
     });
 }
 

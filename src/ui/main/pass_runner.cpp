@@ -48,10 +48,8 @@ std::vector<PassItem> TForm1::working_items() const {
     std::vector<PassItem> items;
     items.reserve(list.size());
     for (std::size_t row = 0; row < list.size(); ++row)
-        items.push_back({list.name(row),
-                         list.check(row) == Qt::Checked,
-                         {},
-                         list.kind(row) == ItemKind::DotEntry});
+        items.push_back(
+            {list.name(row), list.check(row) == Qt::Checked, list.kind(row) == ItemKind::DotEntry});
     return items;
 }
 
@@ -85,7 +83,7 @@ std::vector<PassItem> TForm1::all_file_list_items() {
     std::vector<PassItem> items;
     items.reserve(FileListBox1->entries().size());
     for (const platform::Entry &entry : FileListBox1->entries())
-        items.push_back({entry.name, true, FileListBox1->folder(), entry.is_dot_entry()});
+        items.push_back({entry.name, true, entry.is_dot_entry()});
     return items;
 }
 
@@ -102,10 +100,16 @@ void TForm1::clear_preview() {
 
 void TForm1::run_pass(const PassDescription &description, const std::vector<PassItem> &items,
                       bool execute, Refresh after) {
+    run_pass_in({}, description, items, execute, after);
+}
+
+void TForm1::run_pass_in(std::string_view folder, const PassDescription &description,
+                         const std::vector<PassItem> &items, bool execute, Refresh after) {
     clear_preview();
     core::Plan plan;
     core::PassContext context;
     context.execute = execute;
+    context.folder = folder;
     std::string last_status;
     bool status_written = false;
     context.status = [&](const std::string &name) {
