@@ -48,6 +48,7 @@ QWidget *column(const QString &caption, std::initializer_list<QWidget *> widgets
     if (beside) {
         auto *strip = new QHBoxLayout;
         strip->addWidget(label);
+        strip->addSpacing(12);
         strip->addWidget(beside, 1);
         layout->addLayout(strip);
     } else {
