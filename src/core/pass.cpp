@@ -87,12 +87,7 @@ void plan_pass(const PassDescription &d, const std::vector<PassItem> &items,
         r.full_shown = full;
         const std::string_view refusal = place(d, name, *new_name, r);
         if (refusal.empty()) {
-            const std::string own_folder =
-                r.folder == TargetFolder::Source ? plan.target_folder(r) : std::string();
-            const std::string_view folder = r.folder == TargetFolder::Plan     ? plan.folder
-                                            : r.folder == TargetFolder::Source ? own_folder
-                                                                               : std::string_view();
-            check.judge(r, source, folder, plan.target_name(r));
+            check.judge(r, source, plan.target_folder(r), plan.target_name(r));
         } else {
             r.verdict = Verdict::Invalid;
             r.reason = refusal;

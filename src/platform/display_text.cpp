@@ -21,11 +21,6 @@ std::size_t unit_length(std::string_view s, std::size_t i) {
     return 2;
 }
 
-bool is_ascii(std::string_view s) {
-    return std::all_of(s.begin(), s.end(),
-                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
-
 bool needs_escape(char c) {
     const auto b = static_cast<unsigned char>(c);
     return b < 0x20 || b == 0x7F || c == '\\';

@@ -62,11 +62,6 @@ Converter &to_utf8() {
     return c;
 }
 
-bool is_ascii(std::string_view s) {
-    return std::all_of(s.begin(), s.end(),
-                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
-
 // Length of the well-formed UTF-8 sequence at the start of s, or 0 when the first byte does not
 // begin one (overlong forms, surrogates and values above U+10FFFF are not well-formed).
 std::size_t utf8_sequence_length(std::string_view s) {
@@ -131,6 +126,11 @@ constexpr unsigned char kMarkerLead = 0xFE;
 constexpr unsigned char kMarkerSecond = 0x39;
 
 } // namespace
+
+bool is_ascii(std::string_view s) {
+    return std::all_of(s.begin(), s.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
 
 std::string name_from_disk(std::string_view utf8, bool *lossless) {
     if (lossless)

@@ -22,10 +22,10 @@ bool is_invalid_name(std::string_view name) {
                        [](char c) { return c == '/' || static_cast<unsigned char>(c) < 32; });
 }
 
-// The disk form of a GB18030 name into out; false when it does not convert.
+// The disk form of a GB18030 name into out; false when it does not convert. An ASCII name is
+// copied into out's own storage, so that a planner judging a million names allocates none.
 bool to_disk(std::string_view gb18030, std::string &out) {
-    if (std::all_of(gb18030.begin(), gb18030.end(),
-                    [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+    if (is_ascii(gb18030)) {
         out.assign(gb18030);
         return true;
     }

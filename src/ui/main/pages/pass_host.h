@@ -50,9 +50,14 @@ public:
                           Refresh after) = 0;
     virtual void clear_preview() = 0;
 
-    // The usual pass of a page: over the working list, an execute followed by the full refresh.
+    // A pass over the working list; by default, as most pages do, an execute is followed by the
+    // full refresh and a preview by none.
     void run_on_working_list(const core::PassDescription &description, bool execute) {
-        run_pass(description, working_items(), execute, execute ? Refresh::Full : Refresh::None);
+        run_on_working_list(description, execute, execute ? Refresh::Full : Refresh::None);
+    }
+    void run_on_working_list(const core::PassDescription &description, bool execute,
+                             Refresh after) {
+        run_pass(description, working_items(), execute, after);
     }
 };
 

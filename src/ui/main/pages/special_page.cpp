@@ -131,7 +131,7 @@ void SpecialPage::Button19Click() {
         d.rule = [&](const RuleInput &in) -> std::optional<std::string> {
             return rules::numerals_to_digits(in.name, ten_to_one);
         };
-        host_.run_pass(d, host_.working_items(), execute, Refresh::FileList);
+        host_.run_on_working_list(d, execute, Refresh::FileList);
     });
 }
 
@@ -143,7 +143,7 @@ void SpecialPage::reorder_items(
     d.rule = [&](const RuleInput &in) -> std::optional<std::string> {
         return reorder(in.name);
     };
-    host_.run_pass(d, host_.working_items(), execute, Refresh::FileList);
+    host_.run_on_working_list(d, execute, Refresh::FileList);
 }
 
 void SpecialPage::Button20Click() {

@@ -91,7 +91,7 @@ void TagPage::Button8Click() {
                 MP3Info1.setComment(byte_array(comment));
             return true;
         });
-        host_.run_pass(d, host_.working_items(), false, Refresh::None);
+        host_.run_on_working_list(d, false);
     });
 }
 

@@ -107,7 +107,7 @@ void TagRenamePage::Button13Click() {
                 return std::nullopt;
             return byte_string(MP3Info1.Title()) + rules::extension(in.name);
         };
-        host_.run_pass(d, host_.working_items(), execute, Refresh::FileList);
+        host_.run_on_working_list(d, execute, Refresh::FileList);
     });
 }
 
@@ -123,7 +123,7 @@ void TagRenamePage::Button12Click() {
             MP3Info1.setTitle(byte_array(rules::replace_first(item, ".mp3", "")));
             return true;
         });
-        host_.run_pass(d, host_.working_items(), false, Refresh::None);
+        host_.run_on_working_list(d, false);
     });
 }
 
