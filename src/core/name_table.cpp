@@ -21,7 +21,10 @@ void NameTable::adopt(std::string listing, std::size_t more) {
     std::size_t offset = 0;
     while (offset < listing_.size()) {
         const std::size_t end = listing_.find('\0', offset);
-        insert(static_cast<std::uint32_t>(offset), end - offset, Holder::Disk);
+        const std::string_view name(listing_.data() + offset, end - offset);
+        const std::uint32_t hash = hash_of(name);
+        insert(probe(name, hash), hash, static_cast<std::uint32_t>(offset), name.size(),
+               Holder::Disk);
         offset = end + 1;
     }
 }
@@ -61,17 +64,27 @@ Holder *NameTable::find(std::string_view name) {
     return slot.length == 0 ? nullptr : &slot.holder;
 }
 
-void NameTable::insert(std::uint32_t offset, std::size_t length, Holder holder) {
-    if ((count_ + 1) * 2 > slots_.size())
-        reserve(std::max<std::size_t>(count_ + 1, slots_.size()));
-    const std::string_view name = name_at(offset, length);
-    const std::uint32_t hash = hash_of(name);
-    slots_[probe(name, hash)] = {hash, offset, static_cast<std::uint8_t>(length), holder};
+void NameTable::insert(std::size_t at, std::uint32_t hash, std::uint32_t offset, std::size_t length,
+                       Holder holder) {
+    slots_[at] = {hash, offset, static_cast<std::uint8_t>(length), holder};
     ++count_;
 }
 
-void NameTable::add(std::string_view name, Holder holder) {
-    insert(static_cast<std::uint32_t>(listing_.size() + added_.add(name)), name.size(), holder);
+Holder NameTable::take(std::string_view name) {
+    if ((count_ + 1) * 2 > slots_.size())
+        reserve(std::max<std::size_t>(count_ + 1, slots_.size()));
+    const std::uint32_t hash = hash_of(name);
+    const std::size_t at = probe(name, hash);
+    Slot &slot = slots_[at];
+    if (slot.length == 0) {
+        insert(at, hash, static_cast<std::uint32_t>(listing_.size() + added_.add(name)),
+               name.size(), Holder::Run);
+        return Holder::Nobody;
+    }
+    const Holder before = slot.holder;
+    if (before == Holder::Nobody)
+        slot.holder = Holder::Run;
+    return before;
 }
 
 } // namespace tarvendi::core

@@ -28,8 +28,9 @@ public:
     void adopt(std::string listing, std::size_t more);
     // The holder of name, or nothing when the folder has no such name. Valid until add().
     Holder *find(std::string_view name);
-    // Adds a name that is not in the table yet (at most 255 bytes, as every file name).
-    void add(std::string_view name, Holder holder);
+    // Gives name to the run unless the disk or the run holds it; returns who held it before
+    // (Nobody also when the table had no such name). One probe for both.
+    Holder take(std::string_view name);
 
 private:
     struct Slot {
@@ -41,7 +42,10 @@ private:
     std::string_view name_at(std::uint32_t offset, std::size_t length) const;
     std::string_view name_of(const Slot &slot) const { return name_at(slot.offset, slot.length); }
     std::size_t probe(std::string_view name, std::uint32_t hash) const;
-    void insert(std::uint32_t offset, std::size_t length, Holder holder);
+    // Puts a name (at most 255 bytes, as every file name) into the free slot `at` that a probe
+    // for it found.
+    void insert(std::size_t at, std::uint32_t hash, std::uint32_t offset, std::size_t length,
+                Holder holder);
     void reserve(std::size_t count);
 
     std::string listing_;

@@ -33,28 +33,12 @@ std::string_view place(const PassDescription &d, const std::string &name, std::s
     return {};
 }
 
-} // namespace
-
-void plan_pass(const PassDescription &d, const std::vector<PassItem> &items,
-               const PassContext &context, Plan &plan) {
-    // Wraps like the 32-bit counter of old: the number after 2147483647 is -2147483648.
-    std::uint32_t counter = d.start_number ? static_cast<std::uint32_t>(d.start_number()) : 0;
-    std::string here;
-    try {
-        here = platform::current_folder();
-    } catch (const platform::IoError &) {
-        // The folder went away: nothing resolves in it, and every rename will be refused.
-    }
-    // A preview tells which names are in use; an execute leaves that to the file system, which
-    // has the last word anyway, and spares the listing.
-    TargetCheck check(here, !context.execute, items.size());
-    plan.items = &items;
-    plan.items_folder = context.folder;
-    plan.folder = d.folder.value_or(std::string());
-    plan.renames.reserve(items.size());
-    const bool full = d.preview == PreviewShows::FullTarget ||
-                      (d.preview == PreviewShows::FullTargetOnExecute && context.execute);
-
+// The rules' part of a pass: one planned rename per item that gets a new name, not judged yet.
+// The listing of the first target folder starts at once, to run beside the rules' work.
+void plan_rules(const PassDescription &d, const std::vector<PassItem> &items,
+                const PassContext &context, bool full, std::uint32_t &counter, Plan &plan,
+                TargetCheck &check) {
+    bool expecting = false;
     for (std::size_t index = 0; index < items.size(); ++index) {
         const PassItem &item = items[index];
         if (context.progress)
@@ -86,14 +70,56 @@ void plan_pass(const PassDescription &d, const std::vector<PassItem> &items,
         r.new_length = static_cast<std::uint32_t>(new_name->size());
         r.full_shown = full;
         const std::string_view refusal = place(d, name, *new_name, r);
-        if (refusal.empty()) {
-            check.judge(r, source, plan.target_folder(r), plan.target_name(r));
-        } else {
+        if (!refusal.empty()) {
             r.verdict = Verdict::Invalid;
             r.reason = refusal;
+        } else if (!expecting) {
+            check.expect(plan.target_folder(r));
+            expecting = true;
         }
         plan.renames.push_back(std::move(r));
     }
+}
+
+} // namespace
+
+void plan_pass(const PassDescription &d, const std::vector<PassItem> &items,
+               const PassContext &context, Plan &plan) {
+    // Wraps like the 32-bit counter of old: the number after 2147483647 is -2147483648.
+    std::uint32_t counter = d.start_number ? static_cast<std::uint32_t>(d.start_number()) : 0;
+    std::string here;
+    try {
+        here = platform::current_folder();
+    } catch (const platform::IoError &) {
+        // The folder went away: nothing resolves in it, and every rename will be refused.
+    }
+    // A preview tells which names are in use; an execute leaves that to the file system, which
+    // has the last word anyway, and spares the listing.
+    TargetCheck check(here, !context.execute, items.size());
+    plan.items = &items;
+    plan.items_folder = context.folder;
+    plan.folder = d.folder.value_or(std::string());
+    plan.renames.reserve(items.size());
+    const bool full = d.preview == PreviewShows::FullTarget ||
+                      (d.preview == PreviewShows::FullTargetOnExecute && context.execute);
+
+    // The verdicts come after the rules, in run order; they are worked out also when a rule
+    // ends the pass, since an execute applies what was planned up to there.
+    const std::size_t first = plan.renames.size();
+    const auto judge_all = [&] {
+        for (std::size_t i = first; i < plan.renames.size(); ++i) {
+            PlannedRename &r = plan.renames[i];
+            if (r.verdict != Verdict::Invalid)
+                check.judge(r, plan.source(r), plan.target_folder(r), plan.target_name(r));
+        }
+    };
+    try {
+        plan_rules(d, items, context, full, counter, plan, check);
+    } catch (...) {
+        judge_all();
+        throw;
+    }
+    judge_all();
 }
 
 } // namespace tarvendi::core

@@ -49,17 +49,37 @@ std::string TargetCheck::absolute(std::string_view disk_folder) const {
     return path;
 }
 
+void TargetCheck::expect(std::string_view folder) {
+    if (!against_disk_)
+        return;
+    const std::optional<std::string> disk_folder = platform::name_to_disk(folder);
+    if (!disk_folder)
+        return;
+    std::string path = absolute(*disk_folder);
+    auto [at, added] = folders_.try_emplace(path);
+    if (!added)
+        return;
+    at->second = std::make_unique<Listed>();
+    Folder &table = at->second->table;
+    at->second->ready = std::async(std::launch::async, [&table, path, more = renames_] {
+        table.adopt(platform::disk_names(path), more);
+    });
+}
+
 TargetCheck::Folder &TargetCheck::folder(std::string_view disk_folder) {
     if (last_ && disk_folder == last_path_)
         return *last_;
-    const std::string path = absolute(disk_folder);
-    auto [at, added] = folders_.try_emplace(path);
-    Folder &f = at->second;
-    if (added)
-        f.adopt(platform::disk_names(path), renames_);
+    auto [at, added] = folders_.try_emplace(absolute(disk_folder));
+    if (added) {
+        at->second = std::make_unique<Listed>();
+        at->second->table.adopt(platform::disk_names(at->first), renames_);
+    }
+    Listed &listed = *at->second;
+    if (listed.ready.valid())
+        listed.ready.get();
     last_path_.assign(disk_folder);
-    last_ = &f;
-    return f;
+    last_ = &listed.table;
+    return listed.table;
 }
 
 std::pair<TargetCheck::Folder *, std::string_view> TargetCheck::place(std::string_view disk_path) {
@@ -94,17 +114,12 @@ void TargetCheck::judge(PlannedRename &r, std::string_view source, std::string_v
     Folder &to = folder(disk_.folder);
     if (from == &to && old_name == disk_.name)
         return refuse(r, Verdict::Unchanged, kUnchanged);
-    Holder *held = to.find(disk_.name);
-    if (held && *held == Holder::Run)
+    const Holder held = to.take(disk_.name);
+    if (held == Holder::Run)
         return refuse(r, Verdict::Duplicate, kDuplicate);
-    if (held && *held == Holder::Disk)
+    if (held == Holder::Disk)
         return refuse(r, Verdict::Exists,
                       platform::refusal_reason(platform::RenameRefusal::TargetExists));
-
-    if (held)
-        *held = Holder::Run;
-    else
-        to.add(disk_.name, Holder::Run);
     if (Holder *freed = from->find(old_name))
         *freed = Holder::Nobody;
 }

@@ -1,12 +1,15 @@
 #pragma once
 // The verdicts of a plan, worked out in run order against the names that the target folders
-// hold: each folder is listed once, when first needed, into a hash table that the run then
-// updates (a rename takes its target and frees its source), so no item costs a system call.
+// hold: each folder is listed once, when first needed or ahead on a second thread, into a hash
+// table that the run then updates (a rename takes its target and frees its source), so no item
+// costs a system call.
 
 #include "filesystem.h"
 #include "name_table.h"
 #include "plan.h"
 
+#include <future>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -21,6 +24,10 @@ public:
     // free). renames: about how many renames will be judged (room for their names).
     TargetCheck(const std::string &current_folder, bool against_disk, std::size_t renames);
 
+    // Starts listing folder (GB18030; empty: the current directory) on a second thread, so that
+    // the listing overlaps the rules' work when the judging comes after it.
+    void expect(std::string_view folder);
+
     // Sets the verdict and reason of r, which renames source to name in folder (GB18030; empty:
     // the current directory), and records what a rename that will happen takes and frees for
     // the items after it.
@@ -29,6 +36,11 @@ public:
 
 private:
     using Folder = NameTable;
+    // A folder's table, and while it is being listed ahead, the listing to wait for.
+    struct Listed {
+        Folder table;
+        std::future<void> ready;
+    };
 
     // The folder of a path as the disk spells it, absolute; the last one is kept at hand, since
     // a run mostly stays in one folder.
@@ -40,7 +52,7 @@ private:
     std::string current_;
     bool against_disk_;
     std::size_t renames_;
-    std::unordered_map<std::string, Folder> folders_;
+    std::unordered_map<std::string, std::unique_ptr<Listed>> folders_;
     std::string last_path_;
     Folder *last_ = nullptr;
     platform::DiskRename disk_; // reused for every item

@@ -25,11 +25,22 @@ TEST(NameTable, FindsWhatItHoldsAndNothingElse) {
     NameTable table;
     table.adopt(listing, 0); // no room foreseen: the additions below make it grow
     for (std::size_t i = 1000; i < 30000; ++i)
-        table.add(name(i), i % 2 ? Holder::Run : Holder::Nobody);
+        ASSERT_EQ(table.take(name(i)), Holder::Nobody) << i;
+    // Freed names are taken again; names the disk or the run holds are left as they are.
+    for (std::size_t i = 0; i < 30000; i += 3)
+        *table.find(name(i)) = Holder::Nobody;
+    for (std::size_t i = 0; i < 30000; i += 2)
+        EXPECT_EQ(table.take(name(i)), i % 3 == 0 ? Holder::Nobody
+                                       : i < 1000 ? Holder::Disk
+                                                  : Holder::Run)
+            << i;
     for (std::size_t i = 0; i < 30000; ++i) {
         const Holder *holder = table.find(name(i));
         ASSERT_NE(holder, nullptr) << i;
-        EXPECT_EQ(*holder, i < 1000 ? Holder::Disk : i % 2 ? Holder::Run : Holder::Nobody) << i;
+        const Holder expected = i % 3 == 0 ? (i % 2 == 0 ? Holder::Run : Holder::Nobody)
+                                : i < 1000 ? Holder::Disk
+                                           : Holder::Run;
+        EXPECT_EQ(*holder, expected) << i;
     }
     EXPECT_EQ(table.find("absent"), nullptr);
     EXPECT_EQ(table.find(name(5).substr(0, 3)), nullptr);

@@ -178,17 +178,24 @@ TEST_F(RenamePassTest, ErrorInTheRuleKeepsWhatWasDone) {
     d.rule = [](const RuleInput &in) -> std::optional<std::string> {
         if (in.name == "b")
             throw std::runtime_error("stop");
-        return in.name + "2";
+        return std::string("a2");
     };
-    Plan plan;
-    PassContext context;
-    context.execute = true;
-    const std::vector<PassItem> items{{"a", true}, {"b", true}};
-    EXPECT_THROW(plan_pass(d, items, context, plan), std::runtime_error);
-    ASSERT_EQ(plan.renames.size(), 1u);
-    EXPECT_EQ(plan.shown(plan.renames[0]), "a2");
-    EXPECT_TRUE(apply_plan(plan).empty());
-    EXPECT_TRUE(fs::exists("a2"));
+    // What was planned before the error is judged all the same, in a preview as in an execute.
+    for (const bool execute : {false, true}) {
+        Plan plan;
+        PassContext context;
+        context.execute = execute;
+        const std::vector<PassItem> items{{"a", true}, {"a", true}, {"b", true}};
+        EXPECT_THROW(plan_pass(d, items, context, plan), std::runtime_error);
+        ASSERT_EQ(plan.renames.size(), 2u);
+        EXPECT_EQ(plan.shown(plan.renames[0]), "a2");
+        EXPECT_EQ(plan.renames[0].verdict, Verdict::Rename);
+        EXPECT_EQ(plan.renames[1].verdict, execute ? Verdict::Rename : Verdict::Duplicate);
+        if (execute) {
+            EXPECT_EQ(apply_plan(plan).size(), 1u);
+            EXPECT_TRUE(fs::exists("a2"));
+        }
+    }
 }
 
 } // namespace
