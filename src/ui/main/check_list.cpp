@@ -33,6 +33,22 @@ CheckItem CheckListModel::item(std::size_t row) const {
     return {std::string(name(row)), rows_[row].kind, rows_[row].check};
 }
 
+std::vector<core::PassItem> CheckListModel::pass_items() const {
+    std::vector<core::PassItem> items;
+    items.reserve(size());
+    for (std::size_t row = 0; row < size(); ++row)
+        items.push_back({name(row), check(row) == Qt::Checked, kind(row) == ItemKind::DotEntry});
+    return items;
+}
+
+std::vector<std::string> CheckListModel::texts() const {
+    std::vector<std::string> texts;
+    texts.reserve(size());
+    for (std::size_t row = 0; row < size(); ++row)
+        texts.push_back(item(row).text());
+    return texts;
+}
+
 QVariant CheckListModel::data(const QModelIndex &index, int role) const {
     if (!index.isValid() || index.row() >= rowCount())
         return {};
@@ -154,6 +170,13 @@ CheckListBox::CheckListBox(QWidget *parent)
 int CheckListBox::focused_row() const {
     const QModelIndex current = currentIndex();
     return current.isValid() ? current.row() : (model_->rowCount() > 0 ? 0 : -1);
+}
+
+void CheckListBox::toggle_selected_checks() {
+    for (const QModelIndex &index : selectionModel()->selectedIndexes()) {
+        const bool checked = model_->check(static_cast<std::size_t>(index.row())) == Qt::Checked;
+        model_->set_check_state(index.row(), checked ? Qt::Unchecked : Qt::Checked);
+    }
 }
 
 } // namespace tarvendi::ui

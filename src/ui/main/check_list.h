@@ -3,6 +3,7 @@
 // duplicates and never sorts itself.
 
 #include "listing.h"
+#include "plan.h"
 
 #include <QAbstractListModel>
 #include <QListView>
@@ -48,6 +49,9 @@ public:
     ItemKind kind(std::size_t row) const { return rows_[row].kind; }
     Qt::CheckState check(std::size_t row) const { return rows_[row].check; }
     CheckItem item(std::size_t row) const;
+    // Every row as a pass receives it (views of the list's storage), and as the list shows it.
+    std::vector<core::PassItem> pass_items() const;
+    std::vector<std::string> texts() const;
 
     // Replaces every item by the selected entries of a listing; new items come in unchecked.
     void set_entries(const platform::Listing &entries, const std::vector<bool> &selected);
@@ -85,6 +89,8 @@ public:
     explicit CheckListBox(QWidget *parent = nullptr);
     CheckListModel *list() const { return model_; }
     int focused_row() const;
+    // Checks each selected item that is not checked, and unchecks each checked one.
+    void toggle_selected_checks();
 
 private:
     CheckListModel *model_;

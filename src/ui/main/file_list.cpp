@@ -112,6 +112,14 @@ void FileListBox::select_all_entries() {
                              QItemSelectionModel::Select);
 }
 
+std::vector<core::PassItem> FileListBox::pass_items() const {
+    std::vector<core::PassItem> items;
+    items.reserve(entries().size());
+    for (const platform::Entry &entry : entries())
+        items.push_back({entry.name, true, entry.is_dot_entry()});
+    return items;
+}
+
 void FileListBox::clear_selection() {
     QScopedValueRollback guard(programmatic_, true);
     selectionModel()->clearSelection();

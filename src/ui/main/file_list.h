@@ -4,6 +4,7 @@
 // names in the working list resolve in the folder the user sees.
 
 #include "listing.h"
+#include "plan.h"
 
 #include <QAbstractListModel>
 #include <QListView>
@@ -48,6 +49,8 @@ public:
 
     // Selection helpers that do not count as the user's selection (no picked_by_user).
     void select_all_entries();
+    // Every entry as a pass receives it: a name in folder().
+    std::vector<core::PassItem> pass_items() const;
     void clear_selection();
     std::vector<bool> selected_rows() const;
     int selected_count() const;

@@ -11,6 +11,10 @@ class FilterComboBox : public QComboBox {
 public:
     explicit FilterComboBox(QWidget *parent = nullptr);
 
+    // The filters the program offers: for files, or for folders in directory mode (the same
+    // masks; only the first entry's description differs).
+    static QString standard_filter(bool folders);
+
     const QString &filter() const { return filter_; }
     // Rebuilds the entries when filter differs from the current string and selects the first;
     // returns whether it did.

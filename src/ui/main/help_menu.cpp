@@ -1,39 +1,14 @@
-// The help menu: the about window and the user guide installed with the program.
+// The help menu: the about window and the user guide.
 
 #include "main_window.h"
-#include "messages.h"
 #include "uabout.h"
-
-#include <QCoreApplication>
-#include <QDesktopServices>
-#include <QDir>
-#include <QFileInfo>
-#include <QUrl>
-
-namespace {
-
-// The guide lies under share/tarvendi beside the installed program, or in the source tree when
-// the program runs from its build folder.
-QString guide_path() {
-    const QString installed = QCoreApplication::applicationDirPath() +
-                              QStringLiteral("/../share/tarvendi/guide/index.html");
-    if (QFileInfo::exists(installed))
-        return QDir::cleanPath(installed);
-    return QStringLiteral(TARVENDI_SOURCE_GUIDE);
-}
-
-} // namespace
+#include "user_guide.h"
 
 void TForm1::N5Click() {
     Fabout->move(geometry().center() - Fabout->rect().center());
     Fabout->exec();
 }
 
-// Without a desktop opener (a bare window manager, a remote session) nothing would happen at
-// all; the path lets the user open the guide by hand.
 void TForm1::N13Click() {
-    const QString path = guide_path();
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
-        tarvendi::ui::inform(this,
-                             QStringLiteral("无法打开使用说明，请在浏览器中打开：\n%1").arg(path));
+    tarvendi::ui::open_user_guide(this);
 }

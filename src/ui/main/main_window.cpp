@@ -2,7 +2,6 @@
 
 #include "MP3Info.h"
 
-#include "check_list.h"
 #include "directory_list.h"
 #include "drive_combo.h"
 #include "errors.h"
@@ -11,6 +10,7 @@
 #include "filter_combo.h"
 #include "gb_text.h"
 #include "names_page.h"
+#include "notebook.h"
 #include "path_edit.h"
 #include "special_page.h"
 #include "window_font.h"
@@ -23,12 +23,6 @@ using namespace tarvendi;
 using namespace tarvendi::ui;
 
 namespace {
-
-// The filter at start; directory mode gives the first entry another description.
-const QString kFileFilter = QStringLiteral(
-    "All files (*.*)|*.*|音乐|*.MP3;*.wma;*.wav|图片|*.BMP;*.JPG;*.GIF|视频 "
-    "|*.RMVB;*.RM;*.mpg;*.dat;*.flv;*.AVI;*.ASF;*.WAV;*.MP4;*.MOV;*.VOB;*.MKV;*.CSF|文档|*.txt;*."
-    "doc;*.pdf;*.chm;*.docx|DOC|*.DOC|JPG|*.JPG|MP3|*.MP3|RM|*.RMVB;*.RM|TXT|*.txt");
 
 // The folder a run starts in: the current directory, or the home folder (then the root) when
 // the program was started in a folder that has since gone away.
@@ -65,10 +59,9 @@ TForm1::TForm1(QWidget *parent)
 
     build_layout();
     build_menus();
-    build_pages();
     connect_navigation();
 
-    FilterComboBox1->set_filter(kFileFilter);
+    FilterComboBox1->set_filter(FilterComboBox::standard_filter(false));
     DirectoryListBox1->set_current(start);
     DriveComboBox1->show_folder(start);
     actions_.run([&] { FileListBox1->set_folder(start); });
@@ -77,8 +70,8 @@ TForm1::TForm1(QWidget *parent)
 
 void TForm1::attach_windows(TFabout *about, TFpara *para, TFpara2 *para2) {
     Fabout = about;
-    special_page_->attach_dialogs(para, para2);
-    names_page_->attach_dialog(para);
+    notebook_->special().attach_dialogs(para, para2);
+    notebook_->names().attach_dialog(para);
 }
 
 void TForm1::showEvent(QShowEvent *event) {
@@ -99,5 +92,5 @@ void TForm1::FormShow() {
 }
 
 void TForm1::DoSearchPathFile(const QString &folder) {
-    names_page_->DoSearchPathFile(folder);
+    notebook_->names().DoSearchPathFile(folder);
 }

@@ -2,7 +2,8 @@
 // TForm1, the main window. Its code is split by concern: layout (main_window.cpp, layout.cpp),
 // folder navigation (navigation.cpp), the working list (working_list.cpp), reordering
 // (reordering.cpp), running a pass (pass_runner.cpp) and the menu commands (menu_*.cpp). Each
-// notebook page is a class of its own (pages/), which asks the window only through PassHost.
+// notebook page is a class of its own (pages/, in the Notebook), which asks the window only
+// through PassHost; the preview column is a PreviewPanel.
 
 #include "messages.h"
 #include "pass.h"
@@ -16,15 +17,8 @@
 
 class QAction;
 class QCheckBox;
-class QComboBox;
-class QFileDialog;
 class QLabel;
-class QLineEdit;
-class QMenu;
-class QPlainTextEdit;
 class QPushButton;
-class QListView;
-class QTabWidget;
 class TMP3Info;
 class TFabout;
 class TFpara;
@@ -36,14 +30,9 @@ class DirectoryListBox;
 class DriveComboBox;
 class FileListBox;
 class FilterComboBox;
-class NamesPage;
+class Notebook;
 class PathEdit;
-class PreviewModel;
-class RangePage;
-class SequencePage;
-class SpecialPage;
-class TagPage;
-class UpDown;
+class PreviewPanel;
 } // namespace tarvendi::ui
 
 class TForm1 : public QMainWindow, public tarvendi::ui::PassHost {
@@ -95,15 +84,13 @@ public slots:
     // The name list's folder extraction, which scripts and tests call on the window.
     void DoSearchPathFile(const QString &folder);
 
-public slots:
     // The cleaning commands of the menu "文件名操作" (menu_cleaning.cpp).
     void N2Click();
     void N3Click();
     void N8Click();
     void N12Click();
 
-    // PassHost.
-public:
+public: // PassHost
     void act(const std::function<void()> &action) override;
     bool has_items(const QString &message) override;
     std::vector<tarvendi::core::PassItem> working_items() const override;
@@ -130,7 +117,6 @@ protected:
 private:
     void build_layout();
     void build_menus();
-    void build_pages();
     void connect_navigation();
     void setup_drag();
 
@@ -138,6 +124,8 @@ private:
     void open_folder(const std::string &folder);
     void apply_path_text();
     void select_all_and_pick();
+    // Empties the working list and the preview, then picks every file-list entry.
+    void pick_all_anew();
 
     // Refresh operations.
     void reread_file_list();
@@ -151,8 +139,6 @@ private:
     void run_pass_in(std::string_view folder, const tarvendi::core::PassDescription &description,
                      const std::vector<tarvendi::core::PassItem> &items, bool execute,
                      tarvendi::ui::Refresh after);
-    void report_refused(const std::vector<tarvendi::core::RefusedRename> &refused);
-    void set_preview(tarvendi::core::Plan &plan);
 
     tarvendi::ui::ActionRunner actions_{this};
 
@@ -163,9 +149,7 @@ private:
     tarvendi::ui::FilterComboBox *FilterComboBox1 = nullptr;
     tarvendi::ui::FileListBox *FileListBox1 = nullptr;
     tarvendi::ui::CheckListBox *ListBox1 = nullptr;
-    QListView *ListBox2 = nullptr;
-    tarvendi::ui::PreviewModel *preview_model_ = nullptr;
-    QLabel *Label26 = nullptr;
+    tarvendi::ui::PreviewPanel *preview_ = nullptr;
     QCheckBox *CheckBox12 = nullptr;
     QCheckBox *CheckBox13 = nullptr;
     QCheckBox *CheckBox1 = nullptr;
@@ -176,17 +160,9 @@ private:
     QPushButton *Button30 = nullptr;
 
     // Notebook and status bar.
-    QTabWidget *PageControl1 = nullptr;
+    tarvendi::ui::Notebook *notebook_ = nullptr;
     QLabel *StatusBar1Panel0 = nullptr;
     QLabel *StatusBar1Panel1 = nullptr;
-
-    // The pages the window itself talks to: the working list fills the range page's start
-    // text, a selection shows its tag on the tag page, the menus use the name list.
-    tarvendi::ui::RangePage *range_page_ = nullptr;
-    tarvendi::ui::SequencePage *sequence_page_ = nullptr;
-    tarvendi::ui::SpecialPage *special_page_ = nullptr;
-    tarvendi::ui::TagPage *tag_page_ = nullptr;
-    tarvendi::ui::NamesPage *names_page_ = nullptr;
 
     // Menus.
     QAction *N6 = nullptr;

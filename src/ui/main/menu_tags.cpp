@@ -6,6 +6,7 @@
 #include "gb_text.h"
 #include "main_window.h"
 #include "messages.h"
+#include "notebook.h"
 #include "tag_page.h"
 #include "tag_writing.h"
 
@@ -27,7 +28,7 @@ void TForm1::rename_file_list_from_tags(bool with_artist) {
             std::string base = byte_string(MP3Info1->Title()) + "_" + std::to_string(in.index);
             if (with_artist)
                 base = byte_string(MP3Info1->Artist()) + "_" + base;
-            tag_page_->show_file_text(base);
+            notebook_->tags().show_file_text(base);
             return base;
         };
         run_pass_in(FileListBox1->folder(), d, items, execute, Refresh::FileList);

@@ -8,7 +8,6 @@
 #include "gb_text.h"
 #include "main_window.h"
 #include "path_edit.h"
-#include "text.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -17,21 +16,6 @@
 
 using namespace tarvendi;
 using namespace tarvendi::ui;
-
-namespace {
-
-// "[name]" is how a folder entry is written; typed into the path field it names that folder.
-std::string unbracketed(const std::string &text) {
-    if (text.size() >= 2 && text.front() == '[' && text.back() == ']')
-        return text.substr(1, text.size() - 2);
-    return text;
-}
-
-bool has_wildcard(const std::string &name) {
-    return name.find_first_of("*?") != std::string::npos;
-}
-
-} // namespace
 
 void TForm1::connect_navigation() {
     connect(Edit16, &PathEdit::enter_pressed, this, &TForm1::Edit16KeyPress);
@@ -79,10 +63,7 @@ void TForm1::rebuild_folder_list() {
 void TForm1::DirectoryListBox1Change() {
     actions_.run([&] {
         Edit16->setText(gb_to_qt(DirectoryListBox1->current()));
-        ListBox1->list()->clear();
-        clear_preview();
-        if (FileListBox1->count() > 0)
-            select_all_and_pick();
+        pick_all_anew();
         // The dot entries need no unchecking: they can never be checked.
         FileListBox1->set_kinds(directory_mode() ? platform::EntryKinds::Folders
                                                  : platform::EntryKinds::Files);
@@ -111,25 +92,12 @@ void TForm1::apply_path_text() {
         // Folder names are compared exactly: "sub" and "SUB" are two folders here.
         if (text.empty() || text == DirectoryListBox1->current())
             return;
-        std::string path = platform::absolute_path(unbracketed(text));
-        if (platform::file_exists(path) || has_wildcard(rules::file_name_part(path))) {
-            path = rules::folder_part(path);
-            if (path.empty())
-                path = "/";
-        }
-        if (!platform::folder_exists(path))
-            throw platform::IoError(ENOENT, platform::escaped_text(text));
-        open_folder(path);
+        open_folder(typed_folder(text));
     });
 }
 
 void TForm1::FilterComboBox1Change() {
-    actions_.run([&] {
-        ListBox1->list()->clear();
-        clear_preview();
-        if (FileListBox1->count() > 0)
-            select_all_and_pick();
-    });
+    actions_.run([&] { pick_all_anew(); });
 }
 
 void TForm1::N11Click() {

@@ -4,9 +4,9 @@
 #include "drop_reactions.h"
 #include "main_window.h"
 #include "messages.h"
+#include "preview_panel.h"
 
 #include <QCheckBox>
-#include <QListView>
 
 using namespace tarvendi::ui;
 
@@ -25,7 +25,7 @@ void enable_drag(TForm1 *form, QAbstractItemView *list) {
 
 void TForm1::setup_drag() {
     enable_drag(this, ListBox1);
-    enable_drag(this, ListBox2);
+    enable_drag(this, preview_->list());
 }
 
 bool TForm1::CheckListBox1DragOver(QObject *sender, QObject *source, int, int) {

@@ -1,10 +1,10 @@
 #include "check_list.h"
-#include "directory_list.h"
 #include "file_list.h"
 #include "filter_combo.h"
 #include "gb_text.h"
 #include "main_window.h"
 #include "names_page.h"
+#include "notebook.h"
 #include "path_edit.h"
 #include "range_page.h"
 #include "tag_page.h"
@@ -12,20 +12,12 @@
 
 #include <QCheckBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
 #include <malloc.h>
 
 using namespace tarvendi;
 using namespace tarvendi::ui;
 
 namespace {
-
-// Directory mode shows the same filters; only the first description differs.
-const QString kFolderFilter = QStringLiteral(
-    "所有 (*.*)|*.*|音乐|*.MP3;*.wma;*.wav|图片|*.BMP;*.JPG;*.GIF|视频 "
-    "|*.RMVB;*.RM;*.mpg;*.dat;*.flv;*.AVI;*.ASF;*.WAV;*.MP4;*.MOV;*.VOB;*.MKV;*.CSF|文档|*.txt;*."
-    "doc;*.pdf;*.chm;*.docx|DOC|*.DOC|JPG|*.JPG|MP3|*.MP3|RM|*.RMVB;*.RM|TXT|*.txt");
 
 std::string with_separator(const std::string &folder) {
     return !folder.empty() && folder.back() == rules::kSeparator ? folder
@@ -37,6 +29,13 @@ std::string with_separator(const std::string &folder) {
 void TForm1::select_all_and_pick() {
     FileListBox1->select_all_entries();
     FileListBox1Click();
+}
+
+void TForm1::pick_all_anew() {
+    ListBox1->list()->clear();
+    clear_preview();
+    if (FileListBox1->count() > 0)
+        select_all_and_pick();
 }
 
 void TForm1::FileListBox1Click() {
@@ -52,7 +51,7 @@ void TForm1::FileListBox1Click() {
         const CheckItem focused_item =
             focused_selected ? CheckItem::of(entries[static_cast<std::size_t>(focused)], folder)
                              : CheckItem{};
-        tag_page_->show_tag(focused_item.name);
+        notebook_->tags().show_tag(focused_item.name);
 
         CheckListModel *list = ListBox1->list();
         if (CheckBox1->isChecked()) {
@@ -74,7 +73,7 @@ void TForm1::FileListBox1Click() {
         const int now_focused = FileListBox1->focused_row();
         if (now_focused >= 0) {
             const std::string text = entries[static_cast<std::size_t>(now_focused)].text();
-            range_page_->set_start_text(
+            notebook_->range().set_start_text(
                 gb_to_qt(text.substr(0, text.size() - rules::extension(text).size())));
         }
     });
@@ -85,17 +84,12 @@ void TForm1::N6Click() {
 }
 
 void TForm1::N10Click() {
-    names_page_->select_all_names();
+    notebook_->names().select_all_names();
     N6Click();
 }
 
 void TForm1::Button26Click() {
-    actions_.run([&] {
-        ListBox1->list()->clear();
-        clear_preview();
-        if (FileListBox1->count() > 0)
-            select_all_and_pick();
-    });
+    actions_.run([&] { pick_all_anew(); });
 }
 
 void TForm1::Button28Click() {
@@ -111,34 +105,22 @@ void TForm1::CheckBox12Click() {
 }
 
 void TForm1::ListBox1DblClick() {
-    CheckListModel *list = ListBox1->list();
-    for (const QModelIndex &index : ListBox1->selectionModel()->selectedIndexes()) {
-        const bool checked = list->check(static_cast<std::size_t>(index.row())) == Qt::Checked;
-        list->set_check_state(index.row(), checked ? Qt::Unchecked : Qt::Checked);
-    }
+    ListBox1->toggle_selected_checks();
 }
 
 void TForm1::CheckBox13Click() {
     actions_.run([&] {
-        CheckListModel *list = ListBox1->list();
         if (CheckBox13->isChecked()) {
-            if (FilterComboBox1->set_filter(kFolderFilter)) {
+            if (FilterComboBox1->set_filter(FilterComboBox::standard_filter(true))) {
                 FileListBox1->set_mask(FilterComboBox1->current_mask());
                 FilterComboBox1Change();
             }
             FilterComboBox1->setCurrentIndex(0);
             FileListBox1->set_kinds(platform::EntryKinds::Folders);
-            list->clear();
-            clear_preview();
-            if (FileListBox1->count() > 0)
-                select_all_and_pick();
         } else {
             FileListBox1->set_kinds(platform::EntryKinds::Files);
-            list->clear();
-            clear_preview();
-            if (FileListBox1->count() > 0)
-                select_all_and_pick();
         }
+        pick_all_anew();
     });
 }
 

@@ -1,0 +1,44 @@
+#include "notebook.h"
+
+#include "extension_page.h"
+#include "names_page.h"
+#include "padding_page.h"
+#include "range_page.h"
+#include "replace_page.h"
+#include "sequence_page.h"
+#include "special_page.h"
+#include "tag_page.h"
+#include "tag_rename_page.h"
+#include "wildcard_page.h"
+
+namespace tarvendi::ui {
+
+Notebook::Notebook(PassHost &host, TMP3Info &tags)
+    : names_(new NamesPage(host))
+    , range_(new RangePage(host))
+    , special_(new SpecialPage(host))
+    , tags_(new TagPage(host, tags)) {
+    setObjectName(QStringLiteral("PageControl1"));
+    auto page = [this](const char *name, const QString &caption, QWidget *content) {
+        content->setObjectName(QLatin1String(name));
+        addTab(content, caption);
+    };
+    auto *sequence = new SequencePage(host);
+    page("TabSheet7", QStringLiteral("文本换名"), names_);
+    page("TabSheet5", QStringLiteral("通配符改名"), new WildcardPage(host));
+    page("TabSheet9", QStringLiteral("替换"), new ReplacePage(host));
+    page("TabSheet1", QStringLiteral("字符模糊替换"), range_);
+    page("TabSheet2", QStringLiteral("序号替换"), sequence);
+    page("TabSheet8", QStringLiteral("特殊改名"), special_);
+    page("TabSheet4", QStringLiteral("修改扩展名"), new ExtensionPage(host));
+    page("TabSheet3", QStringLiteral("mp3标签"), tags_);
+    page("TabSheet6", QStringLiteral("mp3通配符换名"), new TagRenamePage(host, tags));
+    page("TabSheet10", QStringLiteral("数字位补0"), new PaddingPage(host));
+    setCurrentIndex(0);
+    // The range and sequence pages share one start number. A copy of an equal text changes
+    // nothing and emits nothing, so the mirroring ends after one copy.
+    connect(range_, &RangePage::start_number_edited, sequence, &SequencePage::set_start_number);
+    connect(sequence, &SequencePage::start_number_edited, range_, &RangePage::set_start_number);
+}
+
+} // namespace tarvendi::ui

@@ -1,0 +1,34 @@
+#include "refusal_report.h"
+
+#include "display_text.h"
+
+#include <QMessageBox>
+
+namespace tarvendi::ui {
+
+namespace {
+
+constexpr std::size_t kReportLines = 20;
+
+// Each refusal is one line, and two different names never look alike.
+QString escaped(const std::string &name) {
+    return QString::fromStdString(platform::escaped_text(name));
+}
+
+} // namespace
+
+void report_refused(QWidget *parent, const std::vector<core::RefusedRename> &refused) {
+    if (refused.empty())
+        return;
+    QString text = QStringLiteral("以下 %1 个文件没有改名：\n\n").arg(refused.size());
+    for (std::size_t i = 0; i < refused.size() && i < kReportLines; ++i) {
+        const core::RefusedRename &r = refused[i];
+        text += escaped(r.source) + QStringLiteral(" → ") + escaped(r.new_name) +
+                QStringLiteral("（") + QString::fromUtf8(r.reason) + QStringLiteral("）\n");
+    }
+    if (refused.size() > kReportLines)
+        text += QStringLiteral("\n另有 %1 个文件没有改名。").arg(refused.size() - kReportLines);
+    QMessageBox::warning(parent, QStringLiteral("未改名的文件"), text);
+}
+
+} // namespace tarvendi::ui
