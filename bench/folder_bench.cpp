@@ -8,6 +8,7 @@
 // Run it on tmpfs with QT_QPA_PLATFORM=offscreen, e.g.  folder_bench /dev/shm 100000 10000
 // (a fourth number runs only that many of the pages).
 
+#include "memory.h"
 #include "path_edit.h"
 #include "windows.h"
 
@@ -176,12 +177,13 @@ public:
         const double execute = timed([&] { get<QAbstractButton>(rule.execute)->click(); });
         const double refresh = timed([&] { form.full_refresh(); });
         const double peak = resident_mb("VmHWM:");
+        const double after = resident_mb();
         const bool all_renamed = names_in(folder).size() == static_cast<std::size_t>(listed());
         const double bare = bare_loop ? bare_loop() : bare_renames(folder);
         std::printf("%-16s preview %6.3f s (%d lines)  execute %6.3f s  bare %6.3f s  ratio %5.2f  "
-                    "refresh %5.3f s  peak %6.1f MB%s\n",
+                    "refresh %5.3f s  peak %6.1f MB  after %6.1f MB%s\n",
                     rule.page, preview, lines, execute - refresh, bare, (execute - refresh) / bare,
-                    refresh, peak, all_renamed ? "" : " (FILES MISSING)");
+                    refresh, peak, after, all_renamed ? "" : " (FILES MISSING)");
     }
 
     static void make_files(const std::string &folder, int count, const std::string &body) {
@@ -298,6 +300,7 @@ public:
 };
 
 int main(int argc, char *argv[]) {
+    tarvendi::platform::return_large_blocks_on_free(); // as the program does
     QApplication app(argc, argv);
     const std::string base = argc > 1 ? argv[1] : "/dev/shm";
     const int count = argc > 2 ? std::atoi(argv[2]) : 100000;

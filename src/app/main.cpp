@@ -1,3 +1,4 @@
+#include "memory.h"
 #include "windows.h"
 
 #include <QApplication>
@@ -6,6 +7,7 @@
 #include <QTranslator>
 
 int main(int argc, char *argv[]) {
+    tarvendi::platform::return_large_blocks_on_free();
     QApplication app(argc, argv);
     // The application's title; a display name would be appended to every window caption.
     QApplication::setApplicationName(QStringLiteral("Tarvendi（含MP3批量更名）绿色版"));

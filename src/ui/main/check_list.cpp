@@ -120,8 +120,9 @@ void CheckListModel::clear() {
     if (rows_.empty())
         return;
     beginResetModel();
-    names_ = {};
-    rows_ = {};
+    // Fresh containers hand the memory back; assigning {} would only empty them.
+    names_ = decltype(names_)();
+    rows_ = decltype(rows_)();
     endResetModel();
 }
 

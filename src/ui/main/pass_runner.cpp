@@ -2,6 +2,7 @@
 #include "file_list.h"
 #include "gb_text.h"
 #include "main_window.h"
+#include "memory.h"
 #include "pass_progress.h"
 #include "path_edit.h"
 #include "preview_panel.h"
@@ -10,7 +11,6 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <exception>
-#include <malloc.h>
 
 using namespace tarvendi;
 using namespace tarvendi::ui;
@@ -121,7 +121,7 @@ void TForm1::run_pass_in(std::string_view folder, const PassDescription &descrip
     }
     // A pass over a huge folder frees hundreds of megabytes of small blocks; give them back,
     // so that the program does not keep the most a pass ever needed.
-    malloc_trim(0);
+    platform::hand_back_free_memory();
     report_refused(this, refused);
     if (failure)
         std::rethrow_exception(failure);

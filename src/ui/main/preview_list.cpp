@@ -58,8 +58,9 @@ void PreviewModel::show_plan(core::Plan &plan) {
 
 void PreviewModel::clear() {
     beginResetModel();
-    lines_ = {};
-    texts_ = {};
+    // Fresh containers hand the memory back; assigning {} would only empty the lines.
+    lines_ = decltype(lines_)();
+    texts_ = core::TextArena();
     refusals_ = 0;
     endResetModel();
 }

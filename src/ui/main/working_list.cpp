@@ -3,6 +3,7 @@
 #include "filter_combo.h"
 #include "gb_text.h"
 #include "main_window.h"
+#include "memory.h"
 #include "names_page.h"
 #include "notebook.h"
 #include "path_edit.h"
@@ -12,7 +13,6 @@
 
 #include <QCheckBox>
 #include <QLabel>
-#include <malloc.h>
 
 using namespace tarvendi;
 using namespace tarvendi::ui;
@@ -132,5 +132,5 @@ void TForm1::full_refresh() {
     reread_file_list();
     rebuild_folder_list();
     // Both lists were made anew: hand back what the old ones of a huge folder held.
-    malloc_trim(0);
+    platform::hand_back_free_memory();
 }
