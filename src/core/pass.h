@@ -45,6 +45,9 @@ struct PassDescription {
     Target target = Target::CurrentFolder;
     std::optional<std::string> folder; // for Target::InFolder; nothing: the item's own folder
     PreviewShows preview = PreviewShows::NewName;
+    // The rule writes the ID3v1 tag of each item it returns (and renames nothing): an execute
+    // journals the tags of the MP3 items before the pass.
+    bool writes_tags = false;
     // Reads the start number; throws ConversionError. Empty: the rule has no counter.
     std::function<std::int32_t()> start_number;
     // The new name, or nothing to pass over the item without a trace (no line, no number).

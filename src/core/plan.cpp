@@ -1,6 +1,9 @@
 #include "plan.h"
 
+#include "errors.h"
 #include "filesystem.h"
+#include "journal.h"
+#include "state_files.h"
 #include "text.h"
 
 #include <algorithm>
@@ -64,34 +67,89 @@ std::size_t Plan::refusals() const {
                       [](const PlannedRename &r) { return is_refusal(r.verdict); }));
 }
 
-std::vector<RefusedRename> apply_plan(Plan &plan,
-                                      const std::function<void(std::size_t done)> &progress) {
+std::vector<RefusedRename>
+apply_plan(Plan &plan, const std::function<void(std::size_t done)> &progress, Journal *journal) {
+    // Each rename to try, as the disk spells it, worked out twice (for the journal, then for the
+    // rename) rather than held: a million paths would double what the plan holds.
+    platform::DiskRename disk;
+    std::string here;
+    bool folder_gone = false;
+    const auto tried = [&](const PlannedRename &r) {
+        if (r.verdict == Verdict::Invalid || r.verdict == Verdict::Unchanged)
+            return false;
+        platform::disk_rename(plan.source(r), plan.target_folder(r), plan.target_name(r), disk);
+        // Nothing is left to rename in a current directory that was removed.
+        if (folder_gone && disk.refusal == platform::RenameRefusal::None &&
+            !(disk.source.starts_with('/') && disk.folder.starts_with('/')))
+            disk.refusal = platform::RenameRefusal::NotFound;
+        return disk.refusal == platform::RenameRefusal::None;
+    };
+    const auto absolute = [&](const std::string &path) {
+        return path.starts_with('/') ? path : here + "/" + path;
+    };
+    const auto target = [&] {
+        return absolute(disk.folder.empty() ? disk.name : disk.folder + "/" + disk.name);
+    };
+
+    std::unique_ptr<Journal::Run> run;
+    if (journal) {
+        try {
+            here = platform::current_disk_folder();
+        } catch (const platform::IoError &) {
+            folder_gone = true;
+        }
+        for (const PlannedRename &r : plan.renames) {
+            if (!tried(r))
+                continue;
+            if (!run)
+                run = journal->begin();
+            run->add({StepKind::Rename, absolute(disk.source), target(), {}});
+        }
+        if (run)
+            run->commit();
+    }
+
     std::vector<RefusedRename> refused = plan.refused;
+    std::vector<std::size_t> failed;
+    std::size_t step = 0;
     for (std::size_t i = 0; i < plan.renames.size(); ++i) {
         PlannedRename &r = plan.renames[i];
         if (progress)
             progress(i);
+        if (r.verdict == Verdict::Unchanged)
+            continue;
         if (r.verdict == Verdict::Invalid) {
             refused.push_back(
                 {plan.source(r), std::string(plan.new_name(r)), std::string(r.reason)});
-        } else if (r.verdict != Verdict::Unchanged) {
-            // A name in use may be free by now, and one that seemed free may not be: the
-            // file system decides, as it did for a rename that was never planned.
-            const std::string source = plan.source(r);
-            const platform::RenameResult result =
-                platform::rename_entry(source, plan.target_folder(r), plan.target_name(r));
-            if (result.ok()) {
-                r.verdict = Verdict::Rename;
-                r.reason = {};
-            } else {
-                refused.push_back(
-                    {source, std::string(plan.new_name(r)), platform::refusal_text(result)});
-                const bool taken = result.refusal == platform::RenameRefusal::TargetExists;
-                r.verdict = taken ? Verdict::Exists : Verdict::Invalid;
-                r.reason = platform::refusal_reason(result.refusal);
-            }
+            continue;
+        }
+        // A name in use may be free by now, and one that seemed free may not be: the file
+        // system decides, as it did for a rename that was never planned.
+        platform::RenameResult result;
+        if (tried(r)) {
+            result = run ? platform::rename_disk(absolute(disk.source), target())
+                         : platform::rename_disk(disk.source, disk.folder.empty()
+                                                                  ? disk.name
+                                                                  : disk.folder + "/" + disk.name);
+            if (!result.ok())
+                failed.push_back(step);
+            ++step;
+        } else {
+            result.refusal = disk.refusal;
+        }
+        if (result.ok()) {
+            r.verdict = Verdict::Rename;
+            r.reason = {};
+        } else {
+            refused.push_back(
+                {plan.source(r), std::string(plan.new_name(r)), platform::refusal_text(result)});
+            const bool taken = result.refusal == platform::RenameRefusal::TargetExists;
+            r.verdict = taken ? Verdict::Exists : Verdict::Invalid;
+            r.reason = platform::refusal_reason(result.refusal);
         }
     }
+    if (run)
+        run->finish(failed);
     return refused;
 }
 

@@ -99,7 +99,11 @@ struct Plan {
 // and the file system's no-overwrite rename has the last word and the reason the report gives.
 // The verdicts become what happened: a refused rename turns "exists" (its target was taken) or
 // "invalid". progress (may be empty) hears the index of each planned rename.
+// With a journal, the renames to try are written down and flushed before the first, and which
+// failed after the last (journal.h); a journal that cannot be written throws platform::IoError
+// before anything is renamed.
 std::vector<RefusedRename> apply_plan(Plan &plan,
-                                      const std::function<void(std::size_t done)> &progress = {});
+                                      const std::function<void(std::size_t done)> &progress = {},
+                                      class Journal *journal = nullptr);
 
 } // namespace tarvendi::core

@@ -75,6 +75,9 @@ void disk_rename(std::string_view source, std::string_view folder, std::string_v
 RenameResult rename_entry(std::string_view source, std::string_view folder,
                           std::string_view new_name);
 
+// The same on paths as the disk spells them (UTF-8 bytes), for renames taken back.
+RenameResult rename_disk(const std::string &src, const std::string &dst);
+
 // Short Chinese text for a refusal, for the report shown to the user (UTF-8); empty for None.
 std::string refusal_text(const RenameResult &result);
 // The same for a refusal that needs no system error (a static text; empty for None and Other).

@@ -56,8 +56,11 @@ RenameResult rename_entry(std::string_view source, std::string_view folder,
     disk_rename(source, folder, new_name, disk);
     if (disk.refusal != RenameRefusal::None)
         return {disk.refusal, 0};
-    const std::string &src = disk.source;
-    const std::string dst = disk.folder.empty() ? disk.name : disk.folder + "/" + disk.name;
+    return rename_disk(disk.source,
+                       disk.folder.empty() ? disk.name : disk.folder + "/" + disk.name);
+}
+
+RenameResult rename_disk(const std::string &src, const std::string &dst) {
     if (src == dst)
         return {};
     if (::renameat2(AT_FDCWD, src.c_str(), AT_FDCWD, dst.c_str(), RENAME_NOREPLACE) == 0)

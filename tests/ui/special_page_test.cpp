@@ -25,7 +25,7 @@ QListView *files_of(ApplicationWindows &w) {
 
 QString question(const QString &what) {
     return "\n\n 是否要去除文件名中包含的所有的" + what +
-           "？\n\n如果预览，请选择 \"否\"  \n\n 本操作无法恢复！ \n\n ";
+           "？\n\n如果预览，请选择 \"否\"  \n\n 可用\"撤销上次改名\"恢复！ \n\n ";
 }
 
 // The new name of each entry of `order`, looked up in the parallel lists olds and news.
@@ -299,7 +299,7 @@ private slots:
         QCOMPARE(boxes.titles[0], QStringLiteral("确认"));
         QCOMPARE(boxes.icons[0], QMessageBox::Question);
         QCOMPARE(boxes.texts[0], "\n\n 是否要将文件名中的中文数字转换为阿拉伯数字？\n\n"
-                                 "如果预览，请选择 \"否\"  \n\n 本操作无法恢复！ \n\n ");
+                                 "如果预览，请选择 \"否\"  \n\n 可用\"撤销上次改名\"恢复！ \n\n ");
         QCOMPARE(texts_of(preview_list(*w)), renamed(items, olds, news));
         verify_disk(dir, olds, news, yes);
         QCOMPARE(sorted(texts_of(files_of(*w))), sorted((yes ? news : olds) << "later.txt"));

@@ -76,7 +76,7 @@ private slots:
         QCOMPARE(
             boxes.texts.value(0),
             QStringLiteral(
-                "\n\n 是否要按格式添加？\n\n如果预览，请选择 \"否\"  \n\n 本操作无法恢复！ \n\n "));
+                "\n\n 是否要按格式添加？\n\n如果预览，请选择 \"否\"  \n\n 可用\"撤销上次改名\"恢复！ \n\n "));
         const QString folder = QString::fromStdString(dir.path()) + "/";
         QCOMPARE(texts_of(preview), QStringList({folder + names[0], folder + names[1]}));
         QCOMPARE(control<QLineEdit>(&w->Form1, "Edit15")->text(), names[1]);

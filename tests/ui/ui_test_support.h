@@ -16,10 +16,25 @@
 
 namespace tarvendi::test {
 
-// A fresh folder under /tmp that is the current directory while the test runs.
+// A fresh folder under /tmp that is the current directory while the test runs. The journal of
+// the test's executes lies beside it, in a folder of its own, so that no test sees another's
+// history and the folder holds only what the test made.
 class TempFolder : public testing::TempFolder {
 public:
-    TempFolder() { enter(); }
+    TempFolder()
+        : state_(path() + "-state") {
+        enter();
+        ::setenv("XDG_STATE_HOME", state_.c_str(), 1);
+    }
+    ~TempFolder() {
+        std::error_code ec;
+        std::filesystem::remove_all(state_, ec);
+    }
+    // Where the journal lies (platform::journal_folder() of the test).
+    std::string journal_folder() const { return state_ + "/tarvendi"; }
+
+private:
+    std::string state_;
 };
 
 // Answers every message box that opens while it lives with `answer` (or the box's only button)

@@ -11,6 +11,7 @@
 #include "preview_panel.h"
 #include "select_all_router.h"
 #include "status_panels.h"
+#include "undo_command.h"
 
 #include <QAction>
 #include <QApplication>
@@ -125,6 +126,11 @@ void TForm1::build_menus() {
     item(names, "N3", QStringLiteral("去除文件名中的字母"), &TForm1::N3Click);
     item(names, "N8", QStringLiteral("去除文件名中的- _"), &TForm1::N8Click);
     item(names, "N12", QStringLiteral("去除文件名中的空格"), &TForm1::N12Click);
+    names->addSeparator();
+    // In a text field Ctrl+Z stays the field's own undo: the field takes the key first.
+    QAction *undo = item(names, "N14", QStringLiteral("撤销上次改名"), &TForm1::N14Click);
+    undo->setShortcut(QKeySequence::Undo);
+    undo_ = new UndoCommand(this, undo, [this] { full_refresh(); });
 
     QMenu *mp3 = named(bar->addMenu(QStringLiteral("mp3")), "mp31");
     item(mp3, "mp32", QStringLiteral("用mp3标签命名文件  艺术家+标题+序号"), &TForm1::mp32Click);

@@ -13,6 +13,7 @@
 #include "notebook.h"
 #include "path_edit.h"
 #include "special_page.h"
+#include "undo_command.h"
 #include "window_font.h"
 
 #include <QGuiApplication>
@@ -89,6 +90,7 @@ void TForm1::FormCreate() {
 
 void TForm1::FormShow() {
     actions_.run([&] { rebuild_folder_list(); });
+    actions_.run([&] { undo_->offer_interrupted(); });
 }
 
 void TForm1::DoSearchPathFile(const QString &folder) {

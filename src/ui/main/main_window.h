@@ -33,6 +33,7 @@ class FilterComboBox;
 class Notebook;
 class PathEdit;
 class PreviewPanel;
+class UndoCommand;
 } // namespace tarvendi::ui
 
 class TForm1 : public QMainWindow, public tarvendi::ui::PassHost {
@@ -89,6 +90,8 @@ public slots:
     void N3Click();
     void N8Click();
     void N12Click();
+    // "撤销上次改名".
+    void N14Click();
 
 public: // PassHost
     void act(const std::function<void()> &action) override;
@@ -104,6 +107,7 @@ public: // PassHost
                   tarvendi::ui::Refresh after) override;
     void clear_preview() override;
     void clear_working_list() override;
+    tarvendi::core::Journal &journal() override;
 
 private:
     // Renames every file-list entry to clean(name); a question chooses rename or preview.
@@ -165,6 +169,7 @@ private:
     QLabel *StatusBar1Panel1 = nullptr;
 
     // Menus.
+    tarvendi::ui::UndoCommand *undo_ = nullptr;
     QAction *N6 = nullptr;
     QAction *N10 = nullptr;
 

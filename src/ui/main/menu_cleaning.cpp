@@ -14,7 +14,7 @@ namespace {
 QString removal_question(const QString &what) {
     return QStringLiteral(
                "\r\r 是否要去除文件名中包含的所有的%1？\r\r如果预览，请选择 \"否\"  \r\r "
-               "本操作无法恢复！ \r\r ")
+               "可用\"撤销上次改名\"恢复！ \r\r ")
         .arg(what);
 }
 

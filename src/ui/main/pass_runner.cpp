@@ -1,3 +1,4 @@
+#include "change_journal.h"
 #include "check_list.h"
 #include "file_list.h"
 #include "gb_text.h"
@@ -7,6 +8,7 @@
 #include "path_edit.h"
 #include "preview_panel.h"
 #include "refusal_report.h"
+#include "undo_command.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -59,6 +61,14 @@ std::vector<PassItem> TForm1::all_file_list_items() {
     return FileListBox1->pass_items();
 }
 
+core::Journal &TForm1::journal() {
+    return undo_->journal();
+}
+
+void TForm1::N14Click() {
+    actions_.run([&] { undo_->undo_newest(); });
+}
+
 void TForm1::clear_preview() {
     preview_->clear();
 }
@@ -89,16 +99,24 @@ void TForm1::run_pass_in(std::string_view folder, const PassDescription &descrip
     // An error ends the planning (and skips the refresh), but an execute still renames what was
     // planned before it, and what was refused is still reported, also when it is the refresh
     // that fails (the folder shown went away).
+    // Tags are written while planning: their journal comes first, and a journal that cannot be
+    // written stops the pass before any change.
+    std::optional<core::TagJournal> tags;
+    if (execute && description.writes_tags)
+        tags.emplace(journal(), items, folder);
     std::exception_ptr failure;
     try {
         core::plan_pass(description, items, context, plan);
     } catch (...) {
         failure = std::current_exception();
     }
+    if (tags)
+        tags->finish(plan);
     std::vector<core::RefusedRename> refused = plan.refused;
     if (execute) {
-        refused =
-            core::apply_plan(plan, [&](std::size_t done) { progress.step(items.size() + done); });
+        refused = core::apply_plan(
+            plan, [&](std::size_t done) { progress.step(items.size() + done); }, &journal());
+        undo_->update();
     }
     progress.finish();
     // A full refresh empties the preview list: its lines are not made at all, which spares a

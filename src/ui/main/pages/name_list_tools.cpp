@@ -2,6 +2,7 @@
 // delete a stretch or replace a text in each line, save it, and create a folder per line. None
 // of them renames anything.
 
+#include "change_journal.h"
 #include "display_text.h"
 #include "errors.h"
 #include "filesystem.h"
@@ -19,6 +20,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <algorithm>
 #include <cerrno>
 #include <functional>
 
@@ -116,13 +118,39 @@ void NamesPage::Button40Click() {
 
 void NamesPage::Button2Click() {
     host_.act([&] {
+        // The folders up to the first unusable line are made, and written down before.
+        std::vector<std::string> folders;
+        std::optional<std::string> unusable;
         for (const std::string &line : rules::list_lines(list_text(Memo6))) {
             // Linux would take a name of blanks or control bytes; such a line is a slip.
-            if (!rules::folder_line_usable(line))
-                throw platform::IoError(EINVAL, platform::escaped_text(line));
-            if (!platform::folder_exists(line))
-                platform::create_folder(line);
+            if (!rules::folder_line_usable(line)) {
+                unusable = line;
+                break;
+            }
+            if (!platform::folder_exists(line) &&
+                std::find(folders.begin(), folders.end(), line) == folders.end())
+                folders.push_back(line);
         }
+        const std::unique_ptr<core::Journal::Run> run =
+            core::journal_folders(host_.journal(), folders);
+        std::size_t made = 0;
+        const auto finish = [&] {
+            std::vector<std::size_t> failed;
+            for (std::size_t i = made; i < folders.size(); ++i)
+                failed.push_back(i);
+            if (run)
+                run->finish(failed);
+        };
+        try {
+            for (; made < folders.size(); ++made)
+                platform::create_folder(folders[made]);
+        } catch (...) {
+            finish();
+            throw;
+        }
+        finish();
+        if (unusable)
+            throw platform::IoError(EINVAL, platform::escaped_text(*unusable));
         inform(this, QStringLiteral("创建成功！"));
     });
 }

@@ -2,6 +2,7 @@
 // What a notebook page asks of the main window: the working list, running a pass over it and
 // showing the outcome. The pages know nothing else of the window, and nothing of each other.
 
+#include "journal.h"
 #include "pass.h"
 
 #include <QString>
@@ -49,6 +50,8 @@ public:
                           const std::vector<core::PassItem> &items, bool execute,
                           Refresh after) = 0;
     virtual void clear_preview() = 0;
+    // Where an execute writes down what it changes, so that it can be undone.
+    virtual core::Journal &journal() = 0;
 
     // A pass over the working list; by default, as most pages do, an execute is followed by the
     // full refresh and a preview by none.

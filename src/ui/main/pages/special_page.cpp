@@ -27,7 +27,7 @@ namespace {
 
 const QString kNumeralsQuestion =
     QStringLiteral("\r\r 是否要将文件名中的中文数字转换为阿拉伯数字？\r\r如果预览，请选择 \"否\"  "
-                   "\r\r 本操作无法恢复！ \r\r ");
+                   "\r\r 可用\"撤销上次改名\"恢复！ \r\r ");
 
 // Results of the parameter dialogs besides 1 (preview): their close box, which neither previews
 // nor renames, and "确定".

@@ -99,7 +99,7 @@ void TagRenamePage::Button13Click() {
         const bool execute = confirm(
             this, QStringLiteral(
                       "\r\r 将用mp3 标签 唱片标题重命名当前文件夹的所有mp3文件名？\r\r如果预览，"
-                      "请选择 \"否\"  \r\r 本操作无法恢复！ \r\r "));
+                      "请选择 \"否\"  \r\r 可用\"撤销上次改名\"恢复！ \r\r "));
         PassDescription d;
         d.checked_only = false;
         d.rule = [&](const RuleInput &in) -> std::optional<std::string> {

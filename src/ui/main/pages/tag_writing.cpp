@@ -15,14 +15,15 @@ bool read_tag(TMP3Info &tags, const std::string &path) {
 }
 
 QString format_question() {
-    return QStringLiteral(
-        "\r\r 是否要按格式添加？\r\r如果预览，请选择 \"否\"  \r\r 本操作无法恢复！ \r\r ");
+    return QStringLiteral("\r\r 是否要按格式添加？\r\r如果预览，请选择 \"否\"  \r\r "
+                          "可用\"撤销上次改名\"恢复！ \r\r ");
 }
 
 core::PassDescription tag_writing(TMP3Info &tags,
                                   const std::function<bool(const std::string &item)> &write) {
     core::PassDescription d;
     d.checked_only = false;
+    d.writes_tags = true;
     d.rule = [&tags, write](const core::RuleInput &in) -> std::optional<std::string> {
         if (!write(in.name))
             return std::nullopt;

@@ -1,0 +1,88 @@
+#include "change_journal.h"
+
+#include "disk_path.h"
+#include "errors.h"
+#include "file_io.h"
+#include "filesystem.h"
+#include "state_files.h"
+#include "tag_template.h"
+#include "text.h"
+
+namespace tarvendi::core {
+
+namespace {
+
+constexpr std::int64_t kTagSize = 128;
+
+// The tag a file ends with, if any; a file that cannot be read has none to keep.
+std::optional<std::string> tag_at_end(const std::string &path) {
+    try {
+        platform::File file(path, platform::File::Mode::Read);
+        const std::int64_t size = file.size();
+        if (size < kTagSize)
+            return std::nullopt;
+        file.seek(size - kTagSize);
+        std::string tail = file.read(kTagSize);
+        if (tail.starts_with("TAG"))
+            return tail;
+    } catch (const platform::IoError &) {
+    }
+    return std::nullopt;
+}
+
+std::string absolute_disk_path(const std::string &gb_path) {
+    return platform::disk_path(platform::absolute_path(gb_path));
+}
+
+} // namespace
+
+TagJournal::TagJournal(Journal &journal, const std::vector<PassItem> &items,
+                       std::string_view folder) {
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const PassItem &item = items[i];
+        if (item.dot_entry || !rules::is_mp3_name(item.name))
+            continue;
+        const std::string path =
+            folder.empty() ? std::string(item.name)
+                           : std::string(folder) + rules::kSeparator + std::string(item.name);
+        std::string disk;
+        try {
+            disk = absolute_disk_path(path);
+        } catch (const platform::IoError &) {
+            continue; // a name that does not convert is never written either
+        }
+        if (!run_)
+            run_ = journal.begin();
+        run_->add({StepKind::Tag, std::move(disk), {}, tag_at_end(path)});
+        step_items_.push_back(static_cast<std::uint32_t>(i));
+    }
+    if (run_)
+        run_->commit();
+}
+
+void TagJournal::finish(const Plan &plan) {
+    if (!run_)
+        return;
+    std::vector<bool> written(plan.items ? plan.items->size() : 0);
+    for (const PlannedRename &r : plan.renames)
+        written[r.item] = true;
+    std::vector<std::size_t> failed;
+    for (std::size_t step = 0; step < step_items_.size(); ++step) {
+        if (!written[step_items_[step]])
+            failed.push_back(step);
+    }
+    run_->finish(failed);
+}
+
+std::unique_ptr<Journal::Run> journal_folders(Journal &journal,
+                                              const std::vector<std::string> &folders) {
+    if (folders.empty())
+        return nullptr;
+    std::unique_ptr<Journal::Run> run = journal.begin();
+    for (const std::string &folder : folders)
+        run->add({StepKind::Folder, absolute_disk_path(folder), {}, {}});
+    run->commit();
+    return run;
+}
+
+} // namespace tarvendi::core

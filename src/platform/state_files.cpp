@@ -1,0 +1,162 @@
+#include "state_files.h"
+
+#include "display_text.h"
+#include "encoding.h"
+#include "errors.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <dirent.h>
+#include <fcntl.h>
+#include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace tarvendi::platform {
+
+namespace {
+
+std::string escaped_path(const std::string &path) {
+    return escaped_text(name_from_disk(path));
+}
+
+// Creates each missing folder of path, private to the user, as the XDG rules ask for state.
+void make_folders(const std::string &path) {
+    for (std::size_t at = path.find('/', 1);; at = path.find('/', at + 1)) {
+        const std::string part = path.substr(0, at);
+        if (::mkdir(part.c_str(), 0700) != 0 && errno != EEXIST)
+            throw IoError(errno, escaped_path(part));
+        if (at == std::string::npos)
+            return;
+    }
+}
+
+// The entry of a new file survives a crash only once its folder is synced too.
+void sync_folder(const std::string &folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        throw IoError(errno, escaped_path(folder));
+    const int rc = ::fsync(fd);
+    const int err = errno;
+    ::close(fd);
+    if (rc != 0)
+        throw IoError(err, escaped_path(folder));
+}
+
+std::string parent_of(const std::string &path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == 0 ? std::string("/") : path.substr(0, slash);
+}
+
+} // namespace
+
+std::string journal_folder() {
+    const char *state = std::getenv("XDG_STATE_HOME");
+    if (state && state[0] == '/')
+        return std::string(state) + "/tarvendi";
+    const char *home = std::getenv("HOME");
+    return std::string(home ? home : "") + "/.local/state/tarvendi";
+}
+
+std::string current_disk_folder() {
+    std::string folder(4096, '\0');
+    while (::getcwd(folder.data(), folder.size()) == nullptr) {
+        if (errno != ERANGE)
+            throw IoError(errno);
+        folder.resize(folder.size() * 2);
+    }
+    folder.resize(folder.find('\0'));
+    return folder;
+}
+
+AppendFile::AppendFile(const std::string &path)
+    : path_(path) {
+    make_folders(parent_of(path));
+    fd_ =
+        ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_APPEND | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (fd_ < 0)
+        throw IoError(errno, escaped_path(path));
+    sync_folder(parent_of(path));
+}
+
+AppendFile::AppendFile(const std::string &path, bool)
+    : path_(path) {
+    fd_ = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+    if (fd_ < 0)
+        throw IoError(errno, escaped_path(path));
+}
+
+AppendFile::~AppendFile() {
+    if (fd_ >= 0)
+        ::close(fd_);
+}
+
+void AppendFile::append(std::string_view text) {
+    while (!text.empty()) {
+        const ssize_t n = ::write(fd_, text.data(), text.size());
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            throw IoError(n < 0 ? errno : EIO, escaped_path(path_));
+        text.remove_prefix(static_cast<std::size_t>(n));
+    }
+}
+
+void AppendFile::sync() {
+    if (::fsync(fd_) != 0)
+        throw IoError(errno, escaped_path(path_));
+}
+
+std::vector<std::string> files_ending_with(const std::string &folder, std::string_view suffix) {
+    std::vector<std::string> names;
+    const std::unique_ptr<DIR, int (*)(DIR *)> dir(::opendir(folder.c_str()), ::closedir);
+    if (!dir)
+        return names;
+    while (const dirent *e = ::readdir(dir.get())) {
+        const std::string_view name = e->d_name;
+        if (name.size() > suffix.size() && name.ends_with(suffix) &&
+            (e->d_type == DT_REG || e->d_type == DT_UNKNOWN))
+            names.emplace_back(name);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::string read_whole_file(const std::string &path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+    if (fd < 0)
+        throw IoError(errno, escaped_path(path));
+    std::string text;
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            const int err = errno;
+            ::close(fd);
+            throw IoError(err, escaped_path(path));
+        }
+        if (n == 0)
+            break;
+        text.append(buffer, static_cast<std::size_t>(n));
+    }
+    ::close(fd);
+    return text;
+}
+
+bool remove_file(const std::string &path) {
+    return ::unlink(path.c_str()) == 0;
+}
+
+bool remove_empty_folder(const std::string &path) {
+    return ::rmdir(path.c_str()) == 0;
+}
+
+bool entry_exists(const std::string &path) {
+    struct stat st;
+    return ::lstat(path.c_str(), &st) == 0;
+}
+
+} // namespace tarvendi::platform
