@@ -1,7 +1,10 @@
-// The planner's verdicts on real folders, in run order, and what applying the plan leaves.
+// The planner's verdicts on real folders, in run order, what applying the plan leaves, and that
+// undoing it from its journal brings every file back under its old name.
 
+#include "journal.h"
 #include "pass.h"
 #include "temp_folder.h"
+#include "undo.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -114,9 +117,22 @@ TEST_P(PlanTest, VerdictsInRunOrderAndTheApplyAgrees) {
         const bool in_use = planned == Verdict::Exists || planned == Verdict::Duplicate;
         EXPECT_EQ(executed.renames[i].verdict, in_use ? Verdict::Rename : planned) << i;
     }
-    const std::vector<RefusedRename> refused = apply_plan(executed);
+    const tarvendi::testing::TempFolder state;
+    Journal journal(state.path());
+    const std::vector<RefusedRename> refused = apply_plan(executed, {}, &journal);
     EXPECT_EQ(refused.size(), executed.refusals());
     EXPECT_EQ(names_on_disk(), c.after);
+
+    if (const std::optional<std::string> run = journal.newest()) {
+        EXPECT_TRUE(undo(journal.load(*run)).empty());
+    }
+    std::vector<std::string> before = c.files;
+    std::sort(before.begin(), before.end());
+    EXPECT_EQ(names_on_disk(), before);
+    for (const std::string &name : c.files) {
+        std::ifstream in(name);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), name) << name;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
