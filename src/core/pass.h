@@ -45,8 +45,8 @@ struct PassDescription {
     Target target = Target::CurrentFolder;
     std::optional<std::string> folder; // for Target::InFolder; nothing: the item's own folder
     PreviewShows preview = PreviewShows::NewName;
-    // The rule writes the ID3v1 tag of each item it returns (and renames nothing): an execute
-    // journals the tags of the MP3 items before the pass.
+    // The rule writes the ID3v1 tag of each item it returns (and renames nothing), in any pass:
+    // the tags of the MP3 items are journaled before it.
     bool writes_tags = false;
     // Reads the start number; throws ConversionError. Empty: the rule has no counter.
     std::function<std::int32_t()> start_number;

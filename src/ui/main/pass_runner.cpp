@@ -99,10 +99,10 @@ void TForm1::run_pass_in(std::string_view folder, const PassDescription &descrip
     // An error ends the planning (and skips the refresh), but an execute still renames what was
     // planned before it, and what was refused is still reported, also when it is the refresh
     // that fails (the folder shown went away).
-    // Tags are written while planning: their journal comes first, and a journal that cannot be
-    // written stops the pass before any change.
+    // Tags are written while planning (a pass that writes them has no separate execute): their
+    // journal comes first, and a journal that cannot be written stops the pass before any change.
     std::optional<core::TagJournal> tags;
-    if (execute && description.writes_tags)
+    if (description.writes_tags)
         tags.emplace(journal(), items, folder);
     std::exception_ptr failure;
     try {
@@ -110,8 +110,10 @@ void TForm1::run_pass_in(std::string_view folder, const PassDescription &descrip
     } catch (...) {
         failure = std::current_exception();
     }
-    if (tags)
+    if (tags) {
         tags->finish(plan);
+        undo_->update();
+    }
     std::vector<core::RefusedRename> refused = plan.refused;
     if (execute) {
         refused = core::apply_plan(

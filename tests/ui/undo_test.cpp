@@ -1,0 +1,178 @@
+// "撤销上次改名": executes of the pages taken back through the window, one after another, the
+// journal that cannot be written, and an execute killed in its middle and undone at the next
+// start. That last test runs this executable a second time as the program that is killed.
+
+#include "ui_test_support.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListView>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <csignal>
+#include <filesystem>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+using namespace tarvendi::test;
+
+namespace {
+
+constexpr int kCrashFiles = 20000;
+
+QStringList names_in(const TempFolder &dir) {
+    QStringList names;
+    for (const auto &entry : fs::directory_iterator(dir.path()))
+        names << QString::fromStdString(entry.path().filename().string());
+    names.sort();
+    return names;
+}
+
+void execute_wildcard(ApplicationWindows &w, const QString &tmpl) {
+    control<QComboBox>(&w.Form1, "edit10")->setCurrentText(tmpl);
+    BoxAnswerer boxes;
+    control<QPushButton>(&w.Form1, "Button6")->click();
+}
+
+// The child of crash_in_the_middle: opens the folder and numbers every file.
+int execute_in(int argc, char **argv) {
+    QApplication app(argc, argv);
+    fs::current_path(argv[2]);
+    auto w = start_windows();
+    execute_wildcard(*w, "#####-*");
+    return 0;
+}
+
+} // namespace
+
+class UndoTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void renames_taken_back_one_execute_after_another() {
+        TempFolder dir;
+        dir.file("a.txt", "alpha");
+        dir.file("b.txt", "beta");
+        auto w = start_windows();
+        auto *undo = control<QAction>(&w->Form1, "N14");
+        QCOMPARE(undo->shortcut(), QKeySequence(QKeySequence::Undo));
+        QVERIFY(!undo->isEnabled());
+        execute_wildcard(*w, "#-*");
+        execute_wildcard(*w, "x*");
+        QCOMPARE(names_in(dir), QStringList({"x1-a.txt", "x2-b.txt"}));
+        undo->trigger();
+        QCOMPARE(names_in(dir), QStringList({"1-a.txt", "2-b.txt"}));
+        QCOMPARE(texts_of(control<QListView>(&w->Form1, "ListBox1")),
+                 QStringList({"1-a.txt", "2-b.txt"}));
+        undo->trigger();
+        QCOMPARE(names_in(dir), QStringList({"a.txt", "b.txt"}));
+        QCOMPARE(dir.read("a.txt"), std::string("alpha"));
+        QVERIFY(!undo->isEnabled());
+    }
+
+    // What cannot be undone is reported in the box of an execute, and nothing is overwritten.
+    void undo_refused_where_a_name_changed_since() {
+        TempFolder dir;
+        dir.file("a.txt", "alpha");
+        dir.file("b.txt", "beta");
+        auto w = start_windows();
+        execute_wildcard(*w, "#-*");
+        fs::rename(dir / "2-b.txt", dir / "other.txt");
+        dir.file("a.txt", "new");
+        BoxAnswerer boxes;
+        control<QAction>(&w->Form1, "N14")->trigger();
+        QCOMPARE(boxes.titles, QStringList({"未改名的文件"}));
+        QVERIFY(boxes.texts.value(0).startsWith("以下 2 个文件没有改名"));
+        QCOMPARE(names_in(dir), QStringList({"1-a.txt", "a.txt", "other.txt"}));
+        QCOMPARE(dir.read("a.txt"), std::string("new"));
+    }
+
+    void tags_and_folders_taken_back() {
+        TempFolder dir;
+        const std::string tagged = std::string(200, 'x') + "TAG" + std::string(125, 'o');
+        dir.file("a.mp3", tagged);
+        dir.file("b.mp3", std::string(200, 'y'));
+        auto w = start_windows();
+        control<QLineEdit>(&w->Form1, "Edit8")->setText("Title");
+        {
+            BoxAnswerer boxes;
+            control<QPushButton>(&w->Form1, "Button8")->click();
+        }
+        QVERIFY(dir.read("a.mp3") != tagged);
+        QCOMPARE(dir.read("b.mp3").size(), std::size_t{328});
+        control<QPlainTextEdit>(&w->Form1, "Memo6")->setPlainText("made\nmade too");
+        {
+            BoxAnswerer boxes;
+            control<QPushButton>(&w->Form1, "Button2")->click();
+        }
+        QVERIFY(fs::is_directory(dir / "made too"));
+        auto *undo = control<QAction>(&w->Form1, "N14");
+        undo->trigger();
+        QVERIFY(!fs::exists(dir / "made") && !fs::exists(dir / "made too"));
+        undo->trigger();
+        QCOMPARE(dir.read("a.mp3"), tagged);
+        QCOMPARE(dir.read("b.mp3"), std::string(200, 'y'));
+    }
+
+    void journal_that_cannot_be_written_stops_the_execute() {
+        TempFolder dir;
+        dir.file("a.txt");
+        // A file where the journal's folder should be.
+        ::setenv("XDG_STATE_HOME", (dir.path() + "/a.txt").c_str(), 1);
+        auto w = start_windows();
+        control<QComboBox>(&w->Form1, "edit10")->setCurrentText("#-*");
+        BoxAnswerer boxes;
+        control<QPushButton>(&w->Form1, "Button6")->click();
+        QCOMPARE(boxes.texts.size(), 1);
+        QVERIFY(boxes.texts[0].contains("无法写入撤销记录"));
+        QCOMPARE(names_in(dir), QStringList({"a.txt"}));
+    }
+
+    void crash_in_the_middle_undone_at_the_next_start() {
+        TempFolder dir;
+        for (int i = 0; i < kCrashFiles; ++i)
+            dir.file("f" + std::to_string(i), std::to_string(i));
+        const std::string self = QCoreApplication::applicationFilePath().toStdString();
+        const char *argv[] = {self.c_str(), "--execute-in", dir.path().c_str(), nullptr};
+        pid_t child = 0;
+        QCOMPARE(
+            posix_spawn(&child, self.c_str(), nullptr, nullptr, const_cast<char **>(argv), environ),
+            0);
+        // Kill it once a part of the folder is renamed.
+        const auto renamed = [&] {
+            int count = 0;
+            for (const auto &entry : fs::directory_iterator(dir.path()))
+                count += entry.path().filename().string().find('-') != std::string::npos;
+            return count;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(renamed() > 100, 60000);
+        ::kill(child, SIGKILL);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        QVERIFY(WIFSIGNALED(status));
+        QVERIFY(renamed() < kCrashFiles);
+
+        BoxAnswerer boxes;
+        auto w = start_windows();
+        QTRY_COMPARE(boxes.titles, QStringList({"确认"}));
+        QCOMPARE(renamed(), 0);
+        QCOMPARE(names_in(dir).size(), kCrashFiles);
+        for (int i = 0; i < kCrashFiles; i += 997)
+            QCOMPARE(dir.read("f" + std::to_string(i)), std::to_string(i));
+    }
+};
+
+int main(int argc, char **argv) {
+    if (argc == 3 && std::string(argv[1]) == "--execute-in")
+        return execute_in(argc, argv);
+    QApplication app(argc, argv);
+    UndoTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "undo_test.moc"
