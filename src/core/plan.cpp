@@ -127,10 +127,11 @@ apply_plan(Plan &plan, const std::function<void(std::size_t done)> &progress, Jo
         // system decides, as it did for a rename that was never planned.
         platform::RenameResult result;
         if (tried(r)) {
-            result = run ? platform::rename_disk(absolute(disk.source), target())
-                         : platform::rename_disk(disk.source, disk.folder.empty()
-                                                                  ? disk.name
-                                                                  : disk.folder + "/" + disk.name);
+            // The paths as given: the journal's absolute ones would cost the kernel a longer walk
+            // on every rename.
+            result = platform::rename_disk(disk.source, disk.folder.empty()
+                                                            ? disk.name
+                                                            : disk.folder + "/" + disk.name);
             if (!result.ok())
                 failed.push_back(step);
             ++step;
