@@ -2,6 +2,7 @@
 
 #include "errors.h"
 #include "filesystem.h"
+#include "run_order.h"
 #include "target_check.h"
 #include "text.h"
 
@@ -120,6 +121,8 @@ void plan_pass(const PassDescription &d, const std::vector<PassItem> &items,
         throw;
     }
     judge_all();
+    if (context.order)
+        order_renames(plan);
 }
 
 } // namespace tarvendi::core

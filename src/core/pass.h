@@ -58,6 +58,9 @@ struct PassDescription {
 
 struct PassContext {
     bool execute = false;
+    // Swaps and shifts: the renames run in an order that frees each name before it is taken
+    // (run_order.h), not in list order.
+    bool order = false;
     // The folder the items are names in (file-list entries); empty: they are paths as they stand.
     std::string_view folder;
     // Called with the name in work when the description asks for the status panel, and with

@@ -3,6 +3,7 @@
 #include "errors.h"
 #include "filesystem.h"
 #include "journal.h"
+#include "run_order.h"
 #include "state_files.h"
 #include "text.h"
 
@@ -67,17 +68,45 @@ std::size_t Plan::refusals() const {
                       [](const PlannedRename &r) { return is_refusal(r.verdict); }));
 }
 
+namespace {
+
+// One rename the apply makes: a planned rename, or one of the two steps of a rename that breaks
+// a cycle through a temporary name.
+enum class Leg : std::uint8_t { Whole, ToTemporary, FromTemporary };
+
+} // namespace
+
 std::vector<RefusedRename>
 apply_plan(Plan &plan, const std::function<void(std::size_t done)> &progress, Journal *journal) {
-    // Each rename to try, as the disk spells it, worked out twice (for the journal, then for the
-    // rename) rather than held: a million paths would double what the plan holds.
+    // The legs in the order they run, each worked out as the disk spells it twice (for the
+    // journal, then for the rename) rather than held: a million paths would double what the
+    // plan holds.
+    std::vector<bool> seen(plan.order.empty() ? 0 : plan.renames.size());
+    const auto leg_at = [&](std::size_t k, std::uint32_t &index) {
+        index = plan.order.empty() ? static_cast<std::uint32_t>(k) : plan.order[k];
+        if (!plan.renames[index].via_temporary)
+            return Leg::Whole;
+        return seen[index] ? Leg::FromTemporary : Leg::ToTemporary;
+    };
+    const std::size_t legs = plan.order.empty() ? plan.renames.size() : plan.order.size();
+
     platform::DiskRename disk;
     std::string here;
     bool folder_gone = false;
-    const auto tried = [&](const PlannedRename &r) {
+    const auto temporary = [&](std::uint32_t index) {
+        const std::string folder = rules::folder_part(plan.source(plan.renames[index]));
+        return join(folder, temporary_name(index));
+    };
+    const auto tried = [&](std::uint32_t index, Leg leg) {
+        const PlannedRename &r = plan.renames[index];
         if (r.verdict == Verdict::Invalid || r.verdict == Verdict::Unchanged)
             return false;
-        platform::disk_rename(plan.source(r), plan.target_folder(r), plan.target_name(r), disk);
+        if (leg == Leg::ToTemporary)
+            platform::disk_rename(plan.source(r), rules::folder_part(plan.source(r)),
+                                  temporary_name(index), disk);
+        else
+            platform::disk_rename(leg == Leg::Whole ? plan.source(r) : temporary(index),
+                                  plan.target_folder(r), plan.target_name(r), disk);
         // Nothing is left to rename in a current directory that was removed.
         if (folder_gone && disk.refusal == platform::RenameRefusal::None &&
             !(disk.source.starts_with('/') && disk.folder.starts_with('/')))
@@ -88,7 +117,7 @@ apply_plan(Plan &plan, const std::function<void(std::size_t done)> &progress, Jo
         return path.starts_with('/') ? path : here + "/" + path;
     };
     const auto target = [&] {
-        return absolute(disk.folder.empty() ? disk.name : disk.folder + "/" + disk.name);
+        return disk.folder.empty() ? disk.name : disk.folder + "/" + disk.name;
     };
 
     std::unique_ptr<Journal::Run> run;
@@ -98,24 +127,34 @@ apply_plan(Plan &plan, const std::function<void(std::size_t done)> &progress, Jo
         } catch (const platform::IoError &) {
             folder_gone = true;
         }
-        for (const PlannedRename &r : plan.renames) {
-            if (!tried(r))
+        for (std::size_t k = 0; k < legs; ++k) {
+            std::uint32_t index = 0;
+            const Leg leg = leg_at(k, index);
+            if (!seen.empty())
+                seen[index] = true;
+            if (!tried(index, leg))
                 continue;
             if (!run)
                 run = journal->begin();
-            run->add({StepKind::Rename, absolute(disk.source), target(), {}});
+            run->add({StepKind::Rename, absolute(disk.source), absolute(target()), {}});
         }
         if (run)
             run->commit();
+        std::fill(seen.begin(), seen.end(), false);
     }
 
     std::vector<RefusedRename> refused = plan.refused;
     std::vector<std::size_t> failed;
+    std::vector<bool> stranded(seen.size()); // its first leg failed: the second is not tried
     std::size_t step = 0;
-    for (std::size_t i = 0; i < plan.renames.size(); ++i) {
-        PlannedRename &r = plan.renames[i];
+    for (std::size_t k = 0; k < legs; ++k) {
+        std::uint32_t index = 0;
+        const Leg leg = leg_at(k, index);
+        if (!seen.empty())
+            seen[index] = true;
+        PlannedRename &r = plan.renames[index];
         if (progress)
-            progress(i);
+            progress(std::min(k, plan.renames.size()));
         if (r.verdict == Verdict::Unchanged)
             continue;
         if (r.verdict == Verdict::Invalid) {
@@ -124,26 +163,34 @@ apply_plan(Plan &plan, const std::function<void(std::size_t done)> &progress, Jo
             continue;
         }
         // A name in use may be free by now, and one that seemed free may not be: the file
-        // system decides, as it did for a rename that was never planned.
+        // system decides, as it did for a rename that was never planned. The paths are the ones
+        // given: the journal's absolute ones would cost the kernel a longer walk every time.
         platform::RenameResult result;
-        if (tried(r)) {
-            // The paths as given: the journal's absolute ones would cost the kernel a longer walk
-            // on every rename.
-            result = platform::rename_disk(disk.source, disk.folder.empty()
-                                                            ? disk.name
-                                                            : disk.folder + "/" + disk.name);
+        if (leg == Leg::FromTemporary && stranded[index]) {
+            if (tried(index, leg))
+                failed.push_back(step++); // journaled, and not taken
+            continue;
+        }
+        if (tried(index, leg)) {
+            result = platform::rename_disk(disk.source, target());
             if (!result.ok())
                 failed.push_back(step);
             ++step;
         } else {
             result.refusal = disk.refusal;
         }
+        if (leg == Leg::ToTemporary) {
+            if (result.ok())
+                continue;
+            stranded[index] = true;
+        }
         if (result.ok()) {
             r.verdict = Verdict::Rename;
             r.reason = {};
         } else {
-            refused.push_back(
-                {plan.source(r), std::string(plan.new_name(r)), platform::refusal_text(result)});
+            // A rename stopped on its temporary name is reported under that name.
+            refused.push_back({leg == Leg::FromTemporary ? temporary(index) : plan.source(r),
+                               std::string(plan.new_name(r)), platform::refusal_text(result)});
             const bool taken = result.refusal == platform::RenameRefusal::TargetExists;
             r.verdict = taken ? Verdict::Exists : Verdict::Invalid;
             r.reason = platform::refusal_reason(result.refusal);

@@ -60,6 +60,8 @@ struct PlannedRename {
     std::uint32_t name_start = 0; // the target's name is the new name from here on
     TargetFolder folder = TargetFolder::Current;
     bool full_shown = false; // the preview line is the target's full path, not the new name
+    // Breaks a cycle of the run order: first renamed to a temporary name, last to its target.
+    bool via_temporary = false;
     Verdict verdict = Verdict::Rename;
 };
 
@@ -74,7 +76,10 @@ struct Plan {
     std::string items_folder;           // the items are names in it; empty: paths as they stand
     TextArena texts;                    // the new names
     std::string folder;                 // for TargetFolder::Plan
-    std::vector<PlannedRename> renames; // in run order
+    std::vector<PlannedRename> renames; // in list order
+    // The order the renames run in (indices into renames; one via a temporary name comes twice),
+    // when it is not the list order (run_order.h); empty: the list order.
+    std::vector<std::uint32_t> order;
     std::vector<RefusedRename> refused; // items whose rule could not do its work
 
     std::string_view new_name(const PlannedRename &r) const {

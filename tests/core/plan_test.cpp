@@ -23,6 +23,7 @@ struct Case {
     std::vector<std::string> verdicts;
     std::vector<std::string> after; // on disk after the apply, sorted
     Target target = Target::CurrentFolder;
+    bool order = false; // swaps and shifts
 };
 
 const std::string kLong(256, 'n');
@@ -70,6 +71,47 @@ const Case kCases[] = {
      {"f"}},
     {"hidden stays hidden", {".a"}, {{".a", ".b"}}, {"rename"}, {".b"}},
     {"folder part changed", {"d"}, {{"d/f", "e/f"}}, {"invalid"}, {"d"}, Target::SameFolder},
+    // In an order that frees each name before it is taken.
+    {"swap, ordered",
+     {"a", "b"},
+     {{"a", "b"}, {"b", "a"}},
+     {"rename", "rename"},
+     {"a", "b"},
+     Target::CurrentFolder,
+     true},
+    {"shift in list order",
+     {"1", "2", "3"},
+     {{"1", "2"}, {"2", "3"}, {"3", "4"}},
+     {"exists", "exists", "rename"},
+     {"1", "2", "4"}},
+    {"shift, ordered",
+     {"1", "2", "3"},
+     {{"1", "2"}, {"2", "3"}, {"3", "4"}},
+     {"rename", "rename", "rename"},
+     {"2", "3", "4"},
+     Target::CurrentFolder,
+     true},
+    {"cycle of three and a chain, ordered",
+     {"a", "b", "c", "d"},
+     {{"a", "b"}, {"d", "e"}, {"b", "c"}, {"c", "a"}},
+     {"rename", "rename", "rename", "rename"},
+     {"a", "b", "c", "e"},
+     Target::CurrentFolder,
+     true},
+    {"chain ending in a name that stays, ordered",
+     {"a", "b", "x"},
+     {{"a", "b"}, {"b", "x"}},
+     {"exists", "exists"},
+     {"a", "b", "x"},
+     Target::CurrentFolder,
+     true},
+    {"duplicate, ordered",
+     {"a", "b"},
+     {{"a", "x"}, {"b", "x"}},
+     {"rename", "duplicate"},
+     {"b", "x"},
+     Target::CurrentFolder,
+     true},
 };
 
 class PlanTest : public ::testing::TestWithParam<Case> {
@@ -99,7 +141,9 @@ TEST_P(PlanTest, VerdictsInRunOrderAndTheApplyAgrees) {
         return c.items[static_cast<std::size_t>(in.index)].second;
     };
     Plan plan;
-    plan_pass(d, items, {}, plan);
+    PassContext preview;
+    preview.order = c.order;
+    plan_pass(d, items, preview, plan);
     std::vector<std::string> verdicts;
     for (const PlannedRename &r : plan.renames) {
         verdicts.emplace_back(verdict_word(r.verdict));
@@ -111,6 +155,7 @@ TEST_P(PlanTest, VerdictsInRunOrderAndTheApplyAgrees) {
     Plan executed;
     PassContext execute;
     execute.execute = true;
+    execute.order = c.order;
     plan_pass(d, items, execute, executed);
     for (std::size_t i = 0; i < executed.renames.size(); ++i) {
         const Verdict planned = plan.renames[i].verdict;
@@ -122,6 +167,13 @@ TEST_P(PlanTest, VerdictsInRunOrderAndTheApplyAgrees) {
     const std::vector<RefusedRename> refused = apply_plan(executed, {}, &journal);
     EXPECT_EQ(refused.size(), executed.refusals());
     EXPECT_EQ(names_on_disk(), c.after);
+    // In swaps and shifts every file renamed holds what it held under its old name.
+    for (const PlannedRename &r : executed.renames) {
+        if (c.order && r.verdict == Verdict::Rename) {
+            std::ifstream in(std::string(executed.target_name(r)));
+            EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), c.items[r.item].first);
+        }
+    }
 
     if (const std::optional<std::string> run = journal.newest()) {
         EXPECT_TRUE(undo(journal.load(*run)).empty());

@@ -119,6 +119,35 @@ private slots:
         QCOMPARE(dir.read("b.mp3"), std::string(200, 'y'));
     }
 
+    // Two names swapped from the name list: refused in list order, done with the option on, and
+    // undone through the journal of both steps.
+    void swap_with_the_option_and_undone() {
+        TempFolder dir;
+        dir.file("a.txt", "alpha");
+        dir.file("b.txt", "beta");
+        auto w = start_windows();
+        auto *option = control<QAction>(&w->Form1, "N15");
+        QVERIFY(!option->isChecked());
+        const auto swap = [&] {
+            control<QPlainTextEdit>(&w->Form1, "Memo6")->setPlainText("b\na");
+            control<QComboBox>(&w->Form1, "ComboBox1")->setCurrentText("");
+            BoxAnswerer boxes;
+            control<QPushButton>(&w->Form1, "Button14")->click();
+            return boxes.titles;
+        };
+        QCOMPARE(swap(), QStringList({"未改名的文件"}));
+        QCOMPARE(dir.read("a.txt"), std::string("alpha"));
+        option->trigger(); // on, and remembered
+        QCOMPARE(swap(), QStringList());
+        QCOMPARE(dir.read("a.txt"), std::string("beta"));
+        QCOMPARE(dir.read("b.txt"), std::string("alpha"));
+        QCOMPARE(names_in(dir), QStringList({"a.txt", "b.txt"}));
+        control<QAction>(&w->Form1, "N14")->trigger();
+        QCOMPARE(dir.read("a.txt"), std::string("alpha"));
+        option->trigger(); // off again for the tests after this one
+        QVERIFY(!start_windows()->Form1.findChild<QAction *>("N15")->isChecked());
+    }
+
     void journal_that_cannot_be_written_stops_the_execute() {
         TempFolder dir;
         dir.file("a.txt");

@@ -6,6 +6,7 @@
 #include "filter_combo.h"
 #include "main_window.h"
 #include "notebook.h"
+#include "options.h"
 #include "page_widgets.h"
 #include "path_edit.h"
 #include "preview_panel.h"
@@ -131,6 +132,9 @@ void TForm1::build_menus() {
     QAction *undo = item(names, "N14", QStringLiteral("撤销上次改名"), &TForm1::N14Click);
     undo->setShortcut(QKeySequence::Undo);
     undo_ = new UndoCommand(this, undo, [this] { full_refresh(); });
+    N15 = item(names, "N15", QStringLiteral("自动处理名称交换和顺延"), &TForm1::N15Click);
+    N15->setCheckable(true);
+    N15->setChecked(swaps_and_shifts());
 
     QMenu *mp3 = named(bar->addMenu(QStringLiteral("mp3")), "mp31");
     item(mp3, "mp32", QStringLiteral("用mp3标签命名文件  艺术家+标题+序号"), &TForm1::mp32Click);

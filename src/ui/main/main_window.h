@@ -90,8 +90,9 @@ public slots:
     void N3Click();
     void N8Click();
     void N12Click();
-    // "撤销上次改名".
+    // "撤销上次改名", and the option "自动处理名称交换和顺延".
     void N14Click();
+    void N15Click();
 
 public: // PassHost
     void act(const std::function<void()> &action) override;
@@ -171,6 +172,7 @@ private:
     // Menus.
     tarvendi::ui::UndoCommand *undo_ = nullptr;
     QAction *N6 = nullptr;
+    QAction *N15 = nullptr;
     QAction *N10 = nullptr;
 
     TFabout *Fabout = nullptr;

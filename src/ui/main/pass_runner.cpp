@@ -4,12 +4,14 @@
 #include "gb_text.h"
 #include "main_window.h"
 #include "memory.h"
+#include "options.h"
 #include "pass_progress.h"
 #include "path_edit.h"
 #include "preview_panel.h"
 #include "refusal_report.h"
 #include "undo_command.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QLabel>
 #include <exception>
@@ -69,6 +71,10 @@ void TForm1::N14Click() {
     actions_.run([&] { undo_->undo_newest(); });
 }
 
+void TForm1::N15Click() {
+    set_swaps_and_shifts(N15->isChecked());
+}
+
 void TForm1::clear_preview() {
     preview_->clear();
 }
@@ -84,6 +90,7 @@ void TForm1::run_pass_in(std::string_view folder, const PassDescription &descrip
     core::Plan plan;
     core::PassContext context;
     context.execute = execute;
+    context.order = N15->isChecked();
     context.folder = folder;
     std::string last_status;
     bool status_written = false;
