@@ -207,6 +207,8 @@ public:
         std::snprintf(pattern, sizeof pattern, "%s/tarvendi-bench-XXXXXX", base.c_str());
         const std::string root = mkdtemp(pattern);
         const std::string folder = root + "/files";
+        // The journal of the executes, as the program keeps it, but on the same tmpfs.
+        ::setenv("XDG_STATE_HOME", (root + "/state").c_str(), 1);
         const std::string music = root + "/music";
         make_files(folder, count, {});
         std::string song(4096 - 128, '\0');
