@@ -73,10 +73,9 @@ private slots:
         trigger(*w, action.toLatin1().constData());
 
         QCOMPARE(boxes.titles.value(0), QStringLiteral("确认"));
-        QCOMPARE(
-            boxes.texts.value(0),
-            QStringLiteral(
-                "\n\n 是否要按格式添加？\n\n如果预览，请选择 \"否\"  \n\n 可用\"撤销上次改名\"恢复！ \n\n "));
+        QCOMPARE(boxes.texts.value(0),
+                 QStringLiteral("\n\n 是否要按格式添加？\n\n如果预览，请选择 \"否\"  \n\n "
+                                "可用\"撤销上次改名\"恢复！ \n\n "));
         const QString folder = QString::fromStdString(dir.path()) + "/";
         QCOMPARE(texts_of(preview), QStringList({folder + names[0], folder + names[1]}));
         QCOMPARE(control<QLineEdit>(&w->Form1, "Edit15")->text(), names[1]);
