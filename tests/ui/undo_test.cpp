@@ -15,6 +15,7 @@
 #include <QTest>
 #include <csignal>
 #include <filesystem>
+#include <fstream>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -201,6 +202,30 @@ private slots:
         QCOMPARE(dir.read("a.txt"), std::string("alpha"));
         option->trigger(); // off again for the tests after this one
         QVERIFY(!start_windows()->Form1.findChild<QAction *>("N15")->isChecked());
+    }
+
+    // A damaged record asks nothing at a start; its undo says so and sets it aside, and the
+    // next undo reaches the execute before it.
+    void damaged_record_set_aside() {
+        TempFolder dir;
+        dir.file("a.txt");
+        {
+            auto w = start_windows();
+            execute_wildcard(*w, "#-*");
+        }
+        fs::create_directories(dir.journal_folder());
+        std::ofstream(dir.journal_folder() + "/99999999-damaged.jsonl") << "{\"tarvendi_journ";
+        auto w = start_windows();
+        auto *undo = control<QAction>(&w->Form1, "N14");
+        {
+            BoxAnswerer boxes;
+            undo->trigger();
+            QCOMPARE(boxes.texts.size(), 1);
+            QVERIFY(boxes.texts[0].contains("撤销记录已损坏"));
+        }
+        QCOMPARE(names_in(dir), QStringList({"1-a.txt"}));
+        undo->trigger();
+        QCOMPARE(names_in(dir), QStringList({"a.txt"}));
     }
 
     void journal_that_cannot_be_written_stops_the_execute() {

@@ -25,15 +25,32 @@ void UndoCommand::update() {
 
 void UndoCommand::undo_newest() {
     const std::optional<std::string> name = journal_.newest();
-    if (name)
-        undo(*name, journal_.load(*name));
+    if (!name)
+        return;
+    core::JournalRecord record;
+    try {
+        record = journal_.load(*name);
+    } catch (const std::exception &error) {
+        // A damaged record must not stand in front of the older ones for ever: it is set aside
+        // like an undone one, where a person can still read it.
+        journal_.mark_undone(*name);
+        update();
+        throw core::JournalError("撤销记录已损坏，无法撤销，已放到一旁：" + *name + "（" +
+                                 error.what() + "）");
+    }
+    undo(*name, record);
 }
 
 void UndoCommand::offer_interrupted() {
     const std::optional<std::string> name = journal_.newest();
     if (!name)
         return;
-    const core::JournalRecord record = journal_.load(*name);
+    core::JournalRecord record;
+    try {
+        record = journal_.load(*name);
+    } catch (const std::exception &) {
+        return; // the undo of it tells, when the user asks for it
+    }
     if (record.finished || record.interrupted)
         return;
     if (confirm(window_,
