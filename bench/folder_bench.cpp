@@ -180,6 +180,9 @@ public:
         const double after = resident_mb();
         const bool all_renamed = names_in(folder).size() == static_cast<std::size_t>(listed());
         const double bare = bare_loop ? bare_loop() : bare_renames(folder);
+        // The window reads the folder again after the bare loop changed it behind its back, as
+        // a user would before the next preview.
+        form.full_refresh();
         std::printf("%-16s preview %6.3f s (%d lines)  execute %6.3f s  bare %6.3f s  ratio %5.2f  "
                     "refresh %5.3f s  peak %6.1f MB  after %6.1f MB%s\n",
                     rule.page, preview, lines, execute - refresh, bare, (execute - refresh) / bare,

@@ -4,6 +4,7 @@
 #include "display_text.h"
 #include "encoding.h"
 #include "errors.h"
+#include "folder_names.h"
 #include "text.h"
 
 #include <algorithm>
@@ -70,6 +71,10 @@ bool mask_pattern_matches(std::string_view pat, std::string_view name) {
     return pat.ends_with(".*") && pattern_matches(pat.substr(0, pat.size() - 2), name);
 }
 
+bool is_dot_name(const char *name) {
+    return name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'));
+}
+
 struct DirCloser {
     void operator()(DIR *dir) const { closedir(dir); }
 };
@@ -109,9 +114,7 @@ public:
 
     bool folder() const { return folder_; }
     bool hidden() const { return name_[0] == '.' && !is_dot_entry(); }
-    bool is_dot_entry() const {
-        return name_[0] == '.' && (name_[1] == '\0' || (name_[1] == '.' && name_[2] == '\0'));
-    }
+    bool is_dot_entry() const { return is_dot_name(name_); }
     // The owner may not write. A dangling link reads as writable: there is nothing to protect.
     bool read_only() { return load() && (st_.st_mode & S_IWUSR) == 0; }
     std::string_view name() const { return name_; }
@@ -211,7 +214,16 @@ void Listing::sort() {
 
 Listing list_folder(std::string_view folder, std::string_view mask, EntryKinds kinds) {
     Listing entries;
+    // Every name the folder holds is kept for the planner, which then needs no listing of its
+    // own while the folder stays as it was read.
+    const std::string disk = folder.empty() ? std::string(".") : disk_path(folder);
+    const bool keep = folder_names::watch(disk);
+    std::string all;
     for_each_entry(folder, [&](int fd, const dirent &e) {
+        if (keep && !is_dot_name(e.d_name)) {
+            all += e.d_name;
+            all += '\0';
+        }
         EntryInfo info(fd, e);
         if (kinds == EntryKinds::Files && info.folder())
             return;
@@ -223,22 +235,28 @@ Listing list_folder(std::string_view folder, std::string_view mask, EntryKinds k
         else if (kinds == EntryKinds::Files || info.hidden() || info.read_only())
             entries.add(name, false);
     });
+    if (keep)
+        folder_names::keep(disk, all);
     entries.sort();
     return entries;
 }
 
 std::string disk_names(const std::string &disk_folder) {
     std::string names;
+    if (folder_names::recall(disk_folder, names))
+        return names;
+    const bool keep = folder_names::watch(disk_folder);
     const Dir dir(opendir(disk_folder.empty() ? "." : disk_folder.c_str()));
     if (!dir)
         return names;
     while (const dirent *e = readdir(dir.get())) {
-        const std::string_view name = e->d_name;
-        if (name != "." && name != "..") {
-            names += name;
+        if (!is_dot_name(e->d_name)) {
+            names += e->d_name;
             names += '\0';
         }
     }
+    if (keep)
+        folder_names::keep(disk_folder, names);
     return names;
 }
 

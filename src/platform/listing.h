@@ -103,6 +103,8 @@ std::vector<std::string> list_subfolders(std::string_view folder, bool include_h
 // The names of every entry of a folder given as the disk spells it, "." and ".." left out, as
 // the disk spells them, each followed by a NUL byte; empty when it cannot be read. For checks
 // against the disk that need no conversion; one buffer holds a large folder's names cheaply.
+// The folder listed last (here or by list_folder) is not read again while an inotify watch
+// shows it unchanged (folder_names.h).
 std::string disk_names(const std::string &disk_folder);
 
 } // namespace tarvendi::platform

@@ -203,5 +203,35 @@ TEST(ListFolder, UnreadableFolderThrows) {
     }
 }
 
+// The names of the folder listed last are kept while it stays as read: every change made after
+// the listing, by whatever way, shows in the next call.
+TEST(DiskNames, KeptOnlyWhileTheFolderStaysAsRead) {
+    TempFolder dir;
+    dir.file("a");
+    dir.folder("sub");
+    const auto names = [&] {
+        std::string all = disk_names(dir.path());
+        std::vector<std::string> out;
+        for (std::size_t at = 0; at < all.size(); at = all.find('\0', at) + 1)
+            out.emplace_back(all.c_str() + at);
+        std::sort(out.begin(), out.end());
+        return out;
+    };
+    using Names = std::vector<std::string>;
+    list_folder(dir.path(), "*.*", EntryKinds::Files); // the file list reads the folder
+    EXPECT_EQ(names(), (Names{"a", "sub"}));
+    dir.file("b");
+    EXPECT_EQ(names(), (Names{"a", "b", "sub"}));
+    EXPECT_EQ(names(), (Names{"a", "b", "sub"}));
+    ASSERT_EQ(::rename((dir / "a").c_str(), (dir / "c").c_str()), 0);
+    EXPECT_EQ(names(), (Names{"b", "c", "sub"}));
+    dir.file("sub/inner"); // inside a sub-folder: no name of this folder changes
+    ASSERT_EQ(::unlink((dir / "b").c_str()), 0);
+    EXPECT_EQ(names(), (Names{"c", "sub"}));
+    TempFolder other;
+    EXPECT_TRUE(disk_names(other.path()).empty());
+    EXPECT_EQ(names(), (Names{"c", "sub"}));
+}
+
 } // namespace
 } // namespace tarvendi::platform
