@@ -14,14 +14,15 @@ std::uint32_t hash_of(std::string_view name) {
 
 } // namespace
 
-void NameTable::adopt(std::string listing, std::size_t more) {
+void NameTable::adopt(std::shared_ptr<const std::string> listing, std::size_t more) {
     listing_ = std::move(listing);
-    const auto count = static_cast<std::size_t>(std::count(listing_.begin(), listing_.end(), '\0'));
+    const std::string &names = *listing_;
+    const auto count = static_cast<std::size_t>(std::count(names.begin(), names.end(), '\0'));
     reserve(count + more);
     std::size_t offset = 0;
-    while (offset < listing_.size()) {
-        const std::size_t end = listing_.find('\0', offset);
-        const std::string_view name(listing_.data() + offset, end - offset);
+    while (offset < names.size()) {
+        const std::size_t end = names.find('\0', offset);
+        const std::string_view name(names.data() + offset, end - offset);
         const std::uint32_t hash = hash_of(name);
         insert(probe(name, hash), hash, static_cast<std::uint32_t>(offset), name.size(),
                Holder::Disk);
@@ -30,9 +31,9 @@ void NameTable::adopt(std::string listing, std::size_t more) {
 }
 
 std::string_view NameTable::name_at(std::uint32_t offset, std::size_t length) const {
-    if (offset < listing_.size())
-        return std::string_view(listing_).substr(offset, length);
-    return added_.at(static_cast<std::uint32_t>(offset - listing_.size()), length);
+    if (offset < listing_->size())
+        return std::string_view(*listing_).substr(offset, length);
+    return added_.at(static_cast<std::uint32_t>(offset - listing_->size()), length);
 }
 
 void NameTable::reserve(std::size_t count) {
@@ -77,7 +78,7 @@ Holder NameTable::take(std::string_view name) {
     const std::size_t at = probe(name, hash);
     Slot &slot = slots_[at];
     if (slot.length == 0) {
-        insert(at, hash, static_cast<std::uint32_t>(listing_.size() + added_.add(name)),
+        insert(at, hash, static_cast<std::uint32_t>(listing_->size() + added_.add(name)),
                name.size(), Holder::Run);
         return Holder::Nobody;
     }

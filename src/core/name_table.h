@@ -9,6 +9,7 @@
 #include <cstddef>
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,7 +26,7 @@ class NameTable {
 public:
     // Takes a folder's listing (names each followed by NUL, as platform::disk_names gives it),
     // every name held by the disk, with room for `more` names to come without growing.
-    void adopt(std::string listing, std::size_t more);
+    void adopt(std::shared_ptr<const std::string> listing, std::size_t more);
     // The holder of name, or nothing when the folder has no such name. Valid until add().
     Holder *find(std::string_view name);
     // Gives name to the run unless the disk or the run holds it; returns who held it before
@@ -48,7 +49,7 @@ private:
                 Holder holder);
     void reserve(std::size_t count);
 
-    std::string listing_;
+    std::shared_ptr<const std::string> listing_ = std::make_shared<const std::string>();
     TextArena added_;
     std::vector<Slot> slots_;
     std::size_t count_ = 0;

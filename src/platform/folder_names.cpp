@@ -19,7 +19,7 @@ struct Kept {
     std::mutex lock;
     int inotify = -1;
     std::string folder; // absolute, as the disk spells it
-    std::string names;
+    std::shared_ptr<const std::string> names;
     bool watching = false; // names may be kept for folder
     bool valid = false;    // names are kept
 };
@@ -63,7 +63,7 @@ void forget(Kept &k) {
         ::close(k.inotify);
     k.inotify = -1;
     k.watching = k.valid = false;
-    k.names = std::string();
+    k.names.reset();
 }
 
 } // namespace
@@ -85,29 +85,28 @@ bool watch(const std::string &disk_folder) {
     return true;
 }
 
-void keep(const std::string &disk_folder, const std::string &names) {
+void keep(const std::string &disk_folder, std::shared_ptr<const std::string> names) {
     Kept &k = kept();
     const std::lock_guard guard(k.lock);
     if (k.watching && k.folder == key(disk_folder)) {
-        k.names = names;
+        k.names = std::move(names);
         k.valid = true;
     }
 }
 
-bool recall(const std::string &disk_folder, std::string &names) {
+std::shared_ptr<const std::string> recall(const std::string &disk_folder) {
     Kept &k = kept();
     const std::lock_guard guard(k.lock);
     if (!k.valid || k.folder != key(disk_folder))
-        return false;
+        return nullptr;
     // Any event at all (a change, the watch dropped, the queue overflowed) ends the keeping.
     alignas(inotify_event) char events[4096];
     const ssize_t n = ::read(k.inotify, events, sizeof events);
     if (n >= 0 || errno != EAGAIN) {
         forget(k);
-        return false;
+        return nullptr;
     }
-    names = k.names;
-    return true;
+    return k.names;
 }
 
 } // namespace tarvendi::platform::folder_names

@@ -4,15 +4,16 @@
 // of a folder the file list has just read. Only on local file systems, where the watch sees every
 // change; the watch starts before the folder is read, so nothing read can have changed unseen.
 
+#include <memory>
 #include <string>
 
 namespace tarvendi::platform::folder_names {
 
 // Starts watching disk_folder for a listing about to be read; false when it cannot be kept.
 bool watch(const std::string &disk_folder);
-// Keeps the names (each followed by NUL) of the folder watched last.
-void keep(const std::string &disk_folder, const std::string &names);
-// The kept names of disk_folder when nothing changed in it since its watch began.
-bool recall(const std::string &disk_folder, std::string &names);
+// Keeps the names (each followed by NUL) of the folder watched last; shared, never copied.
+void keep(const std::string &disk_folder, std::shared_ptr<const std::string> names);
+// The kept names of disk_folder when nothing changed in it since its watch began, else null.
+std::shared_ptr<const std::string> recall(const std::string &disk_folder);
 
 } // namespace tarvendi::platform::folder_names

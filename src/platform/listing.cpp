@@ -218,11 +218,11 @@ Listing list_folder(std::string_view folder, std::string_view mask, EntryKinds k
     // own while the folder stays as it was read.
     const std::string disk = folder.empty() ? std::string(".") : disk_path(folder);
     const bool keep = folder_names::watch(disk);
-    std::string all;
+    auto all = std::make_shared<std::string>();
     for_each_entry(folder, [&](int fd, const dirent &e) {
         if (keep && !is_dot_name(e.d_name)) {
-            all += e.d_name;
-            all += '\0';
+            *all += e.d_name;
+            *all += '\0';
         }
         EntryInfo info(fd, e);
         if (kinds == EntryKinds::Files && info.folder())
@@ -241,18 +241,18 @@ Listing list_folder(std::string_view folder, std::string_view mask, EntryKinds k
     return entries;
 }
 
-std::string disk_names(const std::string &disk_folder) {
-    std::string names;
-    if (folder_names::recall(disk_folder, names))
-        return names;
+std::shared_ptr<const std::string> disk_names(const std::string &disk_folder) {
+    if (auto kept = folder_names::recall(disk_folder))
+        return kept;
     const bool keep = folder_names::watch(disk_folder);
+    auto names = std::make_shared<std::string>();
     const Dir dir(opendir(disk_folder.empty() ? "." : disk_folder.c_str()));
     if (!dir)
         return names;
     while (const dirent *e = readdir(dir.get())) {
         if (!is_dot_name(e->d_name)) {
-            names += e->d_name;
-            names += '\0';
+            *names += e->d_name;
+            *names += '\0';
         }
     }
     if (keep)

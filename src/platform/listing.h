@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <iterator>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -105,6 +106,6 @@ std::vector<std::string> list_subfolders(std::string_view folder, bool include_h
 // against the disk that need no conversion; one buffer holds a large folder's names cheaply.
 // The folder listed last (here or by list_folder) is not read again while an inotify watch
 // shows it unchanged (folder_names.h).
-std::string disk_names(const std::string &disk_folder);
+std::shared_ptr<const std::string> disk_names(const std::string &disk_folder);
 
 } // namespace tarvendi::platform

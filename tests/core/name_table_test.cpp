@@ -23,7 +23,8 @@ TEST(NameTable, FindsWhatItHoldsAndNothingElse) {
     for (std::size_t i = 0; i < 1000; ++i)
         listing += name(i) + '\0';
     NameTable table;
-    table.adopt(listing, 0); // no room foreseen: the additions below make it grow
+    table.adopt(std::make_shared<const std::string>(listing),
+                0); // no room foreseen: the additions below make it grow
     for (std::size_t i = 1000; i < 30000; ++i)
         ASSERT_EQ(table.take(name(i)), Holder::Nobody) << i;
     // Freed names are taken again; names the disk or the run holds are left as they are.
