@@ -66,9 +66,9 @@ void TargetCheck::expect(std::string_view folder) {
     });
 }
 
-TargetCheck::Folder &TargetCheck::folder(std::string_view disk_folder) {
-    if (last_ && disk_folder == last_path_)
-        return *last_;
+TargetCheck::Folder &TargetCheck::folder(std::string_view disk_folder, Recent &recent) {
+    if (recent.folder && disk_folder == recent.path)
+        return *recent.folder;
     auto [at, added] = folders_.try_emplace(absolute(disk_folder));
     if (added) {
         at->second = std::make_unique<Listed>();
@@ -77,8 +77,8 @@ TargetCheck::Folder &TargetCheck::folder(std::string_view disk_folder) {
     Listed &listed = *at->second;
     if (listed.ready.valid())
         listed.ready.get();
-    last_path_.assign(disk_folder);
-    last_ = &listed.table;
+    recent.path.assign(disk_folder);
+    recent.folder = &listed.table;
     return listed.table;
 }
 
@@ -87,7 +87,7 @@ std::pair<TargetCheck::Folder *, std::string_view> TargetCheck::place(std::strin
     std::string_view parent = disk_path.substr(0, start);
     if (parent.size() > 1)
         parent.remove_suffix(1);
-    return {&folder(parent), disk_path.substr(start)};
+    return {&folder(parent, sources_), disk_path.substr(start)};
 }
 
 void TargetCheck::judge(PlannedRename &r, std::string_view source, std::string_view folder_path,
@@ -111,7 +111,7 @@ void TargetCheck::judge(PlannedRename &r, std::string_view source, std::string_v
     }
 
     const auto [from, old_name] = place(disk_.source);
-    Folder &to = folder(disk_.folder);
+    Folder &to = folder(disk_.folder, targets_);
     if (from == &to && old_name == disk_.name)
         return refuse(r, Verdict::Unchanged, kUnchanged);
     const Holder held = to.take(disk_.name);

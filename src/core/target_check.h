@@ -42,9 +42,14 @@ private:
         std::future<void> ready;
     };
 
-    // The folder of a path as the disk spells it, absolute; the last one is kept at hand, since
-    // a run mostly stays in one folder.
-    Folder &folder(std::string_view disk_folder);
+    // The folder of a path as the disk spells it. A run mostly stays in one folder, written one
+    // way for the sources and maybe another for the targets ("" for the current directory):
+    // the last of each side is kept at hand, so that most items cost no lookup.
+    struct Recent {
+        std::string path;
+        Folder *folder = nullptr;
+    };
+    Folder &folder(std::string_view disk_folder, Recent &recent);
     // Splits a disk path into its absolute folder and its name.
     std::pair<Folder *, std::string_view> place(std::string_view disk_path);
     std::string absolute(std::string_view disk_folder) const;
@@ -53,8 +58,8 @@ private:
     bool against_disk_;
     std::size_t renames_;
     std::unordered_map<std::string, std::unique_ptr<Listed>> folders_;
-    std::string last_path_;
-    Folder *last_ = nullptr;
+    Recent sources_;
+    Recent targets_;
     platform::DiskRename disk_; // reused for every item
 };
 
