@@ -6,23 +6,16 @@
 #include "filesystem.h"
 #include "state_files.h"
 #include "tag_template.h"
-#include "text.h"
 
 namespace tarvendi::core {
 
 namespace {
 
-constexpr std::int64_t kTagSize = 128;
-
 // The tag a file ends with, if any; a file that cannot be read has none to keep.
 std::optional<std::string> tag_at_end(const std::string &path) {
     try {
         platform::File file(path, platform::File::Mode::Read);
-        const std::int64_t size = file.size();
-        if (size < kTagSize)
-            return std::nullopt;
-        file.seek(size - kTagSize);
-        std::string tail = file.read(kTagSize);
+        std::string tail = file.read_tail(kTagSize);
         if (tail.starts_with("TAG"))
             return tail;
     } catch (const platform::IoError &) {
@@ -42,9 +35,7 @@ TagJournal::TagJournal(Journal &journal, const std::vector<PassItem> &items,
         const PassItem &item = items[i];
         if (item.dot_entry || !rules::is_mp3_name(item.name))
             continue;
-        const std::string path =
-            folder.empty() ? std::string(item.name)
-                           : std::string(folder) + rules::kSeparator + std::string(item.name);
+        const std::string path = join(folder, item.name);
         std::string disk;
         try {
             disk = absolute_disk_path(path);

@@ -22,6 +22,9 @@ namespace tarvendi::core {
 
 enum class StepKind : unsigned char { Rename, Tag, Folder };
 
+// An ID3v1 tag: the last 128 bytes of a file, starting with "TAG".
+inline constexpr std::size_t kTagSize = 128;
+
 struct JournalStep {
     StepKind kind = StepKind::Rename;
     std::string path;   // Rename: the source; Tag: the file; Folder: the folder made

@@ -11,8 +11,6 @@
 
 namespace tarvendi::core {
 
-namespace {
-
 std::string join(std::string_view folder, std::string_view name) {
     std::string path;
     path.reserve(folder.size() + 1 + name.size());
@@ -22,8 +20,6 @@ std::string join(std::string_view folder, std::string_view name) {
     path += name;
     return path;
 }
-
-} // namespace
 
 std::string_view verdict_word(Verdict verdict) {
     switch (verdict) {
@@ -58,8 +54,12 @@ std::string Plan::target_folder(const PlannedRename &r) const {
     return rules::folder_part(source(r));
 }
 
+std::string Plan::target(const PlannedRename &r) const {
+    return join(target_folder(r), target_name(r));
+}
+
 std::string Plan::shown(const PlannedRename &r) const {
-    return r.full_shown ? join(target_folder(r), target_name(r)) : std::string(new_name(r));
+    return r.full_shown ? target(r) : std::string(new_name(r));
 }
 
 std::size_t Plan::refusals() const {
@@ -116,9 +116,6 @@ apply_plan(Plan &plan, const std::function<void(std::size_t done)> &progress, Jo
     const auto absolute = [&](const std::string &path) {
         return path.starts_with('/') ? path : here + "/" + path;
     };
-    const auto target = [&] {
-        return disk.folder.empty() ? disk.name : disk.folder + "/" + disk.name;
-    };
 
     std::unique_ptr<Journal::Run> run;
     if (journal) {
@@ -136,7 +133,7 @@ apply_plan(Plan &plan, const std::function<void(std::size_t done)> &progress, Jo
                 continue;
             if (!run)
                 run = journal->begin();
-            run->add({StepKind::Rename, absolute(disk.source), absolute(target()), {}});
+            run->add({StepKind::Rename, absolute(disk.source), absolute(disk.target()), {}});
         }
         if (run)
             run->commit();
@@ -172,7 +169,7 @@ apply_plan(Plan &plan, const std::function<void(std::size_t done)> &progress, Jo
             continue;
         }
         if (tried(index, leg)) {
-            result = platform::rename_disk(disk.source, target());
+            result = platform::rename_disk(disk.source, disk.target());
             if (!result.ok())
                 failed.push_back(step);
             ++step;

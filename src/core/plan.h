@@ -65,6 +65,9 @@ struct PlannedRename {
     Verdict verdict = Verdict::Rename;
 };
 
+// name in folder (GB18030; empty: name as it stands).
+std::string join(std::string_view folder, std::string_view name);
+
 struct RefusedRename {
     std::string source;   // GB18030
     std::string new_name; // GB18030
@@ -92,6 +95,8 @@ struct Plan {
     std::string_view target_name(const PlannedRename &r) const {
         return new_name(r).substr(r.name_start);
     }
+    // The target's path: its folder and name.
+    std::string target(const PlannedRename &r) const;
     // The preview line.
     std::string shown(const PlannedRename &r) const;
     // How many renames have a verdict that refuses them.

@@ -1,7 +1,6 @@
 #include "run_order.h"
 
 #include "filesystem.h"
-#include "text.h"
 
 #include <unistd.h>
 #include <unordered_map>
@@ -36,10 +35,7 @@ void order_renames(Plan &plan) {
         const PlannedRename &r = plan.renames[i];
         if (!moves(r))
             continue;
-        std::string target = plan.target_folder(r);
-        target = platform::absolute_path(target.empty() ? std::string(plan.target_name(r))
-                                                        : target + rules::kSeparator +
-                                                              std::string(plan.target_name(r)));
+        const std::string target = platform::absolute_path(plan.target(r));
         if (const auto at = source_of.find(target); at != source_of.end() && at->second != i)
             waits_for[i] = at->second;
     }

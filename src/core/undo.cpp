@@ -13,7 +13,6 @@ namespace tarvendi::core {
 
 namespace {
 
-constexpr std::size_t kTagSize = 128;
 constexpr std::string_view kGone = "改名后的文件已不在（已被再次改名或删除）";
 constexpr std::string_view kNotEmpty = "文件夹中已有内容，未删除";
 constexpr std::string_view kTagChanged = "文件末尾已没有标签，未恢复";
@@ -56,12 +55,7 @@ void undo_rename(const JournalStep &step, std::vector<RefusedRename> &refused) {
 void undo_tag(const JournalStep &step, std::vector<RefusedRename> &refused) {
     try {
         platform::File file(gb(step.path), platform::File::Mode::ReadWrite);
-        const std::int64_t size = file.size();
-        std::string tail;
-        if (size >= static_cast<std::int64_t>(kTagSize)) {
-            file.seek(size - static_cast<std::int64_t>(kTagSize));
-            tail = file.read(kTagSize);
-        }
+        const std::string tail = file.read_tail(kTagSize);
         if (!tail.starts_with("TAG")) {
             if (step.old_tail)
                 refused.push_back(refusal(step.path, step.path, std::string(kTagChanged)));
@@ -69,7 +63,7 @@ void undo_tag(const JournalStep &step, std::vector<RefusedRename> &refused) {
         }
         if (step.old_tail == tail)
             return;
-        file.seek(size - static_cast<std::int64_t>(kTagSize));
+        file.seek(file.size() - static_cast<std::int64_t>(kTagSize));
         if (step.old_tail)
             file.write(*step.old_tail);
         else

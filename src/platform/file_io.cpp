@@ -56,6 +56,14 @@ void File::seek(std::int64_t offset) {
     pos_ = offset;
 }
 
+std::string File::read_tail(std::size_t n) {
+    const std::int64_t end = size();
+    if (end < static_cast<std::int64_t>(n))
+        return {};
+    seek(end - static_cast<std::int64_t>(n));
+    return read(n);
+}
+
 std::string File::read(std::size_t n) {
     if (fd_ < 0)
         fail(EBADF);

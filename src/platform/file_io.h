@@ -29,6 +29,8 @@ public:
     void seek(std::int64_t offset);
     // Reads exactly n bytes at the current position or throws IoError (a short read is EIO).
     std::string read(std::size_t n);
+    // The last n bytes, or nothing when the file is shorter.
+    std::string read_tail(std::size_t n);
     void write(std::string_view bytes);
     // Cuts the file at the current position.
     void truncate();

@@ -62,6 +62,8 @@ struct DiskRename {
     std::string source;
     std::string folder; // empty: the current directory
     std::string name;
+    // folder + "/" + name, or name alone.
+    std::string target() const { return folder.empty() ? name : folder + "/" + name; }
 };
 // Fills out, reusing its storage, so that a loop over many names allocates nothing for the
 // usual ones.

@@ -56,8 +56,7 @@ RenameResult rename_entry(std::string_view source, std::string_view folder,
     disk_rename(source, folder, new_name, disk);
     if (disk.refusal != RenameRefusal::None)
         return {disk.refusal, 0};
-    return rename_disk(disk.source,
-                       disk.folder.empty() ? disk.name : disk.folder + "/" + disk.name);
+    return rename_disk(disk.source, disk.target());
 }
 
 RenameResult rename_disk(const std::string &src, const std::string &dst) {

@@ -46,12 +46,7 @@ std::optional<std::string> read_last_block(std::string_view path) {
             return std::nullopt;
         throw;
     }
-    const std::int64_t size = file->size();
-    std::string block;
-    if (size >= kRecordSize) {
-        file->seek(size - kRecordSize);
-        block = file->read(tags::kRecordSize);
-    }
+    std::string block = file->read_tail(tags::kRecordSize);
     file->close();
     return block;
 }

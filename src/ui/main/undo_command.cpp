@@ -23,14 +23,15 @@ void UndoCommand::update() {
     action_->setEnabled(journal_.newest().has_value());
 }
 
-void UndoCommand::undo_newest() {
+std::optional<UndoCommand::Newest> UndoCommand::newest(bool set_damaged_aside) {
     const std::optional<std::string> name = journal_.newest();
     if (!name)
-        return;
-    core::JournalRecord record;
+        return std::nullopt;
     try {
-        record = journal_.load(*name);
+        return Newest{*name, journal_.load(*name)};
     } catch (const std::exception &error) {
+        if (!set_damaged_aside)
+            return std::nullopt;
         // A damaged record must not stand in front of the older ones for ever: it is set aside
         // like an undone one, where a person can still read it.
         journal_.mark_undone(*name);
@@ -38,26 +39,23 @@ void UndoCommand::undo_newest() {
         throw core::JournalError("撤销记录已损坏，无法撤销，已放到一旁：" + *name + "（" +
                                  error.what() + "）");
     }
-    undo(*name, record);
+}
+
+void UndoCommand::undo_newest() {
+    if (const std::optional<Newest> newest_run = newest(true))
+        undo(newest_run->name, newest_run->record);
 }
 
 void UndoCommand::offer_interrupted() {
-    const std::optional<std::string> name = journal_.newest();
-    if (!name)
-        return;
-    core::JournalRecord record;
-    try {
-        record = journal_.load(*name);
-    } catch (const std::exception &) {
-        return; // the undo of it tells, when the user asks for it
-    }
-    if (record.finished || record.interrupted)
+    // A damaged record asks nothing here: its undo tells, when the user asks for it.
+    const std::optional<Newest> run = newest(false);
+    if (!run || run->record.finished || run->record.interrupted)
         return;
     if (confirm(window_,
                 QStringLiteral("上次改名没有完成（程序被中断）。\r\r是否撤销已经完成的部分？")))
-        undo(*name, record);
+        undo(run->name, run->record);
     else
-        journal_.mark_interrupted(*name);
+        journal_.mark_interrupted(run->name);
 }
 
 void UndoCommand::undo(const std::string &name, const core::JournalRecord &record) {

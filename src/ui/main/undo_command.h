@@ -6,6 +6,8 @@
 
 #include <QObject>
 #include <functional>
+#include <optional>
+#include <string>
 
 class QAction;
 class QWidget;
@@ -26,6 +28,13 @@ public:
     void offer_interrupted();
 
 private:
+    struct Newest {
+        std::string name;
+        core::JournalRecord record;
+    };
+    // The newest record not undone, read. A damaged one counts as none, or is set aside and
+    // reported (JournalError) when set_damaged_aside.
+    std::optional<Newest> newest(bool set_damaged_aside);
     void undo(const std::string &name, const core::JournalRecord &record);
 
     QWidget *window_;
