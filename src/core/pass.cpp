@@ -2,6 +2,7 @@
 
 #include "errors.h"
 #include "filesystem.h"
+#include "judge_beside.h"
 #include "run_order.h"
 #include "target_check.h"
 #include "text.h"
@@ -34,12 +35,13 @@ std::string_view place(const PassDescription &d, const std::string &name, std::s
     return {};
 }
 
-// The rules' part of a pass: one planned rename per item that gets a new name, not judged yet.
-// The listing of the first target folder starts at once, to run beside the rules' work.
+// The rules' part of a pass: one planned rename per item that gets a new name, handed over for
+// judging as soon as it is made.
 void plan_rules(const PassDescription &d, const std::vector<PassItem> &items,
                 const PassContext &context, bool full, std::uint32_t &counter, Plan &plan,
-                TargetCheck &check) {
-    bool expecting = false;
+                JudgeBeside &judge) {
+    std::string source;
+    std::string name;
     for (std::size_t index = 0; index < items.size(); ++index) {
         const PassItem &item = items[index];
         if (context.progress)
@@ -48,8 +50,11 @@ void plan_rules(const PassDescription &d, const std::vector<PassItem> &items,
             continue;
         PlannedRename r;
         r.item = static_cast<std::uint32_t>(index);
-        const std::string source = plan.source(r);
-        std::string name = d.trim ? rules::trim(item.name) : std::string(item.name);
+        plan.source_into(r, source);
+        if (d.trim)
+            name = rules::trim(item.name);
+        else
+            name.assign(item.name);
         if (d.file_name_part)
             name = rules::file_name_part(name);
         if (d.status_panel && context.status)
@@ -74,11 +79,10 @@ void plan_rules(const PassDescription &d, const std::vector<PassItem> &items,
         if (!refusal.empty()) {
             r.verdict = Verdict::Invalid;
             r.reason = refusal;
-        } else if (!expecting) {
-            check.expect(plan.target_folder(r));
-            expecting = true;
         }
-        plan.renames.push_back(std::move(r));
+        plan.renames.push_back(r);
+        if (refusal.empty())
+            judge.add(plan.renames.back(), plan.target_name(r));
     }
 }
 
@@ -96,31 +100,27 @@ void plan_pass(const PassDescription &d, const std::vector<PassItem> &items,
     }
     // A preview tells which names are in use; an execute leaves that to the file system, which
     // has the last word anyway, and spares the listing.
-    TargetCheck check(here, !context.execute, items.size());
+    TargetCheck check(
+        here, !context.execute, items.size(),
+        [&plan](const PlannedRename &r, std::string &source) { plan.source_into(r, source); });
     plan.items = &items;
     plan.items_folder = context.folder;
     plan.folder = d.folder.value_or(std::string());
-    plan.renames.reserve(items.size());
+    // Room for every rename to come: the judging holds on to them while the rules add more.
+    plan.renames.reserve(plan.renames.size() + items.size());
     const bool full = d.preview == PreviewShows::FullTarget ||
                       (d.preview == PreviewShows::FullTargetOnExecute && context.execute);
 
-    // The verdicts come after the rules, in run order; they are worked out also when a rule
-    // ends the pass, since an execute applies what was planned up to there.
-    const std::size_t first = plan.renames.size();
-    const auto judge_all = [&] {
-        for (std::size_t i = first; i < plan.renames.size(); ++i) {
-            PlannedRename &r = plan.renames[i];
-            if (r.verdict != Verdict::Invalid)
-                check.judge(r, plan.source(r), plan.target_folder(r), plan.target_name(r));
-        }
-    };
+    // The verdicts are worked out in run order, also when a rule ends the pass, since an execute
+    // applies what was planned up to there.
+    JudgeBeside judge(plan, check);
     try {
-        plan_rules(d, items, context, full, counter, plan, check);
+        plan_rules(d, items, context, full, counter, plan, judge);
     } catch (...) {
-        judge_all();
+        judge.finish();
         throw;
     }
-    judge_all();
+    judge.finish();
     if (context.order)
         order_renames(plan);
 }

@@ -38,8 +38,17 @@ std::string_view verdict_word(Verdict verdict) {
 }
 
 std::string Plan::source(const PlannedRename &r) const {
+    std::string path;
+    source_into(r, path);
+    return path;
+}
+
+void Plan::source_into(const PlannedRename &r, std::string &out) const {
     const PassItem &item = (*items)[r.item];
-    return join(items_folder, item.name);
+    out.assign(items_folder);
+    if (!items_folder.empty())
+        out += rules::kSeparator;
+    out += item.name;
 }
 
 std::string Plan::target_folder(const PlannedRename &r) const {

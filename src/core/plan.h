@@ -90,6 +90,8 @@ struct Plan {
     }
     // The path the item names, as it stands.
     std::string source(const PlannedRename &r) const;
+    // The same into out, whose room a loop over a million items reuses.
+    void source_into(const PlannedRename &r, std::string &out) const;
     // The target's folder (empty: the current directory) and name.
     std::string target_folder(const PlannedRename &r) const;
     std::string_view target_name(const PlannedRename &r) const {

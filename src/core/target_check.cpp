@@ -29,10 +29,12 @@ void refuse(PlannedRename &r, Verdict verdict, std::string_view reason) {
 
 } // namespace
 
-TargetCheck::TargetCheck(const std::string &current_folder, bool against_disk, std::size_t renames)
+TargetCheck::TargetCheck(const std::string &current_folder, bool against_disk, std::size_t renames,
+                         SourceOf source_of)
     : current_(platform::name_to_disk(current_folder).value_or(std::string()))
     , against_disk_(against_disk)
-    , renames_(renames) {}
+    , renames_(renames)
+    , source_of_(std::move(source_of)) {}
 
 std::string TargetCheck::absolute(std::string_view disk_folder) const {
     std::string path = disk_folder.starts_with('/') ? std::string(disk_folder)
@@ -49,37 +51,17 @@ std::string TargetCheck::absolute(std::string_view disk_folder) const {
     return path;
 }
 
-void TargetCheck::expect(std::string_view folder) {
-    if (!against_disk_)
-        return;
-    const std::optional<std::string> disk_folder = platform::name_to_disk(folder);
-    if (!disk_folder)
-        return;
-    std::string path = absolute(*disk_folder);
-    auto [at, added] = folders_.try_emplace(path);
-    if (!added)
-        return;
-    at->second = std::make_unique<Listed>();
-    Folder &table = at->second->table;
-    at->second->ready = std::async(std::launch::async, [&table, path, more = renames_] {
-        table.adopt(platform::disk_names(path), more);
-    });
-}
-
 TargetCheck::Folder &TargetCheck::folder(std::string_view disk_folder, Recent &recent) {
     if (recent.folder && disk_folder == recent.path)
         return *recent.folder;
     auto [at, added] = folders_.try_emplace(absolute(disk_folder));
     if (added) {
-        at->second = std::make_unique<Listed>();
-        at->second->table.adopt(platform::disk_names(at->first), renames_);
+        at->second = std::make_unique<Folder>();
+        at->second->adopt(platform::disk_names(at->first), renames_);
     }
-    Listed &listed = *at->second;
-    if (listed.ready.valid())
-        listed.ready.get();
     recent.path.assign(disk_folder);
-    recent.folder = &listed.table;
-    return listed.table;
+    recent.folder = at->second.get();
+    return *at->second;
 }
 
 std::pair<TargetCheck::Folder *, std::string_view> TargetCheck::place(std::string_view disk_path) {
@@ -114,14 +96,38 @@ void TargetCheck::judge(PlannedRename &r, std::string_view source, std::string_v
     Folder &to = folder(disk_.folder, targets_);
     if (from == &to && old_name == disk_.name)
         return refuse(r, Verdict::Unchanged, kUnchanged);
-    const Holder held = to.take(disk_.name);
+    Holder held = to.take(disk_.name);
+    if (held != Holder::Nobody && !freeing_at_once_) {
+        free_earlier_sources();
+        held = to.take(disk_.name);
+    }
     if (held == Holder::Run)
         return refuse(r, Verdict::Duplicate, kDuplicate);
     if (held == Holder::Disk)
         return refuse(r, Verdict::Exists,
                       platform::refusal_reason(platform::RenameRefusal::TargetExists));
-    if (Holder *freed = from->find(old_name))
+    if (freeing_at_once_)
+        free(*from, old_name);
+    else
+        unfreed_.push_back(&r);
+}
+
+void TargetCheck::free(Folder &from, std::string_view old_name) {
+    if (Holder *freed = from.find(old_name))
         *freed = Holder::Nobody;
+}
+
+void TargetCheck::free_earlier_sources() {
+    std::string source;
+    for (const PlannedRename *r : unfreed_) {
+        source_of_(*r, source);
+        // Judged convertible before, so the conversion cannot fail here.
+        const std::string disk_source = platform::name_to_disk(source).value_or(std::string());
+        const auto [from, old_name] = place(disk_source);
+        free(*from, old_name);
+    }
+    unfreed_ = decltype(unfreed_)();
+    freeing_at_once_ = true;
 }
 
 } // namespace tarvendi::core

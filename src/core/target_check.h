@@ -1,18 +1,18 @@
 #pragma once
 // The verdicts of a plan, worked out in run order against the names that the target folders
-// hold: each folder is listed once, when first needed or ahead on a second thread, into a hash
-// table that the run then updates (a rename takes its target and frees its source), so no item
-// costs a system call.
+// hold: each folder is listed once, when first needed, into a hash table that the run then updates
+// (a rename takes its target and frees its source), so no item costs a system call.
 
 #include "filesystem.h"
 #include "name_table.h"
 #include "plan.h"
 
-#include <future>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 namespace tarvendi::core {
 
@@ -21,12 +21,11 @@ public:
     // current_folder: the process's current directory (GB18030), against which relative paths
     // are resolved. Without against_disk nothing is listed: only what no file system would
     // accept is refused (an execute, where the file system itself decides whether a name is
-    // free). renames: about how many renames will be judged (room for their names).
-    TargetCheck(const std::string &current_folder, bool against_disk, std::size_t renames);
-
-    // Starts listing folder (GB18030; empty: the current directory) on a second thread, so that
-    // the listing overlaps the rules' work when the judging comes after it.
-    void expect(std::string_view folder);
+    // free). renames: about how many renames will be judged (room for their names). source_of
+    // gives the source path of a rename judged earlier (its PlannedRename stays where it is).
+    using SourceOf = std::function<void(const PlannedRename &, std::string &source)>;
+    TargetCheck(const std::string &current_folder, bool against_disk, std::size_t renames,
+                SourceOf source_of);
 
     // Sets the verdict and reason of r, which renames source to name in folder (GB18030; empty:
     // the current directory), and records what a rename that will happen takes and frees for
@@ -36,11 +35,6 @@ public:
 
 private:
     using Folder = NameTable;
-    // A folder's table, and while it is being listed ahead, the listing to wait for.
-    struct Listed {
-        Folder table;
-        std::future<void> ready;
-    };
 
     // The folder of a path as the disk spells it. A run mostly stays in one folder, written one
     // way for the sources and maybe another for the targets ("" for the current directory):
@@ -53,14 +47,23 @@ private:
     // Splits a disk path into its absolute folder and its name.
     std::pair<Folder *, std::string_view> place(std::string_view disk_path);
     std::string absolute(std::string_view disk_folder) const;
+    void free(Folder &from, std::string_view old_name);
+    // Frees the names of every rename judged so far, and from now on each one's at once.
+    void free_earlier_sources();
 
     std::string current_;
     bool against_disk_;
     std::size_t renames_;
-    std::unordered_map<std::string, std::unique_ptr<Listed>> folders_;
+    std::unordered_map<std::string, std::unique_ptr<Folder>> folders_;
     Recent sources_;
     Recent targets_;
     platform::DiskRename disk_; // reused for every item
+    SourceOf source_of_;
+    // A rename frees its source name for the items after it; that matters only to an item that
+    // wants a name the table shows as held. Until one does, the renames are only noted, which
+    // spares the usual run (where no new name is an old one) a lookup per item.
+    bool freeing_at_once_ = false;
+    std::vector<const PlannedRename *> unfreed_;
 };
 
 } // namespace tarvendi::core

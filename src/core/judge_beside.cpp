@@ -1,0 +1,85 @@
+#include "judge_beside.h"
+
+namespace tarvendi::core {
+
+namespace {
+
+// Large enough that the lock is taken rarely, small enough that the judging keeps up.
+constexpr std::size_t kBatch = 512;
+
+} // namespace
+
+JudgeBeside::JudgeBeside(const Plan &plan, TargetCheck &check)
+    : plan_(plan)
+    , check_(check)
+    , thread_([this] { run(); }) {
+    filling_.reserve(kBatch);
+}
+
+JudgeBeside::~JudgeBeside() {
+    if (thread_.joinable()) {
+        {
+            std::lock_guard lock(mutex_);
+            closed_ = true;
+        }
+        ready_.notify_one();
+        thread_.join();
+    }
+}
+
+void JudgeBeside::add(PlannedRename &r, std::string_view target_name) {
+    filling_.push_back({&r, target_name});
+    if (filling_.size() == kBatch)
+        hand_over();
+}
+
+void JudgeBeside::hand_over() {
+    {
+        std::lock_guard lock(mutex_);
+        handed_.insert(handed_.end(), filling_.begin(), filling_.end());
+    }
+    filling_.clear();
+    ready_.notify_one();
+}
+
+void JudgeBeside::finish() {
+    if (!filling_.empty())
+        hand_over();
+    {
+        std::lock_guard lock(mutex_);
+        closed_ = true;
+    }
+    ready_.notify_one();
+    thread_.join();
+    if (failure_)
+        std::rethrow_exception(failure_);
+}
+
+void JudgeBeside::run() {
+    std::vector<Job> batch;
+    std::string source;
+    bool closed = false;
+    while (!closed) {
+        {
+            std::unique_lock lock(mutex_);
+            ready_.wait(lock, [&] { return closed_ || !handed_.empty(); });
+            batch.swap(handed_);
+            closed = closed_;
+        }
+        // After a failure the rest is only taken off the queue: the plan is not used any more.
+        for (const Job &job : batch) {
+            if (failure_)
+                break;
+            try {
+                plan_.source_into(*job.rename, source);
+                check_.judge(*job.rename, source, plan_.target_folder(*job.rename),
+                             job.target_name);
+            } catch (...) {
+                failure_ = std::current_exception();
+            }
+        }
+        batch.clear();
+    }
+}
+
+} // namespace tarvendi::core

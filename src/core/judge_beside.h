@@ -1,0 +1,52 @@
+#pragma once
+// Judges the renames of a plan on a second thread while the rules go on making them: the
+// judging (listing a target folder, a lookup per item) then costs a preview hardly any time
+// beside the rules' own work. The renames are handed over in batches, in run order.
+
+#include "plan.h"
+#include "target_check.h"
+
+#include <condition_variable>
+#include <exception>
+#include <mutex>
+#include <string_view>
+#include <thread>
+#include <vector>
+
+namespace tarvendi::core {
+
+class JudgeBeside {
+public:
+    // The plan's items, items_folder and folder must not change until finish(); its renames
+    // must have room for every rename to come (they must not move).
+    JudgeBeside(const Plan &plan, TargetCheck &check);
+    ~JudgeBeside();
+    JudgeBeside(const JudgeBeside &) = delete;
+    JudgeBeside &operator=(const JudgeBeside &) = delete;
+
+    // Hands r over for judging; target_name is its target's name (the thread must not read the
+    // plan's texts while they grow).
+    void add(PlannedRename &r, std::string_view target_name);
+    // Waits until every rename handed over is judged; rethrows what stopped the judging.
+    void finish();
+
+private:
+    struct Job {
+        PlannedRename *rename;
+        std::string_view target_name;
+    };
+    void run();
+    void hand_over();
+
+    const Plan &plan_;
+    TargetCheck &check_;
+    std::vector<Job> filling_; // the main thread's batch, not handed over yet
+    std::mutex mutex_;
+    std::condition_variable ready_;
+    std::vector<Job> handed_; // guarded by mutex_
+    bool closed_ = false;     // guarded by mutex_
+    std::exception_ptr failure_;
+    std::thread thread_;
+};
+
+} // namespace tarvendi::core
