@@ -3,6 +3,7 @@
 // between them in the window code.
 
 #include "display_text.h"
+#include "tag_bytes.h"
 
 #include <QByteArray>
 #include <QString>
@@ -11,18 +12,12 @@
 
 namespace tarvendi::ui {
 
+using tarvendi::byte_array;
+using tarvendi::byte_string;
+
 inline QString gb_to_qt(std::string_view gb) {
     const std::string utf8 = platform::display_text(gb);
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
-// The same bytes in the containers of the two worlds (the tag component speaks QByteArray).
-inline QByteArray byte_array(std::string_view bytes) {
-    return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
-}
-
-inline std::string byte_string(const QByteArray &bytes) {
-    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 
 inline std::string qt_to_gb(const QString &text) {

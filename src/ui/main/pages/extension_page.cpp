@@ -1,10 +1,10 @@
 // Page "修改扩展名": the checked files get a new extension, in the folder the path field shows.
 
 #include "extension_page.h"
-#include "extension_rules.h"
 #include "gb_text.h"
 #include "page_widgets.h"
 #include "pass_host.h"
+#include "rule_passes.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -44,17 +44,10 @@ void ExtensionPage::Button5Click() {
         if (!host_.has_items(QStringLiteral("请首先选择需要改名的文件！")))
             return;
         const bool execute = sender() == Button5;
-        const std::string new_ext = qt_to_gb(Edit12->text());
-        PassDescription d;
         // The new name is bare; it goes to the folder the file list shows, also for an item of
         // another folder gathered in accumulate mode, and never to a path typed but not opened.
-        d.target = Target::InFolder;
-        d.folder = host_.shown_folder();
-        d.preview = PreviewShows::FullTargetOnExecute;
-        d.rule = [&](const RuleInput &in) -> std::optional<std::string> {
-            return rules::change_extension(in.name, new_ext);
-        };
-        host_.run_on_working_list(d, execute);
+        host_.run_on_working_list(
+            passes::change_extension(qt_to_gb(Edit12->text()), host_.shown_folder()), execute);
     });
 }
 

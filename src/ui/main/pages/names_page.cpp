@@ -3,10 +3,10 @@
 
 #include "names_page.h"
 #include "gb_text.h"
-#include "list_rename.h"
 #include "name_list.h"
 #include "page_widgets.h"
 #include "pass_host.h"
+#include "rule_passes.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>
@@ -153,21 +153,10 @@ void NamesPage::Button14Click() {
         if (!host_.has_items(QStringLiteral("请首先选择需要改名的文件！")))
             return;
         const bool execute = sender() == Button14;
-        const std::vector<std::string> lines = rules::list_lines(qt_to_gb(raw_text(Memo6)));
-        const std::string tmpl = qt_to_gb(ComboBox1->currentText());
-        const bool folders = host_.directory_mode();
-        // Only checked items take a line; items past the last line get an empty one.
-        std::size_t next_line = 0;
-        PassDescription d;
-        d.start_number = [&] {
-            return read_number(Edit13);
-        };
-        d.rule = [&](const RuleInput &in) -> std::optional<std::string> {
-            const std::string line = next_line < lines.size() ? lines[next_line] : std::string();
-            ++next_line;
-            return rules::list_rename(in.name, line, tmpl, in.counter, folders);
-        };
-        host_.run_on_working_list(d, execute);
+        host_.run_on_working_list(passes::name_list(rules::list_lines(qt_to_gb(raw_text(Memo6))),
+                                                    qt_to_gb(ComboBox1->currentText()),
+                                                    host_.directory_mode(), number_in(Edit13)),
+                                  execute);
     });
 }
 

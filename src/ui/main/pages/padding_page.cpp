@@ -1,9 +1,9 @@
 // Page "数字位补0": names are brought to a common width with zeros in front.
 
 #include "padding_page.h"
-#include "extension_rules.h"
 #include "page_widgets.h"
 #include "pass_host.h"
+#include "rule_passes.h"
 #include "up_down.h"
 
 #include <QGridLayout>
@@ -55,14 +55,7 @@ void PaddingPage::Button38Click() {
         const bool execute = sender() == Button39;
         // The width is read once, after the old preview is gone: a bad width leaves it empty.
         host_.clear_preview();
-        const std::int32_t width = read_number(Edit21);
-        PassDescription d;
-        // A bare name: an item gathered from another folder moves into the current one.
-        d.target = Target::CurrentFolder;
-        d.rule = [&](const RuleInput &in) -> std::optional<std::string> {
-            return rules::pad_name(in.name, width);
-        };
-        host_.run_on_working_list(d, execute);
+        host_.run_on_working_list(passes::pad(read_number(Edit21)), execute);
     });
 }
 

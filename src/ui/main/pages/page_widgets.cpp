@@ -21,6 +21,12 @@ std::int32_t read_number(const QLineEdit *field) {
     throw platform::ConversionError(field->text().toStdString());
 }
 
+passes::Number number_in(const QLineEdit *field) {
+    return [field] {
+        return read_number(field);
+    };
+}
+
 QLineEdit *line_edit(const char *name, const QString &text) {
     return named(new QLineEdit(text), name);
 }

@@ -2,6 +2,8 @@
 // Building blocks of the notebook pages. Every control gets the object name that tests and the
 // handlers know it by; the widgets have no parent until a layout takes them.
 
+#include "rule_passes.h"
+
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -17,6 +19,8 @@ namespace tarvendi::ui {
 
 // A whole-number field's value; throws platform::ConversionError with the field's text.
 std::int32_t read_number(const QLineEdit *field);
+// The same, read when the pass asks for it.
+passes::Number number_in(const QLineEdit *field);
 
 // Gives a widget, action or menu the object name it is known by.
 template <class W> W *named(W *widget, const char *name) {

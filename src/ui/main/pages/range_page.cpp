@@ -4,7 +4,7 @@
 #include "gb_text.h"
 #include "page_widgets.h"
 #include "pass_host.h"
-#include "replace.h"
+#include "rule_passes.h"
 #include "text.h"
 
 #include <QCheckBox>
@@ -72,24 +72,10 @@ void RangePage::Button1Click() {
         if (!host_.has_items(QStringLiteral("请首先选择需要改名的文件！")))
             return;
         const bool execute = sender() == Button1;
-        const std::string start = rules::trim(qt_to_gb(Edit1->text()));
-        // Blanks typed around the end text are not searched for, but they lengthen the stretch.
-        const std::string end_typed = qt_to_gb(Edit2->text());
-        const std::string end = rules::trim(end_typed);
-        const std::string tmpl = qt_to_gb(edit7->currentText());
-        const bool cut_ext = CheckBox4->isChecked();
-        PassDescription d;
-        d.trim = true;
-        d.status_panel = true;
-        d.target = Target::SameFolder;
-        d.start_number = [&] {
-            return read_number(Edit20);
-        };
-        d.rule = [&](const RuleInput &in) -> std::optional<std::string> {
-            return rules::range_replace(in.name, start, end, end_typed.size(), tmpl, in.counter,
-                                        cut_ext);
-        };
-        host_.run_on_working_list(d, execute);
+        host_.run_on_working_list(passes::range(qt_to_gb(Edit1->text()), qt_to_gb(Edit2->text()),
+                                                qt_to_gb(edit7->currentText()),
+                                                CheckBox4->isChecked(), number_in(Edit20)),
+                                  execute);
     });
 }
 

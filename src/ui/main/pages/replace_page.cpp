@@ -4,7 +4,7 @@
 #include "gb_text.h"
 #include "page_widgets.h"
 #include "pass_host.h"
-#include "replace.h"
+#include "rule_passes.h"
 #include "text.h"
 
 #include <QCheckBox>
@@ -52,19 +52,9 @@ void ReplacePage::Button31Click() {
         if (!host_.has_items(QStringLiteral("请首先选择需要改名的文件！")))
             return;
         const bool execute = sender() == Button32;
-        // Blanks typed around the search text are not searched for, but they are deleted.
-        const std::string find_typed = qt_to_gb(Edit5->text());
-        const std::string find = rules::trim(find_typed);
-        const std::string replacement = qt_to_gb(Edit6->text());
-        const bool cut_ext = CheckBox11->isChecked();
-        PassDescription d;
-        d.trim = true;
-        d.status_panel = true;
-        d.target = Target::SameFolder;
-        d.rule = [&](const RuleInput &in) -> std::optional<std::string> {
-            return rules::text_replace(in.name, find, find_typed.size(), replacement, cut_ext);
-        };
-        host_.run_on_working_list(d, execute);
+        host_.run_on_working_list(passes::replace(qt_to_gb(Edit5->text()), qt_to_gb(Edit6->text()),
+                                                  CheckBox11->isChecked()),
+                                  execute);
     });
 }
 

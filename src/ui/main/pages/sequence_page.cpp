@@ -4,7 +4,7 @@
 #include "gb_text.h"
 #include "page_widgets.h"
 #include "pass_host.h"
-#include "replace.h"
+#include "rule_passes.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -62,20 +62,12 @@ void SequencePage::Button21Click() {
         if (!host_.has_items(QStringLiteral("请首先选择需要改名的文件！")))
             return;
         const bool execute = sender() == Button25;
-        const std::string tmpl = qt_to_gb(edit19->currentText());
-        PassDescription d;
-        d.target = Target::SameFolder;
-        d.start_number = [&] {
-            return read_number(Edit4);
-        };
         // Position and length are read for every checked item, so a bad one stops the pass at
         // the first checked item, before it is renamed, and never shows without one.
-        d.rule = [&](const RuleInput &in) -> std::optional<std::string> {
-            const std::int32_t position = read_number(Edit17);
-            const std::int32_t length = read_number(Edit18);
-            return rules::sequence_replace(in.name, position, length, tmpl, in.counter);
-        };
-        host_.run_on_working_list(d, execute);
+        host_.run_on_working_list(passes::sequence(number_in(Edit17), number_in(Edit18),
+                                                   qt_to_gb(edit19->currentText()),
+                                                   number_in(Edit4)),
+                                  execute);
     });
 }
 

@@ -5,13 +5,11 @@
 #include "clean.h"
 #include "gb_text.h"
 #include "messages.h"
-#include "numerals.h"
 #include "page_widgets.h"
 #include "para.h"
 #include "para2.h"
 #include "pass_host.h"
-#include "reorder.h"
-#include "text.h"
+#include "rule_passes.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -108,42 +106,18 @@ void SpecialPage::Button4Click() {
         classes.hyphen = CheckBox8->isChecked();
         classes.underscore = CheckBox9->isChecked();
         classes.brackets = CheckBox10->isChecked();
-        PassDescription d;
-        d.file_name_part = true;
         // The cleaned name goes to the folder the file list shows, also for an item that
         // accumulate mode gathered from another folder; never to a path typed but not opened.
-        d.target = Target::InFolder;
-        d.folder = host_.shown_folder();
-        d.rule = [&](const RuleInput &in) -> std::optional<std::string> {
-            return rules::clean_name(in.name, classes);
-        };
-        host_.run_on_working_list(d, execute);
+        host_.run_on_working_list(passes::clean(classes, host_.shown_folder()), execute);
     });
 }
 
 void SpecialPage::Button19Click() {
     host_.act([&] {
         const bool execute = confirm(this, kNumeralsQuestion);
-        const bool ten_to_one = CheckBox3->isChecked();
-        PassDescription d;
-        d.checked_only = false;
-        d.file_name_part = true;
-        d.rule = [&](const RuleInput &in) -> std::optional<std::string> {
-            return rules::numerals_to_digits(in.name, ten_to_one);
-        };
-        host_.run_on_working_list(d, execute, Refresh::FileList);
+        host_.run_on_working_list(passes::numerals(CheckBox3->isChecked()), execute,
+                                  Refresh::FileList);
     });
-}
-
-void SpecialPage::reorder_items(
-    bool execute, const std::function<std::string(const std::string &text)> &reorder) {
-    PassDescription d;
-    d.checked_only = false;
-    d.target = Target::SameFolder;
-    d.rule = [&](const RuleInput &in) -> std::optional<std::string> {
-        return reorder(in.name);
-    };
-    host_.run_on_working_list(d, execute, Refresh::FileList);
 }
 
 void SpecialPage::Button20Click() {
@@ -151,12 +125,9 @@ void SpecialPage::Button20Click() {
         const int result = Fpara2->exec();
         if (result == kClosed)
             return;
-        reorder_items(result == kExecute, [&](const std::string &text) {
-            const std::int32_t start = read_number(Fpara2->Edit1);
-            const std::int32_t length = read_number(Fpara2->Edit2);
-            const std::int32_t target = read_number(Fpara2->Edit3);
-            return rules::move_substring(text, start, length, target);
-        });
+        host_.run_on_working_list(passes::move(number_in(Fpara2->Edit1), number_in(Fpara2->Edit2),
+                                               number_in(Fpara2->Edit3)),
+                                  result == kExecute, Refresh::FileList);
     });
 }
 
@@ -165,11 +136,8 @@ void SpecialPage::Button27Click() {
         const int result = Fpara->exec();
         if (result == kClosed)
             return;
-        reorder_items(result == kExecute, [&](const std::string &text) {
-            const std::int32_t start = read_number(Fpara->Edit1);
-            const std::int32_t length = read_number(Fpara->Edit2);
-            return rules::tail_to_front(text, start, length);
-        });
+        host_.run_on_working_list(passes::tail(number_in(Fpara->Edit1), number_in(Fpara->Edit2)),
+                                  result == kExecute, Refresh::FileList);
     });
 }
 

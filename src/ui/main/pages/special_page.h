@@ -3,7 +3,6 @@
 // bytes within a name, each asking for its positions in a parameter dialog.
 
 #include <QWidget>
-#include <functional>
 #include <string>
 
 class QCheckBox;
@@ -31,9 +30,6 @@ public slots:
 private:
     // Reorders the whole text of every working-list item; the fields of a dialog are read by
     // reorder for each item.
-    void reorder_items(bool execute,
-                       const std::function<std::string(const std::string &text)> &reorder);
-
     PassHost &host_;
     TFpara *Fpara = nullptr;
     TFpara2 *Fpara2 = nullptr;

@@ -77,21 +77,11 @@ void TagPage::show_file_text(const std::string &text) {
 
 void TagPage::Button8Click() {
     host_.act([&] {
-        const std::string title = qt_to_gb(Edit8->text());
-        const std::string artist = qt_to_gb(Edit14->text());
-        const std::string comment = tag_text(raw_text(Memo1));
-        const core::PassDescription d = tag_writing(MP3Info1, [&](const std::string &item) {
-            if (!read_tag(MP3Info1, item))
-                return false;
-            if (!title.empty())
-                MP3Info1.setTitle(byte_array(title));
-            if (!artist.empty())
-                MP3Info1.setArtist(byte_array(artist));
-            if (!comment.empty())
-                MP3Info1.setComment(byte_array(comment));
-            return true;
-        });
-        host_.run_on_working_list(d, false);
+        passes::TagFields fields;
+        fields.title = qt_to_gb(Edit8->text());
+        fields.artist = qt_to_gb(Edit14->text());
+        fields.comment = tag_text(raw_text(Memo1));
+        host_.run_on_working_list(passes::set_tags(MP3Info1, std::move(fields)), false);
     });
 }
 

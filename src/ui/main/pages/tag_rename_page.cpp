@@ -5,6 +5,7 @@
 #include "messages.h"
 #include "page_widgets.h"
 #include "pass_host.h"
+#include "rule_passes.h"
 #include "tag_template.h"
 #include "tag_writing.h"
 #include "text.h"
@@ -79,18 +80,8 @@ TagRenamePage::TagRenamePage(PassHost &host, TMP3Info &tags)
 void TagRenamePage::Button10Click() {
     host_.act([&] {
         const bool execute = sender() == Button10;
-        const std::string tmpl = qt_to_gb(Edit3->text());
-        PassDescription d;
-        d.start_number = [&] {
-            return read_number(Edit9);
-        };
-        d.rule = [&](const RuleInput &in) -> std::optional<std::string> {
-            if (!read_tag(MP3Info1, in.name))
-                return std::nullopt;
-            return rules::tag_template(tmpl, in.counter, byte_string(MP3Info1.Title()),
-                                       byte_string(MP3Info1.Artist()), rules::extension(in.name));
-        };
-        host_.run_on_working_list(d, execute);
+        host_.run_on_working_list(
+            passes::tag_template(MP3Info1, qt_to_gb(Edit3->text()), number_in(Edit9)), execute);
     });
 }
 
@@ -100,14 +91,7 @@ void TagRenamePage::Button13Click() {
             this, QStringLiteral(
                       "\r\r 将用mp3 标签 唱片标题重命名当前文件夹的所有mp3文件名？\r\r如果预览，"
                       "请选择 \"否\"  \r\r 可用\"撤销上次改名\"恢复！ \r\r "));
-        PassDescription d;
-        d.checked_only = false;
-        d.rule = [&](const RuleInput &in) -> std::optional<std::string> {
-            if (!read_tag(MP3Info1, in.name))
-                return std::nullopt;
-            return byte_string(MP3Info1.Title()) + rules::extension(in.name);
-        };
-        host_.run_on_working_list(d, execute, Refresh::FileList);
+        host_.run_on_working_list(passes::tag_title(MP3Info1), execute, Refresh::FileList);
     });
 }
 

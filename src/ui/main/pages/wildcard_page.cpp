@@ -1,11 +1,10 @@
 #include "wildcard_page.h"
 
-#include "filesystem.h"
 #include "gb_text.h"
 #include "page_widgets.h"
 #include "pass_host.h"
+#include "rule_passes.h"
 #include "text.h"
-#include "wildcard.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -81,17 +80,8 @@ void WildcardPage::Button6Click() {
     host_.act([&] {
         if (!host_.has_items(QStringLiteral("请在界面左边选择需要改名的文件！")))
             return;
-        const std::string tmpl = qt_to_gb(edit10->currentText());
-        const bool needs_time = rules::wildcard_needs_time(tmpl);
-        core::PassDescription d;
-        d.start_number = [&] {
-            return read_number(Edit11);
-        };
-        d.rule = [&](const core::RuleInput &in) -> std::optional<std::string> {
-            const auto time = needs_time ? platform::last_write_time(in.source) : std::nullopt;
-            return rules::wildcard_rename(in.name, tmpl, in.counter, time);
-        };
-        host_.run_on_working_list(d, execute);
+        host_.run_on_working_list(
+            passes::wildcard(qt_to_gb(edit10->currentText()), number_in(Edit11)), execute);
     });
 }
 

@@ -1,0 +1,170 @@
+#include "rule_passes.h"
+
+#include "extension_rules.h"
+#include "filesystem.h"
+#include "list_rename.h"
+#include "numerals.h"
+#include "positions.h"
+#include "reorder.h"
+#include "replace.h"
+#include "text.h"
+#include "wildcard.h"
+
+#include <memory>
+
+namespace tarvendi::passes {
+
+using core::PassDescription;
+using core::PreviewShows;
+using core::RuleInput;
+using core::Target;
+using Result = std::optional<std::string>;
+
+Number fixed(std::int32_t value) {
+    return [value] {
+        return value;
+    };
+}
+
+PassDescription wildcard(std::string tmpl, Number start) {
+    const bool needs_time = rules::wildcard_needs_time(tmpl);
+    PassDescription d;
+    d.start_number = std::move(start);
+    d.rule = [tmpl = std::move(tmpl), needs_time](const RuleInput &in) -> Result {
+        const auto time = needs_time ? platform::last_write_time(in.source) : std::nullopt;
+        return rules::wildcard_rename(in.name, tmpl, in.counter, time);
+    };
+    return d;
+}
+
+PassDescription range(std::string start_text, std::string end_typed, std::string tmpl, bool cut_ext,
+                      Number start) {
+    PassDescription d;
+    d.trim = true;
+    d.status_panel = true;
+    d.target = Target::SameFolder;
+    d.start_number = std::move(start);
+    d.rule = [from = rules::trim(start_text), end = rules::trim(end_typed),
+              end_size = end_typed.size(), tmpl = std::move(tmpl),
+              cut_ext](const RuleInput &in) -> Result {
+        return rules::range_replace(in.name, from, end, end_size, tmpl, in.counter, cut_ext);
+    };
+    return d;
+}
+
+PassDescription sequence(Number position, Number length, std::string tmpl, Number start) {
+    PassDescription d;
+    d.target = Target::SameFolder;
+    d.start_number = std::move(start);
+    d.rule = [position = std::move(position), length = std::move(length),
+              tmpl = std::move(tmpl)](const RuleInput &in) -> Result {
+        const std::int32_t at = position();
+        const std::int32_t count = length();
+        return rules::sequence_replace(in.name, at, count, tmpl, in.counter);
+    };
+    return d;
+}
+
+PassDescription replace(std::string find_typed, std::string with, bool cut_ext) {
+    PassDescription d;
+    d.trim = true;
+    d.status_panel = true;
+    d.target = Target::SameFolder;
+    d.rule = [find = rules::trim(find_typed), typed_size = find_typed.size(),
+              with = std::move(with), cut_ext](const RuleInput &in) -> Result {
+        return rules::text_replace(in.name, find, typed_size, with, cut_ext);
+    };
+    return d;
+}
+
+PassDescription change_extension(std::string new_ext, std::string folder) {
+    PassDescription d;
+    d.target = Target::InFolder;
+    d.folder = std::move(folder);
+    d.preview = PreviewShows::FullTargetOnExecute;
+    d.rule = [new_ext = std::move(new_ext)](const RuleInput &in) -> Result {
+        return rules::change_extension(in.name, new_ext);
+    };
+    return d;
+}
+
+PassDescription pad(std::int32_t width) {
+    PassDescription d;
+    // A bare name: an item gathered from another folder moves into the current one.
+    d.target = Target::CurrentFolder;
+    d.rule = [width](const RuleInput &in) -> Result {
+        return rules::pad_name(in.name, width);
+    };
+    return d;
+}
+
+PassDescription clean(rules::CleanClasses classes, std::string folder) {
+    PassDescription d;
+    d.file_name_part = true;
+    d.target = Target::InFolder;
+    d.folder = std::move(folder);
+    d.rule = [classes](const RuleInput &in) -> Result {
+        return rules::clean_name(in.name, classes);
+    };
+    return d;
+}
+
+PassDescription numerals(bool ten_to_one) {
+    PassDescription d;
+    d.checked_only = false;
+    d.file_name_part = true;
+    d.rule = [ten_to_one](const RuleInput &in) -> Result {
+        return rules::numerals_to_digits(in.name, ten_to_one);
+    };
+    return d;
+}
+
+namespace {
+
+PassDescription reordering(std::function<std::string(const std::string &text)> reorder) {
+    PassDescription d;
+    d.checked_only = false;
+    d.target = Target::SameFolder;
+    d.rule = [reorder = std::move(reorder)](const RuleInput &in) -> Result {
+        return reorder(in.name);
+    };
+    return d;
+}
+
+} // namespace
+
+PassDescription move(Number start, Number length, Number target) {
+    return reordering([start = std::move(start), length = std::move(length),
+                       target = std::move(target)](const std::string &text) {
+        const std::int32_t from = start();
+        const std::int32_t count = length();
+        const std::int32_t to = target();
+        return rules::move_substring(text, from, count, to);
+    });
+}
+
+PassDescription tail(Number start, Number length) {
+    return reordering(
+        [start = std::move(start), length = std::move(length)](const std::string &text) {
+            const std::int32_t from = start();
+            const std::int32_t count = length();
+            return rules::tail_to_front(text, from, count);
+        });
+}
+
+PassDescription name_list(std::vector<std::string> lines, std::string tmpl, bool folders,
+                          Number start) {
+    PassDescription d;
+    d.start_number = std::move(start);
+    // Shared by the copies a description may make of its rule.
+    auto next_line = std::make_shared<std::size_t>(0);
+    d.rule = [lines = std::move(lines), tmpl = std::move(tmpl), folders,
+              next_line](const RuleInput &in) -> Result {
+        const std::string line = *next_line < lines.size() ? lines[*next_line] : std::string();
+        ++*next_line;
+        return rules::list_rename(in.name, line, tmpl, in.counter, folders);
+    };
+    return d;
+}
+
+} // namespace tarvendi::passes

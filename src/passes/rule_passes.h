@@ -1,0 +1,48 @@
+#pragma once
+// The pass of every renaming rule, made from the rule's parameters: the window's pages read them
+// from their controls and the command line from its arguments, and both run the same pass, so
+// that a rule renames alike in both. Texts are GB18030, like every name.
+
+#include "clean.h"
+#include "pass.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace tarvendi::passes {
+
+// A whole number, read when the pass needs it (a page reads its field then, so that a bad one
+// stops the pass where the user expects); throws platform::ConversionError.
+using Number = std::function<std::int32_t()>;
+// A number known beforehand.
+Number fixed(std::int32_t value);
+
+// Page "通配符改名".
+core::PassDescription wildcard(std::string tmpl, Number start);
+// Page "字符模糊替换": the stretch from start_text to end_typed (blanks typed around the end
+// text are not searched for, but they lengthen the stretch).
+core::PassDescription range(std::string start_text, std::string end_typed, std::string tmpl,
+                            bool cut_ext, Number start);
+// Page "序号替换": position and length are read for every item.
+core::PassDescription sequence(Number position, Number length, std::string tmpl, Number start);
+// Page "替换": blanks typed around the search text are not searched for, but they are deleted.
+core::PassDescription replace(std::string find_typed, std::string with, bool cut_ext);
+// Page "修改扩展名": the new names go to folder.
+core::PassDescription change_extension(std::string new_ext, std::string folder);
+// Page "数字位补0".
+core::PassDescription pad(std::int32_t width);
+// Page "特殊改名": the cleaned names go to folder.
+core::PassDescription clean(rules::CleanClasses classes, std::string folder);
+// "中文数字转阿拉伯数字", over every item.
+core::PassDescription numerals(bool ten_to_one);
+// "移动字符" and "尾部前移", over every item.
+core::PassDescription move(Number start, Number length, Number target);
+core::PassDescription tail(Number start, Number length);
+// Page "文本换名": the checked items take the lines in turn; items past the last line get an
+// empty one.
+core::PassDescription name_list(std::vector<std::string> lines, std::string tmpl, bool folders,
+                                Number start);
+
+} // namespace tarvendi::passes

@@ -1,0 +1,36 @@
+#pragma once
+// The passes that read or write the ID3v1 tags of MP3 items, shared by the window and the command
+// line. Each works through one TMP3Info, which holds the tag of the item in work (the window
+// shows it as it goes).
+
+#include "pass.h"
+#include "rule_passes.h"
+
+#include <functional>
+#include <string>
+
+class TMP3Info;
+
+namespace tarvendi::passes {
+
+// Reads the tag of path into tags when it names an MP3 file; false, and nothing read, otherwise.
+bool read_tag(TMP3Info &tags, const std::string &path);
+
+// A pass that renames nothing: for every item, write prepares tags for it (false: skip the
+// item), the tag is saved and the item listed; a failed save is refused with the component's
+// text.
+core::PassDescription tag_writing(TMP3Info &tags,
+                                  const std::function<bool(const std::string &item)> &write);
+
+// The fields a pass writes into every MP3 item; an empty one is left as it is.
+struct TagFields {
+    std::string title, artist, album, year, comment;
+};
+core::PassDescription set_tags(TMP3Info &tags, TagFields fields);
+
+// Page "MP3改名": the MP3 items renamed by a template of their title ("@") and artist ("$").
+core::PassDescription tag_template(TMP3Info &tags, std::string tmpl, Number start);
+// "按唱片标题改名", over every item: an MP3 item takes its title as its name.
+core::PassDescription tag_title(TMP3Info &tags);
+
+} // namespace tarvendi::passes

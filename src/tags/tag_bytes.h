@@ -1,0 +1,19 @@
+#pragma once
+// The same bytes in the containers of the two worlds: the tag component speaks QByteArray, the
+// rest of the program std::string.
+
+#include <QByteArray>
+#include <string>
+#include <string_view>
+
+namespace tarvendi {
+
+inline QByteArray byte_array(std::string_view bytes) {
+    return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+inline std::string byte_string(const QByteArray &bytes) {
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+} // namespace tarvendi
