@@ -1,4 +1,3 @@
-#include "change_journal.h"
 #include "check_list.h"
 #include "file_list.h"
 #include "gb_text.h"
@@ -6,6 +5,7 @@
 #include "memory.h"
 #include "options.h"
 #include "pass_progress.h"
+#include "pass_run.h"
 #include "path_edit.h"
 #include "preview_panel.h"
 #include "refusal_report.h"
@@ -106,27 +106,13 @@ void TForm1::run_pass_in(std::string_view folder, const PassDescription &descrip
     // An error ends the planning (and skips the refresh), but an execute still renames what was
     // planned before it, and what was refused is still reported, also when it is the refresh
     // that fails (the folder shown went away).
-    // Tags are written while planning (a pass that writes them has no separate execute): their
-    // journal comes first, and a journal that cannot be written stops the pass before any change.
-    std::optional<core::TagJournal> tags;
-    if (description.writes_tags)
-        tags.emplace(journal(), items, folder);
-    std::exception_ptr failure;
-    try {
-        core::plan_pass(description, items, context, plan);
-    } catch (...) {
-        failure = std::current_exception();
-    }
-    if (tags) {
-        tags->finish(plan);
+    core::PassRun run =
+        core::run_pass(description, items, context, plan, journal(),
+                       [&](std::size_t done) { progress.step(items.size() + done); });
+    std::exception_ptr failure = run.failure;
+    std::vector<core::RefusedRename> refused = std::move(run.refused);
+    if (execute || description.writes_tags)
         undo_->update();
-    }
-    std::vector<core::RefusedRename> refused = plan.refused;
-    if (execute) {
-        refused = core::apply_plan(
-            plan, [&](std::size_t done) { progress.step(items.size() + done); }, &journal());
-        undo_->update();
-    }
     progress.finish();
     // A full refresh empties the preview list: its lines are not made at all, which spares a
     // huge folder the memory of holding them beside the lists being read again.

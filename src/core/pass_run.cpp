@@ -1,0 +1,27 @@
+#include "pass_run.h"
+
+#include "change_journal.h"
+
+#include <optional>
+
+namespace tarvendi::core {
+
+PassRun run_pass(const PassDescription &description, const std::vector<PassItem> &items,
+                 const PassContext &context, Plan &plan, Journal &journal,
+                 const std::function<void(std::size_t)> &apply_progress) {
+    std::optional<TagJournal> tags;
+    if (description.writes_tags)
+        tags.emplace(journal, items, context.folder);
+    PassRun run;
+    try {
+        plan_pass(description, items, context, plan);
+    } catch (...) {
+        run.failure = std::current_exception();
+    }
+    if (tags)
+        tags->finish(plan);
+    run.refused = context.execute ? apply_plan(plan, apply_progress, &journal) : plan.refused;
+    return run;
+}
+
+} // namespace tarvendi::core
