@@ -1,0 +1,48 @@
+#include "items.h"
+
+#include "encoding.h"
+#include "listing.h"
+
+#include <iostream>
+
+namespace tarvendi::cli {
+
+namespace {
+
+void view_all(Items &items) {
+    items.items.reserve(items.names.size());
+    for (const std::string &name : items.names)
+        items.items.push_back({name, true, false});
+}
+
+} // namespace
+
+Items folder_items(std::string_view mask, bool folders) {
+    Items items;
+    const platform::Listing listing = platform::list_folder(
+        {}, mask, folders ? platform::EntryKinds::Folders : platform::EntryKinds::Files);
+    for (const platform::Entry &entry : listing) {
+        // A folder listing also holds "." and "..", hidden and read-only files: only the
+        // sub-folders are its items here.
+        if (entry.is_folder == folders && !entry.is_dot_entry())
+            items.names.emplace_back(entry.name);
+    }
+    view_all(items);
+    return items;
+}
+
+Items stdin_items(char separator) {
+    Items items;
+    items.paths = true;
+    std::string line;
+    while (std::getline(std::cin, line, separator)) {
+        if (separator == '\n' && line.ends_with('\r'))
+            line.pop_back();
+        if (!line.empty())
+            items.names.push_back(platform::name_from_disk(line));
+    }
+    view_all(items);
+    return items;
+}
+
+} // namespace tarvendi::cli

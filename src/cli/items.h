@@ -1,0 +1,23 @@
+#pragma once
+// The items a command works on: the entries of the current directory that a mask admits, in the
+// order the window's file list shows them, or the paths read from standard input, in their order.
+
+#include "pass.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tarvendi::cli {
+
+struct Items {
+    std::vector<std::string> names; // GB18030; the items view them
+    std::vector<core::PassItem> items;
+    bool paths = false; // read from standard input: each renamed where it is
+};
+
+Items folder_items(std::string_view mask, bool folders);
+// separator: '\n' or '\0'. Empty lines are passed over.
+Items stdin_items(char separator);
+
+} // namespace tarvendi::cli

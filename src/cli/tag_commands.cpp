@@ -1,0 +1,72 @@
+#include "tag_commands.h"
+
+#include "MP3Info.h"
+#include "describe.h"
+#include "report.h"
+#include "tag_bytes.h"
+#include "tag_template.h"
+
+#include <iostream>
+#include <nlohmann/json.hpp>
+
+namespace tarvendi::cli {
+
+namespace {
+
+const char *const kFields[] = {"title", "artist", "album", "year", "comment", "genre"};
+
+void print(const std::vector<nlohmann::ordered_json> &files, bool json) {
+    if (json) {
+        std::cout << nlohmann::ordered_json(files).dump(1, ' ', false,
+                                                        nlohmann::json::error_handler_t::replace)
+                  << '\n';
+        return;
+    }
+    for (const nlohmann::ordered_json &file : files) {
+        std::cout << file["file"].get<std::string>() << '\n';
+        for (const auto &[key, value] : file.items())
+            if (key != "file")
+                std::cout << "  " << key << ": " << value.get<std::string>() << '\n';
+    }
+}
+
+} // namespace
+
+int show_tags(const Items &items, bool json) {
+    TMP3Info tags;
+    std::vector<nlohmann::ordered_json> files;
+    for (const std::string &name : items.names) {
+        if (!rules::is_mp3_name(name))
+            continue;
+        tags.setFilename(byte_array(name));
+        nlohmann::ordered_json file = {{"file", shown(name)}};
+        if (tags.Valid()) {
+            const QByteArray *values[] = {&tags.Title(), &tags.Artist(),  &tags.Album(),
+                                          &tags.Year(),  &tags.Comment(), &tags.Genre()};
+            for (std::size_t i = 0; i < std::size(kFields); ++i)
+                file[kFields[i]] = shown(byte_string(*values[i]));
+        } else {
+            file["tag"] = "none";
+        }
+        files.push_back(std::move(file));
+    }
+    print(files, json);
+    return 0;
+}
+
+int show_tag_changes(const Items &items, const CommandLine &line, bool json) {
+    std::vector<nlohmann::ordered_json> files;
+    for (const std::string &name : items.names) {
+        if (!rules::is_mp3_name(name))
+            continue;
+        nlohmann::ordered_json file = {{"file", shown(name)}};
+        for (std::size_t i = 0; i + 1 < std::size(kFields); ++i)
+            if (const std::string value = argument(line, kFields[i]); !value.empty())
+                file[kFields[i]] = shown(value);
+        files.push_back(std::move(file));
+    }
+    print(files, json);
+    return 0;
+}
+
+} // namespace tarvendi::cli

@@ -1,0 +1,14 @@
+#pragma once
+// The tag subcommands that rename nothing: showing the tags, and the dry run of writing them.
+
+#include "command_line.h"
+#include "items.h"
+
+namespace tarvendi::cli {
+
+// Prints the ID3v1 tag of every MP3 item; returns the exit status.
+int show_tags(const Items &items, bool json);
+// Prints the fields tag-set would write into every MP3 item, writing nothing.
+int show_tag_changes(const Items &items, const CommandLine &line, bool json);
+
+} // namespace tarvendi::cli
