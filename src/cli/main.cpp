@@ -16,6 +16,7 @@
 #include "tag_commands.h"
 #include "undo_command.h"
 
+#include <filesystem>
 #include <iostream>
 #include <vector>
 
@@ -28,7 +29,10 @@ constexpr int kDone = 0;
 constexpr int kRefused = 1;
 constexpr int kUsage = 2;
 
-int rename_items(const CommandLine &line) {
+int rename_items(CommandLine line) {
+    // Files named on the command line are where the user stands, not in --dir.
+    if (const auto names = line.value("names"); names && !names->starts_with('/'))
+        line.values["names"] = std::filesystem::current_path().string() + "/" + *names;
     if (const auto dir = line.value("dir"))
         platform::set_current_folder(platform::typed_text(*dir));
     const bool from_stdin = line.flag("from-stdin") || line.flag("0");

@@ -1,0 +1,164 @@
+// tarvendi-cli run as a user runs it, on a temporary folder: each subcommand's renames, that a
+// dry run changes nothing and an execute is undone, the order of standard input, exit statuses.
+
+#include "temp_folder.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+#include <set>
+#include <string>
+#include <vector>
+
+using tarvendi::testing::TempFolder;
+
+namespace {
+
+struct Result {
+    int status = -1;
+    std::string out;
+};
+
+// Runs the program in folder with a journal of its own; input goes to its standard input.
+Result cli(const TempFolder &folder, const std::string &args, const std::string &input = {}) {
+    const std::string in = folder / ".stdin";
+    {
+        std::FILE *f = std::fopen(in.c_str(), "wb");
+        std::fwrite(input.data(), 1, input.size(), f);
+        std::fclose(f);
+    }
+    const std::string command = "cd '" + folder.path() + "' && XDG_STATE_HOME='" + folder.path() +
+                                ".state' " CLI_PATH " " + args + " < '" + in + "' 2>/dev/null";
+    Result result;
+    std::FILE *pipe = ::popen(command.c_str(), "r");
+    char buffer[4096];
+    while (const std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe))
+        result.out.append(buffer, n);
+    const int status = ::pclose(pipe);
+    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    std::filesystem::remove(in);
+    return result;
+}
+
+std::set<std::string> names(const TempFolder &folder) {
+    std::set<std::string> all;
+    for (const auto &entry : std::filesystem::directory_iterator(folder.path()))
+        if (!entry.path().filename().string().starts_with('.'))
+            all.insert(entry.path().filename().string());
+    return all;
+}
+
+// An MP3 file of a little audio and an ID3v1 tag.
+std::string song(const std::string &title, const std::string &artist) {
+    std::string tag = "TAG";
+    for (const std::string *field : {&title, &artist})
+        tag +=
+            field->substr(0, 30) + std::string(30 - std::min<std::size_t>(field->size(), 30), '\0');
+    tag += std::string(30 + 4 + 30, '\0') + '\x0c';
+    return std::string(300, '\xff') + tag;
+}
+
+struct Case {
+    const char *args;
+    std::vector<std::pair<std::string, std::string>> files; // name, content
+    std::set<std::string> after;
+};
+
+const std::string kSongA = song("Intro", "Band");
+const std::string kSongB = song("Finale", "Band");
+
+const Case kCases[] = {
+    {"wildcard --template 'x-##'", {{"b 2.mp3", ""}, {"a 10.mp3", ""}}, {"x-01.mp3", "x-02.mp3"}},
+    {"wildcard --template '*-#' --start 7 --mask '*.txt'",
+     {{"a.txt", ""}, {"b.doc", ""}},
+     {"a-7.txt", "b.doc"}},
+    {"range --from '(' --to ')' --with '[#]' --start 3",
+     {{"song (live).mp3", ""}},
+     {"song [3].mp3"}},
+    {"sequence --pos 1 --len 3 --template '##-' --start 1",
+     {{"abc song.mp3", ""}, {"abd tune.mp3", ""}},
+     {"01- song.mp3", "02- tune.mp3"}},
+    {"pad --width 3",
+     {{"1.doc", ""}, {"15.doc", ""}, {"101.doc", ""}},
+     {"001.doc", "015.doc", "101.doc"}},
+    {"replace --find a --with Z", {{"banana.txt", ""}}, {"bZnana.txt"}},
+    {"ext --to md", {{"a.txt", ""}, {"b", ""}}, {"a.md", "b.md"}},
+    {"clean --digits --punct", {{"a1-b_2.txt", ""}}, {"ab.txt"}},
+    {"numerals", {{"第二集.mp4", ""}}, {"第2集.mp4"}},
+    {"move --start 1 --len 2 --to 4", {{"abcdef", ""}}, {"cabdef"}},
+    {"tail --start 1 --len 2", {{"abcdef", ""}}, {"efabcd"}},
+    {"list --names names.txt --template '#-'",
+     {{"a.mp3", ""}, {"b.mp3", ""}},
+     {"1-甲.mp3", "2-乙.mp3"}},
+    {"tag-template --template '#_@_$' --start 1",
+     {{"1.mp3", kSongA}, {"2.mp3", kSongB}, {"x.txt", ""}},
+     {"1_Intro_Band.mp3", "2_Finale_Band.mp3", "x.txt"}},
+    {"tag-title", {{"1.mp3", kSongA}, {"x.txt", ""}}, {"Intro.mp3", "x.txt"}},
+};
+
+class CliRename : public ::testing::TestWithParam<Case> {};
+
+TEST_P(CliRename, DryRunChangesNothingExecuteRenamesUndoRestores) {
+    const Case &c = GetParam();
+    TempFolder folder;
+    // The name list as the window saves it: GB18030 ("甲", "乙") with CR LF line ends.
+    folder.file("names.txt", "\xbc\xd7\r\n\xd2\xd2\r\n");
+    folder.folder("work");
+    const std::string work = folder / "work";
+    std::set<std::string> before;
+    for (const auto &[name, content] : c.files) {
+        folder.file("work/" + name, content);
+        before.insert(name);
+    }
+    const std::string args = std::string(c.args) + " --dir '" + work + "'";
+    const auto listed = [&] {
+        std::set<std::string> all;
+        for (const auto &entry : std::filesystem::directory_iterator(work))
+            all.insert(entry.path().filename().string());
+        return all;
+    };
+
+    const Result dry = cli(folder, args);
+    EXPECT_EQ(dry.status, 0) << dry.out;
+    EXPECT_EQ(listed(), before);
+    const Result run = cli(folder, args + " --execute");
+    EXPECT_EQ(run.status, 0) << run.out;
+    EXPECT_EQ(listed(), c.after) << run.out;
+    EXPECT_EQ(cli(folder, "undo --execute").status, 0);
+    EXPECT_EQ(listed(), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(EverySubcommand, CliRename, ::testing::ValuesIn(kCases));
+
+TEST(Cli, StandardInputOrderVerdictsAndExitStatus) {
+    TempFolder folder;
+    folder.folder("d");
+    for (const char *name : {"b", "a", "d/c", "taken-01"})
+        folder.file(name);
+    // In the order given, each renamed where it is; the first new name is in use.
+    const Result dry = cli(folder, "wildcard --template 'taken-##' --json -", "b\na\nd/c\n");
+    EXPECT_EQ(dry.status, 1);
+    const auto doc = nlohmann::json::parse(dry.out);
+    ASSERT_EQ(doc["items"].size(), 3u);
+    EXPECT_EQ(doc["items"][0]["old"], "b");
+    EXPECT_EQ(doc["items"][0]["verdict"], "exists");
+    EXPECT_EQ(doc["items"][1]["new"], "taken-02");
+    EXPECT_EQ(doc["items"][2]["new"], "d/taken-03");
+    EXPECT_EQ(doc["renamed"], 2);
+    EXPECT_EQ(doc["refused"], 1);
+
+    EXPECT_EQ(
+        cli(folder, "wildcard --template 'n-#' --execute -0", std::string("a\0b\0", 4)).status, 0);
+    EXPECT_EQ(names(folder), (std::set<std::string>{"d", "n-1", "n-2", "taken-01"}));
+
+    EXPECT_EQ(cli(folder, "pad --width x").status, 2);
+    EXPECT_EQ(cli(folder, "wildcard").status, 2);
+    EXPECT_EQ(cli(folder, "wildcard --template x --bogus").status, 2);
+    EXPECT_EQ(cli(folder, "frobnicate").status, 2);
+    EXPECT_EQ(cli(folder, "--version").status, 0);
+    EXPECT_NE(cli(folder, "range --help").out.find("--from"), std::string::npos);
+}
+
+} // namespace
