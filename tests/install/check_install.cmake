@@ -9,6 +9,8 @@ if(NOT result EQUAL 0)
 endif()
 foreach(path
         bin/tarvendi
+        bin/tarvendi-cli
+        share/bash-completion/completions/tarvendi-cli
         share/tarvendi/guide/index.html
         share/applications/tarvendi.desktop
         share/icons/hicolor/scalable/apps/tarvendi.svg
