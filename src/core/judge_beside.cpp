@@ -57,7 +57,6 @@ void JudgeBeside::finish() {
 
 void JudgeBeside::run() {
     std::vector<Job> batch;
-    std::string source;
     bool closed = false;
     while (!closed) {
         {
@@ -71,9 +70,8 @@ void JudgeBeside::run() {
             if (failure_)
                 break;
             try {
-                plan_.source_into(*job.rename, source);
-                check_.judge(*job.rename, source, plan_.target_folder(*job.rename),
-                             job.target_name);
+                check_.judge(*job.rename, plan_.source_parts(*job.rename),
+                             plan_.target_folder(*job.rename), job.target_name);
             } catch (...) {
                 failure_ = std::current_exception();
             }

@@ -100,9 +100,8 @@ void plan_pass(const PassDescription &d, const std::vector<PassItem> &items,
     }
     // A preview tells which names are in use; an execute leaves that to the file system, which
     // has the last word anyway, and spares the listing.
-    TargetCheck check(
-        here, !context.execute, items.size(),
-        [&plan](const PlannedRename &r, std::string &source) { plan.source_into(r, source); });
+    TargetCheck check(here, !context.execute, items.size(),
+                      [&plan](const PlannedRename &r) { return plan.source_parts(r); });
     plan.items = &items;
     plan.items_folder = context.folder;
     plan.folder = d.folder.value_or(std::string());

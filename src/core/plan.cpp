@@ -3,6 +3,7 @@
 #include "errors.h"
 #include "filesystem.h"
 #include "journal.h"
+#include "listing.h"
 #include "run_order.h"
 #include "state_files.h"
 #include "text.h"
@@ -51,7 +52,16 @@ void Plan::source_into(const PlannedRename &r, std::string &out) const {
     out += item.name;
 }
 
-std::string Plan::target_folder(const PlannedRename &r) const {
+std::pair<std::string_view, std::string_view> Plan::source_parts(const PlannedRename &r) const {
+    const std::string_view name = (*items)[r.item].name;
+    // Items in a folder are its entries' bare names; other items are paths as they stand.
+    if (!items_folder.empty())
+        return {items_folder, name};
+    const std::size_t start = rules::file_name_start(name);
+    return {name.substr(0, start > 1 ? start - 1 : start), name.substr(start)};
+}
+
+std::string_view Plan::target_folder(const PlannedRename &r) const {
     switch (r.folder) {
     case TargetFolder::Current:
         return {};
@@ -60,7 +70,7 @@ std::string Plan::target_folder(const PlannedRename &r) const {
     case TargetFolder::Source:
         break;
     }
-    return rules::folder_part(source(r));
+    return source_parts(r).first;
 }
 
 std::string Plan::target(const PlannedRename &r) const {
@@ -149,6 +159,8 @@ apply_plan(Plan &plan, const std::function<void(std::size_t done)> &progress, Jo
         std::fill(seen.begin(), seen.end(), false);
     }
 
+    if (!plan.renames.empty())
+        platform::forget_listed_names();
     std::vector<RefusedRename> refused = plan.refused;
     std::vector<std::size_t> failed;
     std::vector<bool> stranded(seen.size()); // its first leg failed: the second is not tried

@@ -13,6 +13,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace tarvendi::core {
@@ -92,8 +93,10 @@ struct Plan {
     std::string source(const PlannedRename &r) const;
     // The same into out, whose room a loop over a million items reuses.
     void source_into(const PlannedRename &r, std::string &out) const;
+    // The source's folder (empty: the current directory) and name, without building a path.
+    std::pair<std::string_view, std::string_view> source_parts(const PlannedRename &r) const;
     // The target's folder (empty: the current directory) and name.
-    std::string target_folder(const PlannedRename &r) const;
+    std::string_view target_folder(const PlannedRename &r) const;
     std::string_view target_name(const PlannedRename &r) const {
         return new_name(r).substr(r.name_start);
     }

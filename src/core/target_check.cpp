@@ -17,14 +17,18 @@ constexpr std::string_view kDuplicate = "与前面的新名称重复";
 // On Linux a leading "." hides a file, and the file list leaves hidden files out: a rule that
 // empties the base of "123.txt" must not make the file vanish from the user's view. ("." and
 // ".." are no names at all; they are refused as such.)
-bool hides(std::string_view source, std::string_view target_name) {
-    return target_name.starts_with('.') && target_name != "." && target_name != ".." &&
-           !source.substr(rules::file_name_start(source)).starts_with('.');
+bool hides(std::string_view old_name, std::string_view new_name) {
+    return new_name.starts_with('.') && new_name != "." && new_name != ".." &&
+           !old_name.starts_with('.');
 }
 
 void refuse(PlannedRename &r, Verdict verdict, std::string_view reason) {
     r.verdict = verdict;
     r.reason = reason;
+}
+
+void refuse(PlannedRename &r, platform::RenameRefusal refusal) {
+    refuse(r, Verdict::Invalid, platform::refusal_reason(refusal));
 }
 
 } // namespace
@@ -51,55 +55,53 @@ std::string TargetCheck::absolute(std::string_view disk_folder) const {
     return path;
 }
 
-TargetCheck::Folder &TargetCheck::folder(std::string_view disk_folder, Recent &recent) {
-    if (recent.folder && disk_folder == recent.path)
-        return *recent.folder;
-    auto [at, added] = folders_.try_emplace(absolute(disk_folder));
+TargetCheck::Folder &TargetCheck::table(const std::string &absolute_folder) {
+    auto [at, added] = folders_.try_emplace(absolute_folder);
     if (added) {
         at->second = std::make_unique<Folder>();
         at->second->adopt(platform::disk_names(at->first), renames_);
     }
-    recent.path.assign(disk_folder);
-    recent.folder = at->second.get();
     return *at->second;
 }
 
-std::pair<TargetCheck::Folder *, std::string_view> TargetCheck::place(std::string_view disk_path) {
-    const std::size_t start = rules::file_name_start(disk_path);
-    std::string_view parent = disk_path.substr(0, start);
-    if (parent.size() > 1)
-        parent.remove_suffix(1);
-    return {&folder(parent, sources_), disk_path.substr(start)};
+const TargetCheck::Recent &TargetCheck::resolve(std::string_view folder, Recent &recent) {
+    if (recent.known && folder == recent.named)
+        return recent;
+    recent.known = true;
+    recent.named.assign(folder);
+    std::string disk;
+    recent.convertible = platform::to_disk(folder, disk);
+    recent.absolute = recent.convertible ? absolute(disk) : std::string();
+    recent.table = recent.convertible && against_disk_ ? &table(recent.absolute) : nullptr;
+    return recent;
 }
 
-void TargetCheck::judge(PlannedRename &r, std::string_view source, std::string_view folder_path,
+void TargetCheck::judge(PlannedRename &r, Source source, std::string_view folder,
                         std::string_view name) {
-    if (hides(source, name))
+    if (hides(source.second, name))
         return refuse(r, Verdict::Invalid, kHides);
-    platform::disk_rename(source, folder_path, name, disk_);
-    if (disk_.refusal != platform::RenameRefusal::None)
-        return refuse(r, Verdict::Invalid, platform::refusal_reason(disk_.refusal));
+    // The refusals in the order of a rename's own checks: an invalid name first, then what
+    // does not convert, then a name too long.
+    const platform::RenameRefusal name_refusal = platform::disk_name(name, new_name_);
+    if (name_refusal == platform::RenameRefusal::InvalidName)
+        return refuse(r, name_refusal);
+    const Recent &from = resolve(source.first, sources_);
+    const Recent &to = resolve(folder, targets_);
+    if (!from.convertible || !to.convertible || !platform::to_disk(source.second, old_name_))
+        return refuse(r, platform::RenameRefusal::NotConvertible);
+    if (name_refusal != platform::RenameRefusal::None)
+        return refuse(r, name_refusal);
 
     r.verdict = Verdict::Rename;
     r.reason = {};
-    if (!against_disk_) {
-        const std::size_t start = rules::file_name_start(disk_.source);
-        const std::string_view old_name = std::string_view(disk_.source).substr(start);
-        if (old_name == disk_.name &&
-            absolute(std::string_view(disk_.source).substr(0, start > 1 ? start - 1 : start)) ==
-                absolute(disk_.folder))
-            refuse(r, Verdict::Unchanged, kUnchanged);
-        return;
-    }
-
-    const auto [from, old_name] = place(disk_.source);
-    Folder &to = folder(disk_.folder, targets_);
-    if (from == &to && old_name == disk_.name)
+    if (old_name_ == new_name_ && from.absolute == to.absolute)
         return refuse(r, Verdict::Unchanged, kUnchanged);
-    Holder held = to.take(disk_.name);
+    if (!against_disk_)
+        return;
+    Holder held = to.table->take(new_name_);
     if (held != Holder::Nobody && !freeing_at_once_) {
         free_earlier_sources();
-        held = to.take(disk_.name);
+        held = to.table->take(new_name_);
     }
     if (held == Holder::Run)
         return refuse(r, Verdict::Duplicate, kDuplicate);
@@ -107,24 +109,23 @@ void TargetCheck::judge(PlannedRename &r, std::string_view source, std::string_v
         return refuse(r, Verdict::Exists,
                       platform::refusal_reason(platform::RenameRefusal::TargetExists));
     if (freeing_at_once_)
-        free(*from, old_name);
+        free(from, old_name_);
     else
         unfreed_.push_back(&r);
 }
 
-void TargetCheck::free(Folder &from, std::string_view old_name) {
-    if (Holder *freed = from.find(old_name))
+void TargetCheck::free(const Recent &from, std::string_view old_name) {
+    if (Holder *freed = from.table->find(old_name))
         *freed = Holder::Nobody;
 }
 
 void TargetCheck::free_earlier_sources() {
-    std::string source;
+    std::string old_name;
     for (const PlannedRename *r : unfreed_) {
-        source_of_(*r, source);
-        // Judged convertible before, so the conversion cannot fail here.
-        const std::string disk_source = platform::name_to_disk(source).value_or(std::string());
-        const auto [from, old_name] = place(disk_source);
-        free(*from, old_name);
+        const auto [folder, name] = source_of_(*r);
+        // Judged convertible before, so the conversions cannot fail here.
+        platform::to_disk(name, old_name);
+        free(resolve(folder, sources_), old_name);
     }
     unfreed_ = decltype(unfreed_)();
     freeing_at_once_ = true;

@@ -18,36 +18,39 @@ namespace tarvendi::core {
 
 class TargetCheck {
 public:
+    // A source path as its folder (GB18030; empty: the current directory) and name.
+    using Source = std::pair<std::string_view, std::string_view>;
     // current_folder: the process's current directory (GB18030), against which relative paths
     // are resolved. Without against_disk nothing is listed: only what no file system would
     // accept is refused (an execute, where the file system itself decides whether a name is
     // free). renames: about how many renames will be judged (room for their names). source_of
-    // gives the source path of a rename judged earlier (its PlannedRename stays where it is).
-    using SourceOf = std::function<void(const PlannedRename &, std::string &source)>;
+    // gives the source of a rename judged earlier (its PlannedRename stays where it is).
+    using SourceOf = std::function<Source(const PlannedRename &)>;
     TargetCheck(const std::string &current_folder, bool against_disk, std::size_t renames,
                 SourceOf source_of);
 
     // Sets the verdict and reason of r, which renames source to name in folder (GB18030; empty:
     // the current directory), and records what a rename that will happen takes and frees for
     // the items after it.
-    void judge(PlannedRename &r, std::string_view source, std::string_view folder,
-               std::string_view name);
+    void judge(PlannedRename &r, Source source, std::string_view folder, std::string_view name);
 
 private:
     using Folder = NameTable;
 
-    // The folder of a path as the disk spells it. A run mostly stays in one folder, written one
-    // way for the sources and maybe another for the targets ("" for the current directory):
-    // the last of each side is kept at hand, so that most items cost no lookup.
+    // A folder as the run names it. A run mostly stays in one folder, written one way for the
+    // sources and maybe another for the targets ("" for the current directory): the last of
+    // each side is kept at hand with what it resolves to, so that most items cost no lookup.
     struct Recent {
-        std::string path;
-        Folder *folder = nullptr;
+        bool known = false;
+        std::string named;       // GB18030, as the run gives it
+        bool convertible = true; // its name has a disk form
+        std::string absolute;    // as the disk spells it
+        Folder *table = nullptr; // its names, when checked against the disk
     };
-    Folder &folder(std::string_view disk_folder, Recent &recent);
-    // Splits a disk path into its absolute folder and its name.
-    std::pair<Folder *, std::string_view> place(std::string_view disk_path);
+    const Recent &resolve(std::string_view folder, Recent &recent);
     std::string absolute(std::string_view disk_folder) const;
-    void free(Folder &from, std::string_view old_name);
+    Folder &table(const std::string &absolute_folder);
+    void free(const Recent &from, std::string_view old_name);
     // Frees the names of every rename judged so far, and from now on each one's at once.
     void free_earlier_sources();
 
@@ -57,7 +60,8 @@ private:
     std::unordered_map<std::string, std::unique_ptr<Folder>> folders_;
     Recent sources_;
     Recent targets_;
-    platform::DiskRename disk_; // reused for every item
+    std::string old_name_; // the disk forms of the item in work, their room reused
+    std::string new_name_;
     SourceOf source_of_;
     // A rename frees its source name for the items after it; that matters only to an item that
     // wants a name the table shows as held. Until one does, the renames are only noted, which

@@ -33,6 +33,8 @@ std::optional<rules::Timestamp> last_write_time(std::string_view path);
 bool is_read_only(std::string_view path);
 // Gives the owner write permission back. Returns false when that is refused.
 bool clear_read_only(std::string_view path);
+// Takes the owner's write permission away again; false when that is refused.
+bool set_read_only(std::string_view path);
 
 // Creates one folder level. Throws IoError when it cannot.
 void create_folder(std::string_view path);
@@ -69,6 +71,12 @@ struct DiskRename {
 // usual ones.
 void disk_rename(std::string_view source, std::string_view folder, std::string_view new_name,
                  DiskRename &out);
+// The parts of that, for a planner that holds a source's folder and name apart: the disk form
+// of a GB18030 path or name into out, reusing its storage (false: it does not convert); and
+// whether new_name can be a name, with its disk form in out: None, InvalidName (checked before
+// the conversion), NotConvertible or NameTooLong.
+bool to_disk(std::string_view gb18030, std::string &out);
+RenameRefusal disk_name(std::string_view new_name, std::string &out);
 
 // Renames source (a path) to folder + "/" + new_name, or to new_name in the current directory
 // when folder is empty. new_name is what a rule made: it must be a single name, never a path.

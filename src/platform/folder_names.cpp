@@ -85,6 +85,12 @@ bool watch(const std::string &disk_folder) {
     return true;
 }
 
+void drop() {
+    Kept &k = kept();
+    const std::lock_guard guard(k.lock);
+    forget(k);
+}
+
 void keep(const std::string &disk_folder, std::shared_ptr<const std::string> names) {
     Kept &k = kept();
     const std::lock_guard guard(k.lock);

@@ -11,6 +11,8 @@ namespace tarvendi::platform::folder_names {
 
 // Starts watching disk_folder for a listing about to be read; false when it cannot be kept.
 bool watch(const std::string &disk_folder);
+// Lets the kept names and their watch go.
+void drop();
 // Keeps the names (each followed by NUL) of the folder watched last; shared, never copied.
 void keep(const std::string &disk_folder, std::shared_ptr<const std::string> names);
 // The kept names of disk_folder when nothing changed in it since its watch began, else null.

@@ -260,6 +260,10 @@ std::shared_ptr<const std::string> disk_names(const std::string &disk_folder) {
     return names;
 }
 
+void forget_listed_names() {
+    folder_names::drop();
+}
+
 std::vector<std::string> list_subfolders(std::string_view folder, bool include_hidden) {
     std::vector<std::string> names;
     for_each_entry(folder, [&](int fd, const dirent &e) {

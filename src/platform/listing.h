@@ -107,5 +107,8 @@ std::vector<std::string> list_subfolders(std::string_view folder, bool include_h
 // The folder listed last (here or by list_folder) is not read again while an inotify watch
 // shows it unchanged (folder_names.h).
 std::shared_ptr<const std::string> disk_names(const std::string &disk_folder);
+// Before many changes to the folder listed last: its kept names would go stale at the first one,
+// and its watch would cost the kernel an event for each.
+void forget_listed_names();
 
 } // namespace tarvendi::platform

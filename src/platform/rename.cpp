@@ -22,8 +22,8 @@ bool is_invalid_name(std::string_view name) {
                        [](char c) { return c == '/' || static_cast<unsigned char>(c) < 32; });
 }
 
-// The disk form of a GB18030 name into out; false when it does not convert. An ASCII name is
-// copied into out's own storage, so that a planner judging a million names allocates none.
+} // namespace
+
 bool to_disk(std::string_view gb18030, std::string &out) {
     if (is_ascii(gb18030)) {
         out.assign(gb18030);
@@ -36,7 +36,13 @@ bool to_disk(std::string_view gb18030, std::string &out) {
     return true;
 }
 
-} // namespace
+RenameRefusal disk_name(std::string_view new_name, std::string &out) {
+    if (is_invalid_name(new_name))
+        return RenameRefusal::InvalidName;
+    if (!to_disk(new_name, out))
+        return RenameRefusal::NotConvertible;
+    return out.size() > NAME_MAX ? RenameRefusal::NameTooLong : RenameRefusal::None;
+}
 
 void disk_rename(std::string_view source, std::string_view folder, std::string_view new_name,
                  DiskRename &out) {
