@@ -124,6 +124,14 @@ bool clear_read_only(std::string_view path) {
     return ::chmod(disk->c_str(), (st.st_mode & 07777) | S_IWUSR) == 0;
 }
 
+bool set_read_only(std::string_view path) {
+    const std::optional<std::string> disk = name_to_disk(path);
+    struct stat st {};
+    if (!disk || ::stat(disk->c_str(), &st) != 0)
+        return false;
+    return ::chmod(disk->c_str(), (st.st_mode & 07777) & ~mode_t{S_IWUSR}) == 0;
+}
+
 void create_folder(std::string_view path) {
     if (::mkdir(disk_path(path).c_str(), 0777) != 0)
         throw IoError(errno, escaped_text(path));

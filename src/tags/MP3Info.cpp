@@ -30,6 +30,26 @@ QByteArray genre_name(quint8 id) {
     return to_bytes(tags::kGenreNames[id]);
 }
 
+// Owner write permission for the time of one write: a file that was read-only is made so again
+// afterwards, also when the write fails.
+class WritePermission {
+public:
+    explicit WritePermission(std::string_view path)
+        : path_(path)
+        , was_read_only_(platform::is_read_only(path)) {}
+    ~WritePermission() {
+        if (was_read_only_)
+            platform::set_read_only(path_);
+    }
+    WritePermission(const WritePermission &) = delete;
+    WritePermission &operator=(const WritePermission &) = delete;
+    bool granted() const { return !was_read_only_ || platform::clear_read_only(path_); }
+
+private:
+    std::string path_;
+    bool was_read_only_;
+};
+
 // The last 128 bytes of the file; empty when the file is shorter, since such a file cannot hold
 // a record, and for a FIFO, socket or device, which holds no tag; nothing when there is no such
 // file. Opened for reading only, so that a read-only file's tag can still be looked at. Whether
@@ -55,7 +75,8 @@ std::optional<std::string> read_last_block(std::string_view path) {
 
 TMP3Info::TMP3Info(QObject *owner)
     : QObject(owner)
-    , genre_id_(tags::kFallbackGenre) {
+    , genre_id_(tags::kFallbackGenre)
+    , genre_byte_(tags::kFallbackGenre) {
     genres_.reserve(static_cast<qsizetype>(tags::kGenreNames.size()));
     for (std::string_view name : tags::kGenreNames)
         genres_.append(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
@@ -93,6 +114,7 @@ void TMP3Info::setComment(const QByteArray &value) {
 
 void TMP3Info::setGenreID(quint8 value) {
     genre_id_ = tags::checked_genre(value);
+    genre_byte_ = genre_id_;
     genre_ = genre_name(genre_id_);
     fire(on_change_);
 }
@@ -114,7 +136,7 @@ void TMP3Info::ReadTag() {
         album_.clear();
         comment_.clear();
         year_.clear();
-        genre_id_ = tags::kFallbackGenre;
+        genre_id_ = genre_byte_ = tags::kFallbackGenre;
         report(kNoTag);
         return;
     }
@@ -125,6 +147,7 @@ void TMP3Info::ReadTag() {
     comment_ = to_bytes(fields->comment);
     year_ = to_bytes(fields->year);
     genre_id_ = tags::checked_genre(fields->genre);
+    genre_byte_ = fields->genre;
     genre_ = genre_name(genre_id_);
     fire(on_change_file_);
 }
@@ -139,8 +162,9 @@ void TMP3Info::Save() {
     }
     const std::string record =
         tags::build_id3v1({title_.toStdString(), artist_.toStdString(), album_.toStdString(),
-                           year_.toStdString(), comment_.toStdString(), genre_id_});
-    if (!make_writable()) {
+                           year_.toStdString(), comment_.toStdString(), genre_byte_});
+    WritePermission permission(path);
+    if (!permission.granted()) {
         report(kCannotWrite);
         return;
     }
@@ -163,7 +187,8 @@ void TMP3Info::RemoveID3() {
         report(kUntagged);
         return;
     }
-    if (!make_writable()) {
+    WritePermission permission(path);
+    if (!permission.granted()) {
         report(kCannotWrite);
         return;
     }
@@ -186,11 +211,6 @@ void TMP3Info::RemoveID3() {
 void TMP3Info::report(const char *text) {
     error_ = text;
     fire(on_error_);
-}
-
-bool TMP3Info::make_writable() {
-    const std::string_view path = view(filename_);
-    return !platform::is_read_only(path) || platform::clear_read_only(path);
 }
 
 void TMP3Info::fire(const NotifyEvent &event) {

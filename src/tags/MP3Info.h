@@ -91,10 +91,10 @@ public:
 
     // Writes the values as a record: over the last 128 bytes when Valid, appended otherwise (then
     // Valid becomes true). Valid is trusted as the last read or write left it; the file's end is
-    // not looked at again. A read-only file first gets its owner write permission back, for good.
-    // Reports kNoFileOrInvalid when the file does not exist (Valid becomes false), or
-    // kCannotWrite when the read-only bit cannot be cleared.
-    // Saved tells whether the record was written, also when IoError leaves the call.
+    // not looked at again. A read-only file gets its owner write permission for the write and is
+    // read-only again after it. Reports kNoFileOrInvalid when the file does not exist (Valid
+    // becomes false), or kCannotWrite when the read-only bit cannot be cleared. Saved tells whether
+    // the record was written, also when IoError leaves the call.
     Q_INVOKABLE void Save();
     // Cuts the last 128 bytes off the file and makes Valid false; the values stay. Read-only
     // handling as in Save. Reports kNoFile, kUntagged (Valid is false), kCannotWrite, or
@@ -105,7 +105,6 @@ private:
     void ReadTag();
     void report(const char *text);
     // False when the file stays read-only.
-    bool make_writable();
     void fire(const NotifyEvent &event);
 
     QByteArray filename_;
@@ -117,6 +116,9 @@ private:
     QByteArray genre_;
     QByteArray error_;
     quint8 genre_id_;
+    // The genre byte as read, written back as it was unless GenreID was set since: 255 ("no
+    // genre") and the genres past the table read as 12 but must not become it on disk.
+    quint8 genre_byte_;
     bool valid_ = false;
     bool saved_ = false;
     NotifyEvent on_change_file_;

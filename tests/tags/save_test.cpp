@@ -90,6 +90,33 @@ TEST_F(SaveTest, WritesTheRecord) {
 }
 
 // The comment owns all 30 bytes: a track number behind a zero byte is not kept.
+// A genre byte past the table reads as 12 ("Other") but is written back as it was read, unless
+// GenreID is set after the read; a file without a record gets 12.
+TEST_F(SaveTest, KeepsTheGenreByteNotSetSinceTheRead) {
+    const struct {
+        int on_disk; // -1: no record
+        int set;     // -1: GenreID not set
+        unsigned char written;
+    } cases[] = {{255, -1, 255}, {130, -1, 130}, {115, -1, 115}, {7, -1, 7},
+                 {255, 7, 7},    {255, 200, 12}, {-1, -1, 12}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(std::to_string(c.on_disk) + " / " + std::to_string(c.set));
+        write_file("song.mp3",
+                   audio(50) + (c.on_disk < 0 ? std::string()
+                                              : record("Old", "", "", "", "",
+                                                       static_cast<unsigned char>(c.on_disk))));
+        info_.setFilename(qpath("song.mp3"));
+        if (c.on_disk >= 0) {
+            EXPECT_EQ(info_.GenreID(), c.on_disk <= 114 ? c.on_disk : 12);
+        }
+        if (c.set >= 0)
+            info_.setGenreID(static_cast<quint8>(c.set));
+        info_.setTitle("New");
+        info_.Save();
+        EXPECT_EQ(read_file("song.mp3"), audio(50) + record("New", "", "", "", "", c.written));
+    }
+}
+
 TEST_F(SaveTest, CommentOverwritesTrackNumber) {
     const std::string with_track = record("T", "A", "", "", field("Live", 29, '\0') + "\x07", 3);
     read_and_save(audio(10) + with_track);
