@@ -68,14 +68,13 @@ run_tool() {
         # shellcheck disable=SC2016 # $1 is Perl's, not the shell's
         (cd "$folder" && "$perl_rename" -0 's/^track (\d{6})\.mp3$/f-$1.mp3/' <"$work/old0") ;;
     python)
+        # What a user would write for the same job: list the folder, number the names in order.
         "$python" -c '
 import os, sys
 os.chdir(sys.argv[1])
-with open(sys.argv[2]) as f:
-    renames = [line.rstrip("\n").split("\t") for line in f]
-for old, new in renames:
-    os.rename(old, new)
-' "$folder" "$work/renames" ;;
+for number, old in enumerate(sorted(os.listdir(".")), 1):
+    os.rename(old, "f-%06d.mp3" % number)
+' "$folder" ;;
     esac
 }
 

@@ -2,6 +2,7 @@
 
 #include "display_text.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <iostream>
 #include <nlohmann/json.hpp>
@@ -14,55 +15,97 @@ std::string shown(std::string_view gb18030) {
 
 namespace {
 
-struct Line {
-    std::string old_name, new_name;
-    std::string_view verdict;
-    std::string reason;
-};
+// Appends a GB18030 name as the terminal shows it; an ASCII name without controls goes as it is.
+void append_shown(std::string_view gb18030, std::string &out) {
+    if (std::all_of(gb18030.begin(), gb18030.end(), [](char c) {
+            return static_cast<unsigned char>(c) >= 0x20 && static_cast<unsigned char>(c) < 0x7f &&
+                   c != '\\';
+        }))
+        out += gb18030;
+    else
+        out += shown(gb18030);
+}
+
+void append_line(std::string_view old_name, std::string_view folder, std::string_view name,
+                 std::string_view verdict, std::string_view reason, std::string &out) {
+    append_shown(old_name, out);
+    out += " → ";
+    if (!folder.empty()) {
+        append_shown(folder, out);
+        out += '/';
+    }
+    append_shown(name, out);
+    if (verdict != "rename") {
+        out += "  [";
+        out += verdict;
+        out += ": ";
+        out += reason;
+        out += ']';
+    }
+    out += '\n';
+}
+
+bool refused(std::string_view verdict) {
+    return verdict != "rename" && verdict != "unchanged";
+}
 
 } // namespace
 
 Outcome report(const core::Plan &plan, const std::vector<core::RefusedRename> &refused_by_rules,
                bool json, const std::string &folder) {
-    std::vector<Line> lines;
-    lines.reserve(refused_by_rules.size() + plan.renames.size());
-    for (const core::RefusedRename &r : refused_by_rules)
-        lines.push_back({shown(r.source), shown(r.new_name), "invalid", r.reason});
-    for (const core::PlannedRename &r : plan.renames)
-        lines.push_back({shown(plan.source(r)), shown(plan.target(r)),
-                         core::verdict_word(r.verdict), std::string(r.reason)});
     Outcome outcome;
-    for (const Line &line : lines) {
-        if (line.verdict == "rename")
+    outcome.refused = refused_by_rules.size();
+    for (const core::PlannedRename &r : plan.renames) {
+        if (r.verdict == core::Verdict::Rename)
             ++outcome.renamed;
-        else if (line.verdict != "unchanged")
+        else if (core::is_refusal(r.verdict))
             ++outcome.refused;
     }
+    std::string out;
+    std::string errors;
+    std::string source;
+    const auto each = [&](auto &&line) {
+        for (const core::RefusedRename &r : refused_by_rules)
+            line(r.source, std::string_view(), std::string_view(r.new_name), "invalid", r.reason);
+        for (const core::PlannedRename &r : plan.renames) {
+            plan.source_into(r, source);
+            line(source, plan.target_folder(r), plan.target_name(r), core::verdict_word(r.verdict),
+                 r.reason);
+        }
+    };
     if (json) {
         nlohmann::ordered_json items = nlohmann::ordered_json::array();
-        for (const Line &line : lines)
-            items.push_back({{"old", line.old_name},
-                             {"new", line.new_name},
-                             {"verdict", line.verdict},
-                             {"reason", line.reason}});
-        nlohmann::ordered_json doc = {{"folder", shown(folder)},
-                                      {"items", std::move(items)},
-                                      {"renamed", outcome.renamed},
-                                      {"refused", outcome.refused}};
-        std::cout << doc.dump(1, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
+        each([&](std::string_view old_name, std::string_view target_folder, std::string_view name,
+                 std::string_view verdict, std::string_view reason) {
+            items.push_back({{"old", shown(old_name)},
+                             {"new", shown(core::join(target_folder, name))},
+                             {"verdict", verdict},
+                             {"reason", reason}});
+        });
+        out = nlohmann::ordered_json{{"folder", shown(folder)},
+                                     {"items", std::move(items)},
+                                     {"renamed", outcome.renamed},
+                                     {"refused", outcome.refused}}
+                  .dump(1, ' ', false, nlohmann::json::error_handler_t::replace);
+        out += '\n';
     } else {
-        std::string out;
-        for (const Line &line : lines) {
-            out += line.old_name + " → " + line.new_name;
-            if (line.verdict != "rename")
-                out += "  [" + std::string(line.verdict) + ": " + line.reason + "]";
-            out += '\n';
-        }
-        std::fwrite(out.data(), 1, out.size(), stdout);
+        out.reserve(plan.renames.size() * 48);
+        each([&](std::string_view old_name, std::string_view target_folder, std::string_view name,
+                 std::string_view verdict, std::string_view reason) {
+            append_line(old_name, target_folder, name, verdict, reason, out);
+        });
     }
-    for (const Line &line : lines)
-        if (line.verdict != "rename" && line.verdict != "unchanged")
-            std::cerr << line.old_name << ": " << line.reason << '\n';
+    each([&](std::string_view old_name, std::string_view, std::string_view,
+             std::string_view verdict, std::string_view reason) {
+        if (refused(verdict)) {
+            append_shown(old_name, errors);
+            errors += ": ";
+            errors += reason;
+            errors += '\n';
+        }
+    });
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    std::fwrite(errors.data(), 1, errors.size(), stderr);
     return outcome;
 }
 
