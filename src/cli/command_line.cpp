@@ -175,7 +175,8 @@ namespace {
 
 void append_options(const std::vector<OptionSpec> &options, std::string &out) {
     for (const OptionSpec &option : options) {
-        std::string left = "  --" + std::string(option.name);
+        // "0" is the one short option: -0, as find -print0 and xargs -0 spell it.
+        std::string left = (option.name == "0" ? "  -" : "  --") + std::string(option.name);
         if (!option.value.empty())
             left += " " + std::string(option.value);
         out += left;
