@@ -1,7 +1,7 @@
 // Reading the tags of 10,000 small MP3-like files through TMP3Info, beside a bare loop of open,
-// fstat, pread of the last 128 bytes and close over the same files. Each is run several times
-// (alternating) and the best time of each counts, to keep other load on the machine out of the
-// ratio. The files live in a fresh folder under /dev/shm, removed afterwards.
+// pread of the last 128 bytes (the files' size is known to it) and close over the same files. Each
+// is run several times (alternating) and the best time of each counts, to keep other load on the
+// machine out of the ratio. The files live in a fresh folder under /dev/shm, removed afterwards.
 
 #include "MP3Info.h"
 
@@ -70,9 +70,8 @@ double time_bare(const std::vector<std::string> &paths, long &checksum) {
     const auto start = Clock::now();
     for (const std::string &path : paths) {
         const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-        struct stat st {};
-        if (fd < 0 || ::fstat(fd, &st) != 0 ||
-            ::pread(fd, block, sizeof block, st.st_size - 128) != sizeof block) {
+        if (fd < 0 || ::pread(fd, block, sizeof block,
+                              static_cast<off_t>(kFileSize - sizeof block)) != sizeof block) {
             std::perror(path.c_str());
             std::exit(1);
         }
@@ -109,7 +108,7 @@ int main() {
     std::printf("tags_bench: %d files of %zu bytes, best of %d rounds (checksum %ld)\n", kFiles,
                 kFileSize, kRounds, checksum);
     std::printf("  TMP3Info (Filename, Title, Artist): %8.2f ms\n", component * 1e3);
-    std::printf("  bare open/fstat/pread/close:        %8.2f ms\n", bare * 1e3);
-    std::printf("  ratio: %.2fx (target: within 1.5x)\n", component / bare);
+    std::printf("  bare open/pread/close:              %8.2f ms\n", bare * 1e3);
+    std::printf("  ratio: %.2fx (target: within 1.2x)\n", component / bare);
     return 0;
 }

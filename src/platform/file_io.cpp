@@ -12,7 +12,7 @@
 namespace tarvendi::platform {
 
 File::File(std::string_view path, Mode mode)
-    : path_utf8_(escaped_text(path)) {
+    : path_(path) {
     // Non-blocking, so that a FIFO or a device never makes the open wait; a regular file reads
     // and writes the same either way.
     const int flags = (mode == Mode::ReadWrite ? O_RDWR : O_RDONLY) | O_CLOEXEC | O_NONBLOCK;
@@ -30,6 +30,7 @@ File::File(std::string_view path, Mode mode)
         fail(EISDIR);
     if (!S_ISREG(st.st_mode))
         fail(kNotRegularFile);
+    size_at_open_ = st.st_size;
 }
 
 File::~File() {
@@ -57,11 +58,24 @@ void File::seek(std::int64_t offset) {
 }
 
 std::string File::read_tail(std::size_t n) {
-    const std::int64_t end = size();
-    if (end < static_cast<std::int64_t>(n))
+    if (fd_ < 0)
+        fail(EBADF);
+    if (size_at_open_ < static_cast<std::int64_t>(n))
         return {};
-    seek(end - static_cast<std::int64_t>(n));
-    return read(n);
+    std::string bytes(n, '\0');
+    std::size_t done = 0;
+    while (done < n) {
+        const ssize_t got = ::pread(fd_, bytes.data() + done, n - done,
+                                    size_at_open_ - static_cast<std::int64_t>(n - done));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            fail(errno);
+        if (got == 0)
+            fail(EIO);
+        done += static_cast<std::size_t>(got);
+    }
+    return bytes;
 }
 
 std::string File::read(std::size_t n) {
@@ -113,7 +127,7 @@ void File::close() {
     fd_ = -1;
     // After close() the descriptor is gone whatever it returns, so it is never retried.
     if (::close(fd) != 0)
-        throw IoError(errno, path_utf8_);
+        throw IoError(errno, escaped_text(path_));
 }
 
 void File::fail(int code) {
@@ -121,7 +135,7 @@ void File::fail(int code) {
         ::close(fd_);
         fd_ = -1;
     }
-    throw IoError(code, path_utf8_);
+    throw IoError(code, escaped_text(path_));
 }
 
 } // namespace tarvendi::platform

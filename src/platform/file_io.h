@@ -29,7 +29,8 @@ public:
     void seek(std::int64_t offset);
     // Reads exactly n bytes at the current position or throws IoError (a short read is EIO).
     std::string read(std::size_t n);
-    // The last n bytes, or nothing when the file is shorter.
+    // The last n bytes of the file as it was when opened, or nothing when it was shorter. One
+    // positioned read: reading the tags of a large folder costs no call beyond the open's.
     std::string read_tail(std::size_t n);
     void write(std::string_view bytes);
     // Cuts the file at the current position.
@@ -41,7 +42,8 @@ private:
     [[noreturn]] void fail(int code);
     int fd_ = -1;
     std::int64_t pos_ = 0;
-    std::string path_utf8_;
+    std::int64_t size_at_open_ = 0;
+    std::string path_; // GB18030, made readable only for an error
 };
 
 } // namespace tarvendi::platform
