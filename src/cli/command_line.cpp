@@ -18,6 +18,7 @@ const std::vector<OptionSpec> kCommon = {
 };
 
 const OptionSpec kStart = {"start", "N", "the first number (default 1)"};
+const OptionSpec kId3v2 = {"id3v2", "", "each field from the ID3v2 tag where it has one"};
 
 } // namespace
 
@@ -74,8 +75,8 @@ const std::vector<CommandSpec> &commands() {
           kStart}},
         {"tag-template",
          "rename MP3 files by a template of their tags: @ the title, $ the artist, # the number",
-         {{"template", "T", "the template (required)"}, kStart}},
-        {"tag-title", "rename MP3 files by their title", {}},
+         {{"template", "T", "the template (required)"}, kStart, kId3v2}},
+        {"tag-title", "rename MP3 files by their title", {kId3v2}},
         {"tag-set",
          "write ID3v1 fields into MP3 files (an empty field is left as it is)",
          {{"title", "T", ""},
@@ -83,7 +84,7 @@ const std::vector<CommandSpec> &commands() {
           {"album", "B", ""},
           {"year", "Y", ""},
           {"comment", "C", ""}}},
-        {"tag-show", "show the ID3v1 tags of MP3 files", {}},
+        {"tag-show", "show the tags of MP3 files (ID3v1)", {kId3v2}},
         {"undo",
          "take back the last execute (of the window or of this program)",
          {{"execute", "", "undo; without it, only show what would be undone"},

@@ -93,9 +93,9 @@ core::PassDescription rule_pass(const CommandLine &line, TMP3Info &tags) {
         return passes::name_list(name_list(line), argument(line, "template"), line.flag("dirs"),
                                  start());
     if (name == "tag-template")
-        return passes::tag_template(tags, required(line, "template"), start());
+        return passes::tag_template(tags, required(line, "template"), start(), line.flag("id3v2"));
     if (name == "tag-title")
-        return passes::tag_title(tags);
+        return passes::tag_title(tags, line.flag("id3v2"));
     if (name == "tag-set")
         return passes::set_tags(tags, {argument(line, "title"), argument(line, "artist"),
                                        argument(line, "album"), argument(line, "year"),

@@ -39,7 +39,7 @@ int rename_items(CommandLine line) {
     Items items = from_stdin ? stdin_items(line.flag("0") ? '\0' : '\n')
                              : folder_items(argument(line, "mask", "*.*"), line.flag("dirs"));
     if (line.command->name == "tag-show")
-        return show_tags(items, line.flag("json"));
+        return show_tags(items, line.flag("id3v2"), line.flag("json"));
     const bool execute = line.flag("execute");
     if (line.command->name == "tag-set" && !execute)
         return show_tag_changes(items, line, line.flag("json"));

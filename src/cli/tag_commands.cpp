@@ -3,6 +3,7 @@
 #include "MP3Info.h"
 #include "describe.h"
 #include "report.h"
+#include "song_fields.h"
 #include "tag_bytes.h"
 #include "tag_template.h"
 
@@ -32,7 +33,7 @@ void print(const std::vector<nlohmann::ordered_json> &files, bool json) {
 
 } // namespace
 
-int show_tags(const Items &items, bool json) {
+int show_tags(const Items &items, bool prefer_id3v2, bool json) {
     TMP3Info tags;
     std::vector<nlohmann::ordered_json> files;
     for (const std::string &name : items.names) {
@@ -40,11 +41,13 @@ int show_tags(const Items &items, bool json) {
             continue;
         tags.setFilename(byte_array(name));
         nlohmann::ordered_json file = {{"file", shown(name)}};
-        if (tags.Valid()) {
-            const QByteArray *values[] = {&tags.Title(), &tags.Artist(),  &tags.Album(),
-                                          &tags.Year(),  &tags.Comment(), &tags.Genre()};
-            for (std::size_t i = 0; i < std::size(kFields); ++i)
-                file[kFields[i]] = shown(byte_string(*values[i]));
+        const tags::SongFields song = tags::song_fields(tags, name, prefer_id3v2);
+        if (tags.Valid() || prefer_id3v2) {
+            const std::string *values[] = {&song.title, &song.artist, &song.album, &song.year,
+                                           &song.comment};
+            for (std::size_t i = 0; i < std::size(values); ++i)
+                file[kFields[i]] = shown(*values[i]);
+            file["genre"] = shown(byte_string(tags.Genre()));
         } else {
             file["tag"] = "none";
         }

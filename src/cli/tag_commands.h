@@ -7,7 +7,7 @@
 namespace tarvendi::cli {
 
 // Prints the ID3v1 tag of every MP3 item; returns the exit status.
-int show_tags(const Items &items, bool json);
+int show_tags(const Items &items, bool prefer_id3v2, bool json);
 // Prints the fields tag-set would write into every MP3 item, writing nothing.
 int show_tag_changes(const Items &items, const CommandLine &line, bool json);
 

@@ -2,6 +2,7 @@
 
 #include "MP3Info.h"
 #include "errors.h"
+#include "song_fields.h"
 #include "tag_bytes.h"
 #include "tag_template.h"
 #include "text.h"
@@ -55,25 +56,27 @@ core::PassDescription set_tags(TMP3Info &tags, TagFields fields) {
     });
 }
 
-core::PassDescription tag_template(TMP3Info &tags, std::string tmpl, Number start) {
+core::PassDescription tag_template(TMP3Info &tags, std::string tmpl, Number start,
+                                   bool prefer_id3v2) {
     core::PassDescription d;
     d.start_number = std::move(start);
-    d.rule = [&tags, tmpl = std::move(tmpl)](const core::RuleInput &in) -> Result {
+    d.rule = [&tags, tmpl = std::move(tmpl), prefer_id3v2](const core::RuleInput &in) -> Result {
         if (!read_tag(tags, in.name))
             return std::nullopt;
-        return rules::tag_template(tmpl, in.counter, byte_string(tags.Title()),
-                                   byte_string(tags.Artist()), rules::extension(in.name));
+        const tags::SongFields song = tags::song_fields(tags, in.name, prefer_id3v2);
+        return rules::tag_template(tmpl, in.counter, song.title, song.artist,
+                                   rules::extension(in.name));
     };
     return d;
 }
 
-core::PassDescription tag_title(TMP3Info &tags) {
+core::PassDescription tag_title(TMP3Info &tags, bool prefer_id3v2) {
     core::PassDescription d;
     d.checked_only = false;
-    d.rule = [&tags](const core::RuleInput &in) -> Result {
+    d.rule = [&tags, prefer_id3v2](const core::RuleInput &in) -> Result {
         if (!read_tag(tags, in.name))
             return std::nullopt;
-        return byte_string(tags.Title()) + rules::extension(in.name);
+        return tags::song_fields(tags, in.name, prefer_id3v2).title + rules::extension(in.name);
     };
     return d;
 }

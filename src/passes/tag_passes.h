@@ -29,8 +29,10 @@ struct TagFields {
 core::PassDescription set_tags(TMP3Info &tags, TagFields fields);
 
 // Page "MP3改名": the MP3 items renamed by a template of their title ("@") and artist ("$").
-core::PassDescription tag_template(TMP3Info &tags, std::string tmpl, Number start);
+// prefer_id3v2: the title and artist come from the ID3v2 tag where it has them.
+core::PassDescription tag_template(TMP3Info &tags, std::string tmpl, Number start,
+                                   bool prefer_id3v2);
 // "按唱片标题改名", over every item: an MP3 item takes its title as its name.
-core::PassDescription tag_title(TMP3Info &tags);
+core::PassDescription tag_title(TMP3Info &tags, bool prefer_id3v2);
 
 } // namespace tarvendi::passes

@@ -8,6 +8,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace tarvendi::platform {
 
@@ -128,6 +129,12 @@ void File::close() {
     // After close() the descriptor is gone whatever it returns, so it is never retried.
     if (::close(fd) != 0)
         throw IoError(errno, escaped_text(path_));
+}
+
+int File::release() {
+    if (fd_ < 0)
+        fail(EBADF);
+    return std::exchange(fd_, -1);
 }
 
 void File::fail(int code) {

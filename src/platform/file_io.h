@@ -37,6 +37,9 @@ public:
     void truncate();
     // Closes now and reports a failure of the close itself; closing a closed file does nothing.
     void close();
+    // Hands the open descriptor to a library that reads through its own stream and closes it;
+    // this File is closed afterwards.
+    int release();
 
 private:
     [[noreturn]] void fail(int code);

@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTextEdit>
 #include <filesystem>
 #include <sys/stat.h>
 
@@ -36,6 +37,14 @@ std::string field(const std::string &record, std::size_t offset, std::size_t wid
     std::string value = record.substr(offset, width);
     value.erase(value.find_last_not_of(' ') + 1);
     return value;
+}
+
+// An ID3v2.3 tag with a Latin-1 title frame, in front of what tagged() makes.
+std::string with_id3v2_title(const std::string &title, const std::string &rest) {
+    const std::string frame = std::string("TIT2") + std::string(3, '\0') +
+                              static_cast<char>(title.size() + 1) + std::string(3, '\0') + title;
+    return std::string("ID3\x03\x00\x00", 6) + std::string(3, '\0') +
+           static_cast<char>(frame.size()) + frame + rest;
 }
 
 void trigger(ApplicationWindows &w, const char *action) {
@@ -86,6 +95,32 @@ private slots:
         QVERIFY(files->selectionModel()->selectedIndexes().isEmpty());
         QCOMPARE(texts_of(control<QListView>(&w->Form1, "ListBox1")),
                  QStringList({"cover.jpg", "x.mp3", "y.mp3"}));
+    }
+
+    // The option takes the title from the ID3v2 tag, in the menu commands, the template page and
+    // the tag page, and is remembered.
+    void id3v2_option_is_read_everywhere_and_remembered() {
+        TempFolder dir;
+        dir.file("x.mp3", with_id3v2_title("Two", tagged("One", "A")));
+        auto w = start_windows();
+        BoxAnswerer boxes(QMessageBox::No);
+        auto *option = w->Form1.findChild<QAction *>("N16");
+        QVERIFY(option && option->isCheckable() && !option->isChecked());
+        const QString folder = QString::fromStdString(dir.path()) + "/";
+        trigger(*w, "mp34");
+        QCOMPARE(texts_of(control<QListView>(&w->Form1, "ListBox2")),
+                 QStringList{folder + "One_0"});
+        option->trigger();
+        trigger(*w, "mp34");
+        QCOMPARE(texts_of(control<QListView>(&w->Form1, "ListBox2")),
+                 QStringList{folder + "Two_0"});
+        w.reset();
+        w = start_windows();
+        QVERIFY(w->Form1.findChild<QAction *>("N16")->isChecked());
+        control<QPushButton>(&w->Form1, "Button11")->click();
+        QCOMPARE(texts_of(control<QListView>(&w->Form1, "ListBox2")), QStringList{"01_Two_A.mp3"});
+        QVERIFY(control<QTextEdit>(&w->Form1, "RichEdit2")->toPlainText().contains("ID3v1"));
+        w->Form1.findChild<QAction *>("N16")->trigger(); // off again for the tests after this one
     }
 
     void tag_values_never_move_a_file_or_hide_control_bytes() {

@@ -139,6 +139,9 @@ void TForm1::build_menus() {
     QMenu *mp3 = named(bar->addMenu(QStringLiteral("mp3")), "mp31");
     item(mp3, "mp32", QStringLiteral("用mp3标签命名文件  艺术家+标题+序号"), &TForm1::mp32Click);
     item(mp3, "mp34", QStringLiteral("用mp3标签命名文件  标题+序号"), &TForm1::mp34Click);
+    N16 = item(mp3, "N16", QStringLiteral("优先读取 ID3v2 标签"), &TForm1::N16Click);
+    N16->setCheckable(true);
+    N16->setChecked(prefer_id3v2());
 
     QMenu *help = named(bar->addMenu(QStringLiteral("帮助")), "N4");
     item(help, "N5", QStringLiteral("关于"), &TForm1::N5Click);

@@ -93,6 +93,7 @@ public slots:
     // "撤销上次改名", and the option "自动处理名称交换和顺延".
     void N14Click();
     void N15Click();
+    void N16Click();
 
 public: // PassHost
     void act(const std::function<void()> &action) override;
@@ -173,6 +174,7 @@ private:
     tarvendi::ui::UndoCommand *undo_ = nullptr;
     QAction *N6 = nullptr;
     QAction *N15 = nullptr;
+    QAction *N16 = nullptr;
     QAction *N10 = nullptr;
 
     TFabout *Fabout = nullptr;

@@ -7,6 +7,8 @@
 #include "main_window.h"
 #include "messages.h"
 #include "notebook.h"
+#include "options.h"
+#include "song_fields.h"
 #include "tag_page.h"
 #include "tag_writing.h"
 
@@ -17,6 +19,7 @@ void TForm1::rename_file_list_from_tags(bool with_artist) {
     actions_.run([&] {
         const bool execute = confirm(this, format_question());
         const std::vector<PassItem> items = all_file_list_items();
+        const bool prefer_v2 = N16->isChecked();
         PassDescription d;
         d.checked_only = false;
         d.target = Target::InFolder;
@@ -25,9 +28,10 @@ void TForm1::rename_file_list_from_tags(bool with_artist) {
             FileListBox1->set_focused_row(in.index);
             if (!read_tag(*MP3Info1, in.source))
                 return std::nullopt;
-            std::string base = byte_string(MP3Info1->Title()) + "_" + std::to_string(in.index);
+            const tags::SongFields song = tags::song_fields(*MP3Info1, in.source, prefer_v2);
+            std::string base = song.title + "_" + std::to_string(in.index);
             if (with_artist)
-                base = byte_string(MP3Info1->Artist()) + "_" + base;
+                base = song.artist + "_" + base;
             notebook_->tags().show_file_text(base);
             return base;
         };
@@ -41,4 +45,9 @@ void TForm1::mp32Click() {
 
 void TForm1::mp34Click() {
     rename_file_list_from_tags(false);
+}
+
+void TForm1::N16Click() {
+    set_prefer_id3v2(N16->isChecked());
+    notebook_->tags().show_help(N16->isChecked());
 }

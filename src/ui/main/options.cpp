@@ -7,6 +7,7 @@ namespace tarvendi::ui {
 namespace {
 
 const QString kSwapsAndShifts = QStringLiteral("rename/swaps_and_shifts");
+const QString kPreferId3v2 = QStringLiteral("tags/prefer_id3v2");
 
 QSettings settings() {
     return QSettings(QStringLiteral("tarvendi"), QStringLiteral("tarvendi"));
@@ -20,6 +21,14 @@ bool swaps_and_shifts() {
 
 void set_swaps_and_shifts(bool on) {
     settings().setValue(kSwapsAndShifts, on);
+}
+
+bool prefer_id3v2() {
+    return settings().value(kPreferId3v2, false).toBool();
+}
+
+void set_prefer_id3v2(bool on) {
+    settings().setValue(kPreferId3v2, on);
 }
 
 } // namespace tarvendi::ui

@@ -2,8 +2,10 @@
 
 #include "MP3Info.h"
 #include "gb_text.h"
+#include "options.h"
 #include "page_widgets.h"
 #include "pass_host.h"
+#include "song_fields.h"
 #include "tag_writing.h"
 
 #include <QGridLayout>
@@ -53,22 +55,30 @@ TagPage::TagPage(PassHost &host, TMP3Info &tags)
     grid->addWidget(Button8, 4, 1, Qt::AlignLeft);
     group->setMinimumWidth(460);
 
-    auto *help = named(new QTextEdit, "RichEdit2");
-    help->setPlainText(
-        QStringLiteral("  本操作修改单个文件的mp3标签属性。\n\n   所有项目如果为空，则保留原值"));
-    help->setReadOnly(true);
+    help_ = named(new QTextEdit, "RichEdit2");
+    help_->setReadOnly(true);
+    show_help(prefer_id3v2());
     layout->addWidget(group);
-    layout->addWidget(help, 1);
+    layout->addWidget(help_, 1);
     connect(Button8, &QPushButton::clicked, this, &TagPage::Button8Click);
+}
+
+void TagPage::show_help(bool prefer_id3v2) {
+    QString text =
+        QStringLiteral("  本操作修改单个文件的mp3标签属性。\n\n   所有项目如果为空，则保留原值");
+    if (prefer_id3v2)
+        text += QStringLiteral("\n\n   显示的内容优先取自 ID3v2 标签；保存只写入 ID3v1 标签。");
+    help_->setPlainText(text);
 }
 
 void TagPage::show_tag(const std::string &path) {
     if (!read_tag(MP3Info1, path))
         return;
+    const tags::SongFields song = tags::song_fields(MP3Info1, path, prefer_id3v2());
     Edit15->setText(gb_to_qt(path));
-    Edit8->setText(gb_to_qt(byte_string(MP3Info1.Title())));
-    Edit14->setText(gb_to_qt(byte_string(MP3Info1.Artist())));
-    Memo1->setPlainText(memo_text(MP3Info1.Comment()));
+    Edit8->setText(gb_to_qt(song.title));
+    Edit14->setText(gb_to_qt(song.artist));
+    Memo1->setPlainText(memo_text(byte_array(song.comment)));
 }
 
 void TagPage::show_file_text(const std::string &text) {

@@ -8,6 +8,7 @@
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class QTextEdit;
 class TMP3Info;
 
 namespace tarvendi::ui {
@@ -23,6 +24,8 @@ public:
     void show_tag(const std::string &path);
     // What the file-name field shows (the tag commands of the menu write their names there).
     void show_file_text(const std::string &text);
+    // The help text, which says where the fields come from and that saving writes ID3v1 only.
+    void show_help(bool prefer_id3v2);
 
 public slots:
     void Button8Click();
@@ -35,6 +38,7 @@ private:
     QLineEdit *Edit14 = nullptr;
     QPlainTextEdit *Memo1 = nullptr;
     QPushButton *Button8 = nullptr;
+    QTextEdit *help_ = nullptr;
 };
 
 } // namespace tarvendi::ui

@@ -3,6 +3,7 @@
 #include "MP3Info.h"
 #include "gb_text.h"
 #include "messages.h"
+#include "options.h"
 #include "page_widgets.h"
 #include "pass_host.h"
 #include "rule_passes.h"
@@ -80,8 +81,9 @@ TagRenamePage::TagRenamePage(PassHost &host, TMP3Info &tags)
 void TagRenamePage::Button10Click() {
     host_.act([&] {
         const bool execute = sender() == Button10;
-        host_.run_on_working_list(
-            passes::tag_template(MP3Info1, qt_to_gb(Edit3->text()), number_in(Edit9)), execute);
+        host_.run_on_working_list(passes::tag_template(MP3Info1, qt_to_gb(Edit3->text()),
+                                                       number_in(Edit9), prefer_id3v2()),
+                                  execute);
     });
 }
 
@@ -91,7 +93,8 @@ void TagRenamePage::Button13Click() {
             this, QStringLiteral(
                       "\r\r 将用mp3 标签 唱片标题重命名当前文件夹的所有mp3文件名？\r\r如果预览，"
                       "请选择 \"否\"  \r\r 可用\"撤销上次改名\"恢复！ \r\r "));
-        host_.run_on_working_list(passes::tag_title(MP3Info1), execute, Refresh::FileList);
+        host_.run_on_working_list(passes::tag_title(MP3Info1, prefer_id3v2()), execute,
+                                  Refresh::FileList);
     });
 }
 

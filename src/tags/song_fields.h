@@ -1,0 +1,25 @@
+#pragma once
+// The fields of a song as the program shows and uses them: from the ID3v1 tag, or, when the
+// ID3v2 tag is preferred, from the ID3v2 tag wherever it has the field (read with TagLib; the
+// program never writes ID3v2).
+
+#include <string>
+#include <string_view>
+
+class TMP3Info;
+
+namespace tarvendi::tags {
+
+struct SongFields {
+    std::string title, artist, album, year, comment; // GB18030
+};
+
+// The fields of the ID3v2 tag of path (GB18030); empty ones where it has none, all empty when
+// the file has no readable ID3v2 tag or is no regular file.
+SongFields id3v2_fields(std::string_view path);
+
+// The fields of the song whose ID3v1 tag v1 has just read (from path), each taken from the
+// ID3v2 tag instead where prefer_id3v2 and that tag has it.
+SongFields song_fields(const TMP3Info &v1, std::string_view path, bool prefer_id3v2);
+
+} // namespace tarvendi::tags
