@@ -109,6 +109,17 @@ PassDescription clean(rules::CleanClasses classes, std::string folder) {
     return d;
 }
 
+PassDescription remove_characters(rules::CleanClasses classes, bool trim) {
+    PassDescription d;
+    d.checked_only = false;
+    d.trim = trim;
+    d.target = Target::InFolder;
+    d.rule = [classes](const RuleInput &in) -> Result {
+        return rules::clean_name(in.name, classes);
+    };
+    return d;
+}
+
 PassDescription numerals(bool ten_to_one) {
     PassDescription d;
     d.checked_only = false;

@@ -35,6 +35,9 @@ core::PassDescription change_extension(std::string new_ext, std::string folder);
 core::PassDescription pad(std::int32_t width);
 // Page "特殊改名": the cleaned names go to folder.
 core::PassDescription clean(rules::CleanClasses classes, std::string folder);
+// The cleaning commands of the menu "文件名操作", over every item: each new name stays in its
+// item's folder.
+core::PassDescription remove_characters(rules::CleanClasses classes, bool trim);
 // "中文数字转阿拉伯数字", over every item.
 core::PassDescription numerals(bool ten_to_one);
 // "移动字符" and "尾部前移", over every item.

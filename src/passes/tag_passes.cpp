@@ -70,6 +70,21 @@ core::PassDescription tag_template(TMP3Info &tags, std::string tmpl, Number star
     return d;
 }
 
+core::PassDescription title_and_position(TMP3Info &tags, bool with_artist, bool prefer_id3v2) {
+    core::PassDescription d;
+    d.checked_only = false;
+    d.target = core::Target::InFolder;
+    d.preview = core::PreviewShows::FullTarget;
+    d.rule = [&tags, with_artist, prefer_id3v2](const core::RuleInput &in) -> Result {
+        if (!read_tag(tags, in.source))
+            return std::nullopt;
+        const tags::SongFields song = tags::song_fields(tags, in.source, prefer_id3v2);
+        std::string base = song.title + "_" + std::to_string(in.index);
+        return with_artist ? song.artist + "_" + base : base;
+    };
+    return d;
+}
+
 core::PassDescription tag_title(TMP3Info &tags, bool prefer_id3v2) {
     core::PassDescription d;
     d.checked_only = false;

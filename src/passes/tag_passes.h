@@ -32,6 +32,9 @@ core::PassDescription set_tags(TMP3Info &tags, TagFields fields);
 // prefer_id3v2: the title and artist come from the ID3v2 tag where it has them.
 core::PassDescription tag_template(TMP3Info &tags, std::string tmpl, Number start,
                                    bool prefer_id3v2);
+// The tag commands of the menu "mp3", over every item: an MP3 item is named by its title (after
+// its artist when with_artist) and its position in the list; the preview shows full paths.
+core::PassDescription title_and_position(TMP3Info &tags, bool with_artist, bool prefer_id3v2);
 // "按唱片标题改名", over every item: an MP3 item takes its title as its name.
 core::PassDescription tag_title(TMP3Info &tags, bool prefer_id3v2);
 

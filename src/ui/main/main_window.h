@@ -5,13 +5,12 @@
 // notebook page is a class of its own (pages/, in the Notebook), which asks the window only
 // through PassHost; the preview column is a PreviewPanel.
 
+#include "clean.h"
 #include "messages.h"
-#include "pass.h"
 #include "pass_host.h"
 
 #include <QMainWindow>
 #include <functional>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -112,9 +111,8 @@ public: // PassHost
     tarvendi::core::Journal &journal() override;
 
 private:
-    // Renames every file-list entry to clean(name); a question chooses rename or preview.
-    void clean_file_list(const QString &question, bool trim,
-                         const std::function<std::string(const std::string &name)> &clean);
+    // Removes classes from every file-list entry's name; a question chooses rename or preview.
+    void clean_file_list(const QString &question, bool trim, tarvendi::rules::CleanClasses classes);
     void rename_file_list_from_tags(bool with_artist);
 
 protected:

@@ -1,9 +1,9 @@
 // The cleaning commands of the menu "文件名操作": each removes one fixed set of characters from
 // every entry the file list shows. They never look at the working list.
 
-#include "clean.h"
 #include "file_list.h"
 #include "main_window.h"
+#include "rule_passes.h"
 
 using namespace tarvendi;
 using namespace tarvendi::ui;
@@ -18,43 +18,30 @@ QString removal_question(const QString &what) {
         .arg(what);
 }
 
-std::function<std::string(const std::string &)> removing(rules::CleanClasses classes) {
-    return [classes](const std::string &name) {
-        return rules::clean_name(name, classes);
-    };
-}
-
 } // namespace
 
-void TForm1::clean_file_list(const QString &question, bool trim,
-                             const std::function<std::string(const std::string &name)> &clean) {
+void TForm1::clean_file_list(const QString &question, bool trim, rules::CleanClasses classes) {
     actions_.run([&] {
         const bool execute = confirm(this, question);
         const std::vector<PassItem> items = all_file_list_items();
-        PassDescription d;
-        d.checked_only = false;
-        d.trim = trim;
-        d.target = Target::InFolder;
-        d.rule = [&](const RuleInput &in) -> std::optional<std::string> {
-            return clean(in.name);
-        };
-        run_pass_in(FileListBox1->folder(), d, items, execute, Refresh::FileList);
+        run_pass_in(FileListBox1->folder(), passes::remove_characters(classes, trim), items,
+                    execute, Refresh::FileList);
     });
 }
 
 void TForm1::N2Click() {
-    clean_file_list(removal_question(QStringLiteral("数字")), false, removing({.digits = true}));
+    clean_file_list(removal_question(QStringLiteral("数字")), false, {.digits = true});
 }
 
 void TForm1::N3Click() {
-    clean_file_list(removal_question(QStringLiteral("字母")), true, removing({.letters = true}));
+    clean_file_list(removal_question(QStringLiteral("字母")), true, {.letters = true});
 }
 
 void TForm1::N8Click() {
     clean_file_list(removal_question(QStringLiteral("- _")), true,
-                    removing({.hyphen = true, .underscore = true}));
+                    {.hyphen = true, .underscore = true});
 }
 
 void TForm1::N12Click() {
-    clean_file_list(removal_question(QStringLiteral("空格")), true, removing({.space = true}));
+    clean_file_list(removal_question(QStringLiteral("空格")), true, {.space = true});
 }

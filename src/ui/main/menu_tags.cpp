@@ -8,7 +8,6 @@
 #include "messages.h"
 #include "notebook.h"
 #include "options.h"
-#include "song_fields.h"
 #include "tag_page.h"
 #include "tag_writing.h"
 
@@ -19,21 +18,14 @@ void TForm1::rename_file_list_from_tags(bool with_artist) {
     actions_.run([&] {
         const bool execute = confirm(this, format_question());
         const std::vector<PassItem> items = all_file_list_items();
-        const bool prefer_v2 = N16->isChecked();
-        PassDescription d;
-        d.checked_only = false;
-        d.target = Target::InFolder;
-        d.preview = PreviewShows::FullTarget;
-        d.rule = [&](const RuleInput &in) -> std::optional<std::string> {
+        PassDescription d = passes::title_and_position(*MP3Info1, with_artist, N16->isChecked());
+        // The list follows the item in work, and the tag page shows each name made.
+        d.rule = [&, rule = d.rule](const RuleInput &in) {
             FileListBox1->set_focused_row(in.index);
-            if (!read_tag(*MP3Info1, in.source))
-                return std::nullopt;
-            const tags::SongFields song = tags::song_fields(*MP3Info1, in.source, prefer_v2);
-            std::string base = song.title + "_" + std::to_string(in.index);
-            if (with_artist)
-                base = song.artist + "_" + base;
-            notebook_->tags().show_file_text(base);
-            return base;
+            std::optional<std::string> name = rule(in);
+            if (name)
+                notebook_->tags().show_file_text(*name);
+            return name;
         };
         run_pass_in(FileListBox1->folder(), d, items, execute, Refresh::FileList);
     });
