@@ -89,6 +89,26 @@ core::PassDescription rule_pass(const CommandLine &line, TMP3Info &tags) {
                             number(line, "to", ""));
     if (name == "tail")
         return passes::tail(number(line, "start", ""), number(line, "len", ""));
+    if (name == "regex" || name == "case") {
+        passes::RegexReplace replace;
+        if (name == "regex") {
+            replace.pattern = line.value("find").value_or("");
+            replace.replacement = line.value("with").value_or("");
+        }
+        replace.case_sensitive = !line.flag("ignore-case");
+        replace.all = !line.flag("first");
+        replace.with_ext = line.flag("with-ext");
+        replace.letter_case = line.flag("upper")   ? rules::LetterCase::Upper
+                              : line.flag("lower") ? rules::LetterCase::Lower
+                              : line.flag("title") ? rules::LetterCase::Title
+                                                   : rules::LetterCase::Keep;
+        try {
+            return passes::regex_replace(replace);
+        } catch (const rules::RegexError &error) {
+            throw UsageError("the pattern does not compile at character " +
+                             std::to_string(error.offset() + 1) + ": " + error.what());
+        }
+    }
     if (name == "list")
         return passes::name_list(name_list(line), argument(line, "template"), line.flag("dirs"),
                                  start());

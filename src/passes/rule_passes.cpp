@@ -1,5 +1,6 @@
 #include "rule_passes.h"
 
+#include "encoding.h"
 #include "extension_rules.h"
 #include "filesystem.h"
 #include "list_rename.h"
@@ -161,6 +162,31 @@ PassDescription tail(Number start, Number length) {
             const std::int32_t count = length();
             return rules::tail_to_front(text, from, count);
         });
+}
+
+PassDescription regex_replace(const RegexReplace &replace) {
+    std::optional<rules::Regex> regex;
+    if (!replace.pattern.empty())
+        regex.emplace(replace.pattern, rules::RegexOptions{replace.case_sensitive});
+    PassDescription d;
+    d.target = Target::InFolder;
+    d.file_name_part = true;
+    d.rule = [regex, replace](const RuleInput &in) -> Result {
+        const std::string ext = replace.with_ext ? std::string() : rules::extension(in.name);
+        const std::string base = in.name.substr(0, in.name.size() - ext.size());
+        // Names are matched as Unicode text: "." is one Chinese character, not one byte.
+        std::optional<std::string> text = platform::name_to_disk(base);
+        if (!text)
+            throw core::ItemRefused{"名称无法转换"};
+        try {
+            if (regex)
+                text = regex->replace(*text, replace.replacement, replace.all);
+        } catch (const rules::RegexGaveUp &) {
+            throw core::ItemRefused{"正则表达式匹配超出限制"};
+        }
+        return platform::name_from_disk(rules::change_case(*text, replace.letter_case)) + ext;
+    };
+    return d;
 }
 
 PassDescription name_list(std::vector<std::string> lines, std::string tmpl, bool folders,

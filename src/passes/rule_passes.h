@@ -5,6 +5,7 @@
 
 #include "clean.h"
 #include "pass.h"
+#include "regex_rule.h"
 
 #include <cstdint>
 #include <functional>
@@ -43,6 +44,19 @@ core::PassDescription numerals(bool ten_to_one);
 // "移动字符" and "尾部前移", over every item.
 core::PassDescription move(Number start, Number length, Number target);
 core::PassDescription tail(Number start, Number length);
+// A regular-expression replace, then a change of letter case (either may do nothing: an empty
+// pattern replaces nothing), on the name without its extension unless with_ext. Pattern and
+// replacement are UTF-8; the pattern is compiled here, so a bad one throws rules::RegexError
+// before anything is planned. A match that gives up refuses its item. Each new name stays in its
+// item's folder.
+struct RegexReplace {
+    std::string pattern, replacement;
+    bool case_sensitive = true;
+    bool all = true;
+    bool with_ext = false;
+    rules::LetterCase letter_case = rules::LetterCase::Keep;
+};
+core::PassDescription regex_replace(const RegexReplace &replace);
 // Page "文本换名": the checked items take the lines in turn; items past the last line get an
 // empty one.
 core::PassDescription name_list(std::vector<std::string> lines, std::string tmpl, bool folders,

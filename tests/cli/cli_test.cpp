@@ -92,6 +92,12 @@ const Case kCases[] = {
     {"list --names names.txt --template '#-'",
      {{"a.mp3", ""}, {"b.mp3", ""}},
      {"1-甲.mp3", "2-乙.mp3"}},
+    {"regex --find '^(.+) - (.+)$' --with '$2 ($1)'",
+     {{"周杰伦 - 晴天.mp3", ""}, {"x.txt", ""}},
+     {"晴天 (周杰伦).mp3", "x.txt"}},
+    {"case --title --with-ext",
+     {{"hello world.TXT", ""}, {"ÉCOLE.mp3", ""}},
+     {"Hello World.Txt", "École.Mp3"}},
     {"tag-template --template '#_@_$' --start 1",
      {{"1.mp3", kSongA}, {"2.mp3", kSongB}, {"x.txt", ""}},
      {"1_Intro_Band.mp3", "2_Finale_Band.mp3", "x.txt"}},
@@ -157,6 +163,7 @@ TEST(Cli, StandardInputOrderVerdictsAndExitStatus) {
     EXPECT_EQ(cli(folder, "wildcard").status, 2);
     EXPECT_EQ(cli(folder, "wildcard --template x --bogus").status, 2);
     EXPECT_EQ(cli(folder, "frobnicate").status, 2);
+    EXPECT_EQ(cli(folder, "regex --find '(' --with x").status, 2);
     EXPECT_EQ(cli(folder, "--version").status, 0);
     EXPECT_NE(cli(folder, "range --help").out.find("--from"), std::string::npos);
 }
