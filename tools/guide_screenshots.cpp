@@ -165,6 +165,12 @@ int main(int argc, char *argv[]) {
                       files->visualRect(files->model()->index(1, 0)).center());
     shots.save("page-tags.png");
 
+    shots.page("TabSheet11");
+    shots.text("Edit24", QStringLiteral("^(\\d+)-(.+)$"));
+    shots.text("Edit25", QStringLiteral("$2 ($1)"));
+    shots.click("Button41");
+    shots.save("page-regex.png");
+
     shots.open(QString::fromStdString(docs.string()));
     shots.page("TabSheet10");
     shots.text("Edit21", QStringLiteral("3"));

@@ -1,5 +1,6 @@
-// The pages "字符模糊替换", "序号替换" and "替换": their controls, preview and execute through the
-// shared pass, the start number the first two share, and the faults the searching rules mend.
+// The pages "字符模糊替换", "序号替换", "替换" and "正则替换": their controls, preview and execute
+// through the shared pass, the start number the first two share, and the faults the searching rules
+// mend.
 
 #include "page_fields.h"
 #include "ui_test_support.h"
@@ -91,6 +92,22 @@ private slots:
         QTest::newRow("replace: Z is not inside 語")
             << QStringList{"語.txt", "語Z.txt"} << QList<int>{} << QList<int>{}
             << QStringList{"Edit5=Z", "Edit6=z"} << "Button31" << QStringList{"語.txt", "語z.txt"};
+        QTest::newRow("regex: groups swapped")
+            << QStringList{"歌手 - 歌名.mp3"} << QList<int>{} << QList<int>{}
+            << QStringList{"Edit24=^(.+) - (.+)$", "Edit25=$2 - $1"} << "Button41"
+            << QStringList{"歌名 - 歌手.mp3"};
+        QTest::newRow("regex: . is one character, first match only")
+            << QStringList{"中文.txt"} << QList<int>{} << QList<int>{}
+            << QStringList{"Edit24=.", "Edit25=x", "CheckBox15=0"} << "Button41"
+            << QStringList{"x文.txt"};
+        QTest::newRow("regex: any case, with the extension, then title case")
+            << QStringList{"ab.TXT"} << QList<int>{} << QList<int>{}
+            << QStringList{"Edit24=txt", "Edit25=md", "CheckBox14=0", "CheckBox16=1",
+                           "ComboBox2=首字母大写"}
+            << "Button41" << QStringList{"Ab.Md"};
+        QTest::newRow("regex: no pattern, only the case")
+            << QStringList{"abc.txt"} << QList<int>{} << QList<int>{}
+            << QStringList{"ComboBox2=全部大写"} << "Button41" << QStringList{"ABC.txt"};
     }
 
     void preview_lists_checked_items_only() {
@@ -114,6 +131,8 @@ private slots:
                                   << QStringList{"009_a.txt", "010_b.txt"};
         QTest::newRow("replace") << QStringList{"Edit5=x-", "Edit6=y_"} << "Button32"
                                  << QStringList{"y_a.txt", "y_b.txt"};
+        QTest::newRow("regex") << QStringList{"Edit24=^x-", "Edit25=y_"} << "Button42"
+                               << QStringList{"y_a.txt", "y_b.txt"};
     }
 
     void execute_renames_and_refreshes() {
@@ -183,6 +202,20 @@ private slots:
         const QString typed = field.mid(field.indexOf('=') + 1);
         QCOMPARE(boxes.texts, QStringList({"'" + typed + "' is not a valid integer value"}));
         QCOMPARE(boxes.icons.value(0), QMessageBox::Critical);
+        QVERIFY(texts_of(preview_list(*w)).isEmpty());
+        QVERIFY(dir.exists("a.txt"));
+    }
+
+    // A pattern that does not compile says where, and nothing is previewed or renamed.
+    void bad_pattern_stops_before_anything() {
+        TempFolder dir;
+        dir.file("a.txt");
+        auto w = start_windows();
+        set_fields(&w->Form1, {"Edit24=中(", "Edit25=x"});
+        BoxAnswerer boxes(QMessageBox::Ok);
+        click(*w, "Button42");
+        QCOMPARE(boxes.texts.size(), 1);
+        QVERIFY(boxes.texts[0].contains(QStringLiteral("第 3 个字符")));
         QVERIFY(texts_of(preview_list(*w)).isEmpty());
         QVERIFY(dir.exists("a.txt"));
     }

@@ -61,9 +61,9 @@ private slots:
         QStringList captions;
         for (int i = 0; i < pages->count(); ++i)
             captions << pages->tabText(i);
-        QCOMPARE(captions,
-                 QStringList({"文本换名", "通配符改名", "替换", "字符模糊替换", "序号替换",
-                              "特殊改名", "修改扩展名", "mp3标签", "mp3通配符换名", "数字位补0"}));
+        QCOMPARE(captions, QStringList({"文本换名", "通配符改名", "替换", "字符模糊替换",
+                                        "序号替换", "特殊改名", "修改扩展名", "mp3标签",
+                                        "mp3通配符换名", "数字位补0", "正则替换"}));
         QCOMPARE(pages->currentIndex(), 0);
     }
 

@@ -4,6 +4,7 @@
 #include "names_page.h"
 #include "padding_page.h"
 #include "range_page.h"
+#include "regex_page.h"
 #include "replace_page.h"
 #include "sequence_page.h"
 #include "special_page.h"
@@ -34,6 +35,7 @@ Notebook::Notebook(PassHost &host, TMP3Info &tags)
     page("TabSheet3", QStringLiteral("mp3标签"), tags_);
     page("TabSheet6", QStringLiteral("mp3通配符换名"), new TagRenamePage(host, tags));
     page("TabSheet10", QStringLiteral("数字位补0"), new PaddingPage(host));
+    page("TabSheet11", QStringLiteral("正则替换"), new RegexPage(host));
     setCurrentIndex(0);
     // The range and sequence pages share one start number. A copy of an equal text changes
     // nothing and emits nothing, so the mirroring ends after one copy.
