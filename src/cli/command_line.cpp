@@ -10,6 +10,7 @@ const std::vector<OptionSpec> kCommon = {
     {"dir", "DIR", "the folder whose entries are renamed (default: the current directory)"},
     {"mask", "MASK", "only the entries the mask admits, e.g. '*.mp3;*.wma' (default: all)"},
     {"dirs", "", "the sub-folders instead of the files"},
+    {"natural", "", "sort runs of digits by their value (2 before 10)"},
     {"from-stdin", "", "the paths read from standard input, one a line, in that order (also -)"},
     {"0", "", "with --from-stdin: the paths are separated by NUL bytes"},
     {"execute", "", "rename; without it nothing changes and the plan is shown"},

@@ -17,10 +17,11 @@ void view_all(Items &items) {
 
 } // namespace
 
-Items folder_items(std::string_view mask, bool folders) {
+Items folder_items(std::string_view mask, bool folders, bool natural) {
     Items items;
     const platform::Listing listing = platform::list_folder(
-        {}, mask, folders ? platform::EntryKinds::Folders : platform::EntryKinds::Files);
+        {}, mask, folders ? platform::EntryKinds::Folders : platform::EntryKinds::Files,
+        natural ? platform::NameOrder::Numbers : platform::NameOrder::Text);
     for (const platform::Entry &entry : listing) {
         // A folder listing also holds "." and "..", hidden and read-only files: only the
         // sub-folders are its items here.

@@ -16,7 +16,7 @@ struct Items {
     bool paths = false; // read from standard input: each renamed where it is
 };
 
-Items folder_items(std::string_view mask, bool folders);
+Items folder_items(std::string_view mask, bool folders, bool natural);
 // separator: '\n' or '\0'. Empty lines are passed over.
 Items stdin_items(char separator);
 

@@ -37,7 +37,8 @@ int rename_items(CommandLine line) {
         platform::set_current_folder(platform::typed_text(*dir));
     const bool from_stdin = line.flag("from-stdin") || line.flag("0");
     Items items = from_stdin ? stdin_items(line.flag("0") ? '\0' : '\n')
-                             : folder_items(argument(line, "mask", "*.*"), line.flag("dirs"));
+                             : folder_items(argument(line, "mask", "*.*"), line.flag("dirs"),
+                                            line.flag("natural"));
     if (line.command->name == "tag-show")
         return show_tags(items, line.flag("id3v2"), line.flag("json"));
     const bool execute = line.flag("execute");

@@ -186,16 +186,72 @@ template <class A, class B> bool ordered(const A &a, const B &b) {
     return i < n && static_cast<unsigned char>(a[i]) < static_cast<unsigned char>(b[i]);
 }
 
-bool entry_less(const Entry &a, const Entry &b) {
+bool digit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// The length of the GB18030 character at i: a four-byte one holds digits as its second and
+// fourth bytes, which must not count as a number.
+template <class A> std::size_t char_size(const A &a, std::size_t i) {
+    if (static_cast<unsigned char>(a[i]) < 0x81 || i + 1 >= a.size())
+        return 1;
+    return digit(a[i + 1]) && i + 3 < a.size() ? 4 : 2;
+}
+
+// Compares with runs of ASCII digits taken by their value; -1, 0 or 1. Equal values written with
+// different leading zeros compare equal here, and are ordered by the tie-break.
+template <class A, class B> int by_numbers(const A &a, const B &b) {
+    std::size_t i = 0, j = 0;
+    while (i < a.size() && j < b.size()) {
+        if (digit(a[i]) && digit(b[j])) {
+            while (i < a.size() && a[i] == '0')
+                ++i;
+            while (j < b.size() && b[j] == '0')
+                ++j;
+            std::size_t ei = i, ej = j;
+            while (ei < a.size() && digit(a[ei]))
+                ++ei;
+            while (ej < b.size() && digit(b[ej]))
+                ++ej;
+            if (ei - i != ej - j)
+                return ei - i < ej - j ? -1 : 1;
+            for (; i < ei; ++i, ++j)
+                if (a[i] != b[j])
+                    return a[i] < b[j] ? -1 : 1;
+            continue;
+        }
+        const std::size_t na = char_size(a, i), nb = char_size(b, j);
+        for (std::size_t k = 0; k < std::min(na, nb); ++k) {
+            const auto fa = static_cast<unsigned char>(na == 1 ? fold(a[i]) : a[i + k]);
+            const auto fb = static_cast<unsigned char>(nb == 1 ? fold(b[j]) : b[j + k]);
+            if (fa != fb)
+                return fa < fb ? -1 : 1;
+        }
+        if (na != nb)
+            return na < nb ? -1 : 1;
+        i += na;
+        j += nb;
+    }
+    return i < a.size() ? 1 : j < b.size() ? -1 : 0;
+}
+
+template <class A, class B> bool ordered(const A &a, const B &b, NameOrder order) {
+    if (order == NameOrder::Numbers)
+        if (const int c = by_numbers(a, b); c != 0)
+            return c < 0;
+    return ordered(a, b);
+}
+
+bool entry_less(const Entry &a, const Entry &b, NameOrder order) {
     if (!a.is_folder && !b.is_folder)
-        return ordered(a.name, b.name);
-    return ordered(ShownText(a), ShownText(b));
+        return ordered(a.name, b.name, order);
+    return ordered(ShownText(a), ShownText(b), order);
 }
 
 } // namespace
 
-bool name_less(std::string_view a, std::string_view b) {
-    return ordered(a, b);
+bool name_less(std::string_view a, std::string_view b, NameOrder order) {
+    return ordered(a, b, order);
 }
 
 void Listing::add(std::string_view name, bool is_folder) {
@@ -204,15 +260,16 @@ void Listing::add(std::string_view name, bool is_folder) {
     names_ += name;
 }
 
-void Listing::sort() {
+void Listing::sort(NameOrder order) {
     const auto entry = [this](const Item &item) {
         return Entry{std::string_view(names_).substr(item.offset, item.length), item.folder != 0};
     };
     std::sort(entries_.begin(), entries_.end(),
-              [&](const Item &a, const Item &b) { return entry_less(entry(a), entry(b)); });
+              [&](const Item &a, const Item &b) { return entry_less(entry(a), entry(b), order); });
 }
 
-Listing list_folder(std::string_view folder, std::string_view mask, EntryKinds kinds) {
+Listing list_folder(std::string_view folder, std::string_view mask, EntryKinds kinds,
+                    NameOrder order) {
     Listing entries;
     // Every name the folder holds is kept for the planner, which then needs no listing of its
     // own while the folder stays as it was read.
@@ -237,7 +294,7 @@ Listing list_folder(std::string_view folder, std::string_view mask, EntryKinds k
     });
     if (keep)
         folder_names::keep(disk, all);
-    entries.sort();
+    entries.sort(order);
     return entries;
 }
 
@@ -272,7 +329,8 @@ std::vector<std::string> list_subfolders(std::string_view folder, bool include_h
             return;
         names.push_back(name_from_disk(info.name()));
     });
-    std::sort(names.begin(), names.end(), name_less);
+    std::sort(names.begin(), names.end(),
+              [](const std::string &a, const std::string &b) { return name_less(a, b); });
     return names;
 }
 

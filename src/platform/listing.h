@@ -12,6 +12,12 @@
 
 namespace tarvendi::platform {
 
+// How lists are sorted. Text: case-insensitively on the GB18030 bytes (ASCII letters folded).
+// Numbers: the same, but a run of digits counts by its value ("2" before "10", "track9" before
+// "track10"); names equal that way are then ordered as Text, which breaks its own ties by bytes,
+// so either order is total.
+enum class NameOrder { Text, Numbers };
+
 // Which entries a listing admits. Files: every file (read-only, hidden and normal alike), no
 // folders. Folders: every folder (including "." and ".."), and the files that are read-only
 // (owner may not write) or hidden (name starts with ".").
@@ -70,7 +76,7 @@ public:
     // Adds an entry at the end.
     void add(std::string_view name, bool is_folder);
     // Puts the entries in list order: name_less of their texts.
-    void sort();
+    void sort(NameOrder order);
 
 private:
     struct Item {
@@ -88,13 +94,13 @@ private:
 // "*.*" matches every name.
 bool mask_matches(std::string_view mask, std::string_view name);
 
-// Orders names case-insensitively on their GB18030 bytes (ASCII letters folded), ties broken by
-// byte order, so the order is total.
-bool name_less(std::string_view a, std::string_view b);
+// Whether a comes before b in order.
+bool name_less(std::string_view a, std::string_view b, NameOrder order = NameOrder::Text);
 
 // The entries of folder (GB18030 path; empty for the current directory) that match mask and
 // kinds, sorted by name_less of their texts. Throws IoError when the folder cannot be read.
-Listing list_folder(std::string_view folder, std::string_view mask, EntryKinds kinds);
+Listing list_folder(std::string_view folder, std::string_view mask, EntryKinds kinds,
+                    NameOrder order = NameOrder::Text);
 
 // The sub-folders of folder (links to folders included), without "." and "..", sorted by
 // name_less, GB18030 names; hidden ones only when asked. Throws IoError when the folder cannot

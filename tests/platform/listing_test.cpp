@@ -92,6 +92,37 @@ TEST(NameLess, CaseInsensitiveThenBytes) {
         EXPECT_EQ(name_less(c.a, c.b), c.less) << c.a << " < " << c.b;
 }
 
+// Numbers by value: "2" before "10", digits inside four-byte characters are no numbers, and
+// names equal by value still get a total order.
+TEST(NameLess, NumbersByTheirValue) {
+    const struct {
+        std::string a, b;
+        bool less;
+    } cases[] = {
+        {"2", "10", true},
+        {"10", "2", false},
+        {"track9.mp3", "track10.mp3", true},
+        {"Track9", "track10", true},
+        {"a2b", "a10b", true},
+        {"a10b", "a2c", false},
+        {"7", "007", false}, // equal by value: the text order decides ("0" < "7")
+        {"007", "7", true},
+        {"x", "x1", true},
+        {"\x81\x30\x89\x38", "\x81\x30\x81\x39", false}, // bytes, not numbers
+        {"\x81\x30\x81\x39", "\x81\x30\x89\x38", true},
+        {"\xB0\xA2"
+         "2",
+         "\xB0\xA2"
+         "10",
+         true},
+    };
+    for (const auto &c : cases) {
+        EXPECT_EQ(name_less(c.a, c.b, NameOrder::Numbers), c.less) << c.a << " " << c.b;
+        EXPECT_FALSE(name_less(c.a, c.a, NameOrder::Numbers)) << c.a;
+    }
+    EXPECT_TRUE(name_less("10", "2")); // the text order stays as it was
+}
+
 // A folder with every kind of entry. On disk the names are UTF-8, except one Latin-1 name.
 class ListingTest : public ::testing::Test {
 protected:

@@ -67,6 +67,30 @@ private slots:
         QCOMPARE(pages->currentIndex(), 0);
     }
 
+    // "按数字大小排序" sorts the file list, and so the working list, by the value of the digits at
+    // once, and is remembered.
+    void numeric_order_is_applied_at_once_and_remembered() {
+        TempFolder dir;
+        for (const char *name : {"t10.txt", "t9.txt", "T2.txt"})
+            dir.file(name);
+        auto w = start_windows();
+        auto *files = control<QListView>(&w->Form1, "FileListBox1");
+        auto *picked = control<QListView>(&w->Form1, "ListBox1");
+        QCOMPARE(texts_of(files), QStringList({"t10.txt", "T2.txt", "t9.txt"}));
+        auto *option = w->Form1.findChild<QAction *>("N17");
+        QVERIFY(option && option->isCheckable() && !option->isChecked());
+        option->trigger();
+        QCOMPARE(texts_of(files), QStringList({"T2.txt", "t9.txt", "t10.txt"}));
+        QCOMPARE(texts_of(picked), QStringList({"T2.txt", "t9.txt", "t10.txt"}));
+        w.reset();
+        w = start_windows();
+        QCOMPARE(texts_of(control<QListView>(&w->Form1, "FileListBox1")),
+                 QStringList({"T2.txt", "t9.txt", "t10.txt"}));
+        w->Form1.findChild<QAction *>("N17")->trigger(); // off again for the tests after this one
+        QCOMPARE(texts_of(control<QListView>(&w->Form1, "FileListBox1")),
+                 QStringList({"t10.txt", "T2.txt", "t9.txt"}));
+    }
+
     void start_in_a_folder_that_is_gone_begins_at_home() {
         TempFolder dir;
         dir.folder("gone");

@@ -95,10 +95,19 @@ void FileListBox::set_kinds(platform::EntryKinds kinds) {
     reread();
 }
 
+void FileListBox::set_order(platform::NameOrder order) {
+    if (order == order_)
+        return;
+    order_ = order;
+    // Before the first read there is nothing to sort again.
+    if (has_read_)
+        reread();
+}
+
 void FileListBox::reread() {
     QScopedValueRollback guard(programmatic_, true);
     platform::set_current_folder(folder_);
-    model_->set_entries(platform::list_folder({}, mask_, kinds_));
+    model_->set_entries(platform::list_folder({}, mask_, kinds_, order_));
     has_read_ = true;
     if (model_->rowCount() > 0)
         selectionModel()->setCurrentIndex(model_->index(0), QItemSelectionModel::NoUpdate);

@@ -43,6 +43,7 @@ public:
     void set_folder(const std::string &folder);
     void set_mask(const std::string &mask);
     void set_kinds(platform::EntryKinds kinds);
+    void set_order(platform::NameOrder order);
     // Makes the folder current, lists it again and leaves no entry selected; the first entry
     // becomes the focused one.
     void reread();
@@ -73,6 +74,7 @@ private:
     std::string folder_;
     std::string mask_ = "*.*";
     platform::EntryKinds kinds_ = platform::EntryKinds::Files;
+    platform::NameOrder order_ = platform::NameOrder::Text;
     bool programmatic_ = false;
     bool has_read_ = false;
     // Between a press and its release (or during a key): the user's selection changed.

@@ -121,6 +121,11 @@ void TForm1::build_menus() {
     N10 = item(choose, "N10", QStringLiteral("全选"), &TForm1::N10Click);
     N10->setShortcut(QKeySequence::SelectAll);
     item(choose, "N11", QStringLiteral("选择指定类型"), &TForm1::N11Click);
+    N17 = item(choose, "N17", QStringLiteral("按数字大小排序"), &TForm1::N17Click);
+    N17->setCheckable(true);
+    N17->setChecked(numeric_order());
+    FileListBox1->set_order(numeric_order() ? tarvendi::platform::NameOrder::Numbers
+                                            : tarvendi::platform::NameOrder::Text);
 
     QMenu *names = named(bar->addMenu(QStringLiteral("文件名操作")), "N1");
     item(names, "N2", QStringLiteral("去除文件名中的数字"), &TForm1::N2Click);

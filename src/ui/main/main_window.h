@@ -93,6 +93,7 @@ public slots:
     void N14Click();
     void N15Click();
     void N16Click();
+    void N17Click();
 
 public: // PassHost
     void act(const std::function<void()> &action) override;
@@ -173,6 +174,7 @@ private:
     QAction *N6 = nullptr;
     QAction *N15 = nullptr;
     QAction *N16 = nullptr;
+    QAction *N17 = nullptr;
     QAction *N10 = nullptr;
 
     TFabout *Fabout = nullptr;

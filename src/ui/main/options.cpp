@@ -8,6 +8,7 @@ namespace {
 
 const QString kSwapsAndShifts = QStringLiteral("rename/swaps_and_shifts");
 const QString kPreferId3v2 = QStringLiteral("tags/prefer_id3v2");
+const QString kNumericOrder = QStringLiteral("list/numeric_order");
 
 QSettings settings() {
     return QSettings(QStringLiteral("tarvendi"), QStringLiteral("tarvendi"));
@@ -21,6 +22,14 @@ bool swaps_and_shifts() {
 
 void set_swaps_and_shifts(bool on) {
     settings().setValue(kSwapsAndShifts, on);
+}
+
+bool numeric_order() {
+    return settings().value(kNumericOrder, false).toBool();
+}
+
+void set_numeric_order(bool on) {
+    settings().setValue(kNumericOrder, on);
 }
 
 bool prefer_id3v2() {
