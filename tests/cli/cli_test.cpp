@@ -167,6 +167,11 @@ TEST(Cli, StandardInputOrderVerdictsAndExitStatus) {
     EXPECT_EQ(cli(folder, "wildcard --template x --bogus").status, 2);
     EXPECT_EQ(cli(folder, "frobnicate").status, 2);
     EXPECT_EQ(cli(folder, "regex --find '(' --with x").status, 2);
+    // A match that gives up refuses its item, with the reason, and hangs nothing.
+    folder.file(std::string(40, 'a') + "!");
+    const Result runaway = cli(folder, "regex --find '(a+)+$' --with x --json --with-ext");
+    EXPECT_EQ(runaway.status, 1);
+    EXPECT_NE(runaway.out.find("正则表达式匹配超出限制"), std::string::npos);
     EXPECT_EQ(cli(folder, "--version").status, 0);
     EXPECT_NE(cli(folder, "range --help").out.find("--from"), std::string::npos);
 }
