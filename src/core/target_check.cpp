@@ -2,7 +2,6 @@
 
 #include "encoding.h"
 #include "listing.h"
-#include "text.h"
 
 #include <filesystem>
 

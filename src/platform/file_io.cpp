@@ -63,29 +63,26 @@ std::string File::read_tail(std::size_t n) {
         fail(EBADF);
     if (size_at_open_ < static_cast<std::int64_t>(n))
         return {};
-    std::string bytes(n, '\0');
-    std::size_t done = 0;
-    while (done < n) {
-        const ssize_t got = ::pread(fd_, bytes.data() + done, n - done,
-                                    size_at_open_ - static_cast<std::int64_t>(n - done));
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            fail(errno);
-        if (got == 0)
-            fail(EIO);
-        done += static_cast<std::size_t>(got);
-    }
-    return bytes;
+    const std::int64_t start = size_at_open_ - static_cast<std::int64_t>(n);
+    return read_exactly(n, [&](char *to, std::size_t count, std::size_t done) {
+        return ::pread(fd_, to, count, start + static_cast<std::int64_t>(done));
+    });
 }
 
 std::string File::read(std::size_t n) {
     if (fd_ < 0)
         fail(EBADF);
+    std::string bytes = read_exactly(
+        n, [&](char *to, std::size_t count, std::size_t) { return ::read(fd_, to, count); });
+    pos_ += static_cast<std::int64_t>(n);
+    return bytes;
+}
+
+template <class ReadSome> std::string File::read_exactly(std::size_t n, ReadSome read_some) {
     std::string bytes(n, '\0');
     std::size_t done = 0;
     while (done < n) {
-        const ssize_t got = ::read(fd_, bytes.data() + done, n - done);
+        const ssize_t got = read_some(bytes.data() + done, n - done, done);
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0)
@@ -93,7 +90,6 @@ std::string File::read(std::size_t n) {
         if (got == 0)
             fail(EIO);
         done += static_cast<std::size_t>(got);
-        pos_ += got;
     }
     return bytes;
 }

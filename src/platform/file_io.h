@@ -43,6 +43,9 @@ public:
 
 private:
     [[noreturn]] void fail(int code);
+    // n bytes through read_some(to, count, done), retrying what was cut short; the end of the
+    // file before n bytes is EIO.
+    template <class ReadSome> std::string read_exactly(std::size_t n, ReadSome read_some);
     int fd_ = -1;
     std::int64_t pos_ = 0;
     std::int64_t size_at_open_ = 0;
