@@ -35,10 +35,10 @@ QLineEdit *ParamDialog::add_edit(const char *name, const QString &text, QRect at
 }
 
 void ParamDialog::add_buttons(QRect preview_at, QRect execute_at) {
-    Button1 = new QPushButton(QStringLiteral("预览"), this);
+    Button1 = new QPushButton(tr("预览"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(preview_at);
-    Button2 = new QPushButton(QStringLiteral("确定"), this);
+    Button2 = new QPushButton(tr("确定"), this);
     Button2->setObjectName(QStringLiteral("Button2"));
     Button2->setGeometry(execute_at);
     for (QPushButton *button : {Button1, Button2}) {

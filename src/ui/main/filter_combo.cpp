@@ -8,12 +8,11 @@
 namespace tarvendi::ui {
 
 QString FilterComboBox::standard_filter(bool folders) {
-    return (folders ? QStringLiteral("所有 (*.*)") : QStringLiteral("All files (*.*)")) +
-           QStringLiteral(
-               "|*.*|音乐|*.MP3;*.wma;*.wav|图片|*.BMP;*.JPG;*.GIF|视频 "
-               "|*.RMVB;*.RM;*.mpg;*.dat;*.flv;*.AVI;*.ASF;*.WAV;*.MP4;*.MOV;*.VOB;*.MKV;*.CSF|"
-               "文档|*.txt;*.doc;*.pdf;*.chm;*.docx|DOC|*.DOC|JPG|*.JPG|MP3|*.MP3|RM|*.RMVB;*.RM|"
-               "TXT|*.txt");
+    return (folders ? tr("所有 (*.*)") : QStringLiteral("All files (*.*)")) +
+           tr("|*.*|音乐|*.MP3;*.wma;*.wav|图片|*.BMP;*.JPG;*.GIF|视频 "
+              "|*.RMVB;*.RM;*.mpg;*.dat;*.flv;*.AVI;*.ASF;*.WAV;*.MP4;*.MOV;*.VOB;*.MKV;*.CSF|"
+              "文档|*.txt;*.doc;*.pdf;*.chm;*.docx|DOC|*.DOC|JPG|*.JPG|MP3|*.MP3|RM|*.RMVB;*.RM|"
+              "TXT|*.txt");
 }
 
 FilterComboBox::FilterComboBox(QWidget *parent)

@@ -4,6 +4,7 @@
 #include "drive_combo.h"
 #include "file_list.h"
 #include "filter_combo.h"
+#include "language_menu.h"
 #include "main_window.h"
 #include "notebook.h"
 #include "options.h"
@@ -20,9 +21,31 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSplitter>
+#include <QStyle>
 #include <QVBoxLayout>
 
 using namespace tarvendi::ui;
+
+namespace {
+
+// The column is as narrow as two Chinese characters allow; longer captions (English) widen it
+// instead of being cut off.
+int button_column_width(std::initializer_list<QAbstractButton *> column, int margins) {
+    constexpr int kNarrowest = 47;
+    int width = kNarrowest;
+    for (QAbstractButton *button : column) {
+        const QStyle *style = button->style();
+        const int frame = qobject_cast<QCheckBox *>(button)
+                              ? style->pixelMetric(QStyle::PM_IndicatorWidth) +
+                                    style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing)
+                              : 2 * style->pixelMetric(QStyle::PM_ButtonMargin);
+        width = std::max(width,
+                         button->fontMetrics().horizontalAdvance(button->text()) + frame + margins);
+    }
+    return width;
+}
+
+} // namespace
 
 void TForm1::build_layout() {
     auto *central = new QWidget;
@@ -41,34 +64,34 @@ void TForm1::build_layout() {
     DriveComboBox1 = named(new DriveComboBox, "DriveComboBox1");
     DirectoryListBox1 = named(new DirectoryListBox, "DirectoryListBox1");
     FilterComboBox1 = named(new FilterComboBox, "FilterComboBox1");
-    QWidget *panel3 =
-        captioned_column(QStringLiteral("选择目录"),
-                         {Edit16, DriveComboBox1, DirectoryListBox1, FilterComboBox1}, 216);
+    QWidget *panel3 = captioned_column(
+        tr("选择目录"), {Edit16, DriveComboBox1, DirectoryListBox1, FilterComboBox1}, 216);
     panel3->setObjectName(QStringLiteral("Panel3"));
     upper->addWidget(panel3);
 
     FileListBox1 = named(new FileListBox, "FileListBox1");
     FileListBox1->setContextMenuPolicy(Qt::ActionsContextMenu);
-    QWidget *file_column =
-        captioned_column(QStringLiteral("手工选择部分文件"), {FileListBox1}, 137);
+    QWidget *file_column = captioned_column(tr("手工选择部分文件"), {FileListBox1}, 137);
 
     auto *panel7 = named(new QWidget, "Panel7");
-    panel7->setFixedWidth(47);
     auto *buttons = new QVBoxLayout(panel7);
     buttons->setContentsMargins(2, 16, 2, 2);
-    CheckBox12 = named(new QCheckBox(QStringLiteral("全选")), "CheckBox12");
+    CheckBox12 = named(new QCheckBox(tr("全选")), "CheckBox12");
     CheckBox12->setChecked(true);
-    CheckBox13 = named(new QCheckBox(QStringLiteral("目录")), "CheckBox13");
-    CheckBox1 = named(new QCheckBox(QStringLiteral("累加")), "CheckBox1");
-    Button26 = named(new QPushButton(QStringLiteral("重选")), "Button26");
-    Button34 = named(new QPushButton(QStringLiteral("刷新")), "Button34");
-    Button28 = named(new QPushButton(QStringLiteral("移出")), "Button28");
-    Button29 = named(new QPushButton(QStringLiteral("上移")), "Button29");
-    Button30 = named(new QPushButton(QStringLiteral("下移")), "Button30");
-    for (QWidget *w : std::initializer_list<QWidget *>{CheckBox12, CheckBox13, CheckBox1, Button26,
-                                                       Button34, Button28, Button29, Button30})
+    CheckBox13 = named(new QCheckBox(tr("目录")), "CheckBox13");
+    CheckBox1 = named(new QCheckBox(tr("累加")), "CheckBox1");
+    Button26 = named(new QPushButton(tr("重选")), "Button26");
+    Button34 = named(new QPushButton(tr("刷新")), "Button34");
+    Button28 = named(new QPushButton(tr("移出")), "Button28");
+    Button29 = named(new QPushButton(tr("上移")), "Button29");
+    Button30 = named(new QPushButton(tr("下移")), "Button30");
+    const std::initializer_list<QAbstractButton *> column{
+        CheckBox12, CheckBox13, CheckBox1, Button26, Button34, Button28, Button29, Button30};
+    for (QAbstractButton *w : column)
         buttons->addWidget(w);
     buttons->addStretch();
+    const QMargins margins = buttons->contentsMargins();
+    panel7->setFixedWidth(button_column_width(column, margins.left() + margins.right()));
 
     auto *left = new QWidget;
     auto *left_layout = new QHBoxLayout(left);
@@ -86,7 +109,7 @@ void TForm1::build_layout() {
     panel4->setStyleSheet(QStringLiteral("QSplitter::handle { background: aqua; }"));
     panel4->setChildrenCollapsible(false);
     panel4->addWidget(left);
-    panel4->addWidget(captioned_column(QStringLiteral("拖动文件，可调整文件顺序！"), {ListBox1}));
+    panel4->addWidget(captioned_column(tr("拖动文件，可调整文件顺序！"), {ListBox1}));
     panel4->addWidget(preview_);
     panel4->setSizes({137 + 47, 239, 932 - 216 - 137 - 47 - 239 - 16});
     panel4->setStretchFactor(2, 1);
@@ -117,43 +140,44 @@ void TForm1::build_menus() {
         return action;
     };
 
-    QMenu *choose = named(bar->addMenu(QStringLiteral("选择")), "N9");
-    N10 = item(choose, "N10", QStringLiteral("全选"), &TForm1::N10Click);
+    QMenu *choose = named(bar->addMenu(tr("选择")), "N9");
+    N10 = item(choose, "N10", tr("全选"), &TForm1::N10Click);
     N10->setShortcut(QKeySequence::SelectAll);
-    item(choose, "N11", QStringLiteral("选择指定类型"), &TForm1::N11Click);
-    N17 = item(choose, "N17", QStringLiteral("按数字大小排序"), &TForm1::N17Click);
+    item(choose, "N11", tr("选择指定类型"), &TForm1::N11Click);
+    N17 = item(choose, "N17", tr("按数字大小排序"), &TForm1::N17Click);
     N17->setCheckable(true);
     N17->setChecked(numeric_order());
     FileListBox1->set_order(numeric_order() ? tarvendi::platform::NameOrder::Numbers
                                             : tarvendi::platform::NameOrder::Text);
 
-    QMenu *names = named(bar->addMenu(QStringLiteral("文件名操作")), "N1");
-    item(names, "N2", QStringLiteral("去除文件名中的数字"), &TForm1::N2Click);
-    item(names, "N3", QStringLiteral("去除文件名中的字母"), &TForm1::N3Click);
-    item(names, "N8", QStringLiteral("去除文件名中的- _"), &TForm1::N8Click);
-    item(names, "N12", QStringLiteral("去除文件名中的空格"), &TForm1::N12Click);
+    QMenu *names = named(bar->addMenu(tr("文件名操作")), "N1");
+    item(names, "N2", tr("去除文件名中的数字"), &TForm1::N2Click);
+    item(names, "N3", tr("去除文件名中的字母"), &TForm1::N3Click);
+    item(names, "N8", tr("去除文件名中的- _"), &TForm1::N8Click);
+    item(names, "N12", tr("去除文件名中的空格"), &TForm1::N12Click);
     names->addSeparator();
     // In a text field Ctrl+Z stays the field's own undo: the field takes the key first.
-    QAction *undo = item(names, "N14", QStringLiteral("撤销上次改名"), &TForm1::N14Click);
+    QAction *undo = item(names, "N14", tr("撤销上次改名"), &TForm1::N14Click);
     undo->setShortcut(QKeySequence::Undo);
     undo_ = new UndoCommand(this, undo, [this] { full_refresh(); });
-    N15 = item(names, "N15", QStringLiteral("自动处理名称交换和顺延"), &TForm1::N15Click);
+    N15 = item(names, "N15", tr("自动处理名称交换和顺延"), &TForm1::N15Click);
     N15->setCheckable(true);
     N15->setChecked(swaps_and_shifts());
 
     QMenu *mp3 = named(bar->addMenu(QStringLiteral("mp3")), "mp31");
-    item(mp3, "mp32", QStringLiteral("用mp3标签命名文件  艺术家+标题+序号"), &TForm1::mp32Click);
-    item(mp3, "mp34", QStringLiteral("用mp3标签命名文件  标题+序号"), &TForm1::mp34Click);
-    N16 = item(mp3, "N16", QStringLiteral("优先读取 ID3v2 标签"), &TForm1::N16Click);
+    item(mp3, "mp32", tr("用mp3标签命名文件  艺术家+标题+序号"), &TForm1::mp32Click);
+    item(mp3, "mp34", tr("用mp3标签命名文件  标题+序号"), &TForm1::mp34Click);
+    N16 = item(mp3, "N16", tr("优先读取 ID3v2 标签"), &TForm1::N16Click);
     N16->setCheckable(true);
     N16->setChecked(prefer_id3v2());
 
-    QMenu *help = named(bar->addMenu(QStringLiteral("帮助")), "N4");
-    item(help, "N5", QStringLiteral("关于"), &TForm1::N5Click);
-    item(help, "N13", QStringLiteral("支持广告"), &TForm1::N13Click);
+    QMenu *help = named(bar->addMenu(tr("帮助")), "N4");
+    item(help, "N5", tr("关于"), &TForm1::N5Click);
+    item(help, "N13", tr("支持广告"), &TForm1::N13Click);
+    add_language_menu(help, this);
 
     auto *popup = named(new QMenu(this), "PopupMenu1");
-    N6 = item(popup, "N6", QStringLiteral("全选"), &TForm1::N6Click);
+    N6 = item(popup, "N6", tr("全选"), &TForm1::N6Click);
     N6->setShortcut(QKeySequence::SelectAll);
     N6->setShortcutContext(Qt::WidgetShortcut);
     FileListBox1->addAction(N6);

@@ -48,7 +48,7 @@ TForm1::TForm1(QWidget *parent)
     : QMainWindow(parent) {
     const std::string start = start_folder();
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Tarvendi（含mp3标签自动操作）7.1  绿色版"));
+    setWindowTitle(tr("Tarvendi（含mp3标签自动操作）7.1  绿色版"));
     setFont(window_font({QStringLiteral("宋体"), QStringLiteral("SimSun")}, 13));
     resize(932, 706);
     if (const QScreen *screen = QGuiApplication::primaryScreen())

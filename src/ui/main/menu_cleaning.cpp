@@ -5,6 +5,8 @@
 #include "main_window.h"
 #include "rule_passes.h"
 
+#include <QCoreApplication>
+
 using namespace tarvendi;
 using namespace tarvendi::ui;
 
@@ -12,9 +14,9 @@ namespace {
 
 // The question of the commands; Yes renames, No previews.
 QString removal_question(const QString &what) {
-    return QStringLiteral(
-               "\r\r 是否要去除文件名中包含的所有的%1？\r\r如果预览，请选择 \"否\"  \r\r "
-               "可用\"撤销上次改名\"恢复！ \r\r ")
+    return QCoreApplication::translate(
+               "TForm1", "\r\r 是否要去除文件名中包含的所有的%1？\r\r如果预览，请选择 \"否\"  \r\r "
+                         "可用\"撤销上次改名\"恢复！ \r\r ")
         .arg(what);
 }
 
@@ -30,11 +32,11 @@ void TForm1::clean_file_list(const QString &question, bool trim, rules::CleanCla
 }
 
 void TForm1::N2Click() {
-    clean_file_list(removal_question(QStringLiteral("数字")), false, {.digits = true});
+    clean_file_list(removal_question(tr("数字")), false, {.digits = true});
 }
 
 void TForm1::N3Click() {
-    clean_file_list(removal_question(QStringLiteral("字母")), true, {.letters = true});
+    clean_file_list(removal_question(tr("字母")), true, {.letters = true});
 }
 
 void TForm1::N8Click() {
@@ -43,5 +45,5 @@ void TForm1::N8Click() {
 }
 
 void TForm1::N12Click() {
-    clean_file_list(removal_question(QStringLiteral("空格")), true, {.space = true});
+    clean_file_list(removal_question(tr("空格")), true, {.space = true});
 }

@@ -1,5 +1,8 @@
 #include "messages.h"
 
+#include "core_text.h"
+
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMessageBox>
 
@@ -18,15 +21,14 @@ void inform(QWidget *parent, const QString &text) {
 }
 
 bool confirm(QWidget *parent, const QString &question) {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("确认"), with_line_breaks(question),
-                    QMessageBox::Yes | QMessageBox::No, parent);
+    QMessageBox box(QMessageBox::Question, QCoreApplication::translate("Messages", "确认"),
+                    with_line_breaks(question), QMessageBox::Yes | QMessageBox::No, parent);
     box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }
 
 void show_error(QWidget *parent, const std::exception &error) {
-    QMessageBox::critical(parent, QGuiApplication::applicationName(),
-                          QString::fromUtf8(error.what()));
+    QMessageBox::critical(parent, QGuiApplication::applicationName(), core_text(error.what()));
 }
 
 } // namespace tarvendi::ui

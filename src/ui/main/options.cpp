@@ -1,5 +1,7 @@
 #include "options.h"
 
+#include "language.h"
+
 #include <QSettings>
 
 namespace tarvendi::ui {
@@ -9,6 +11,7 @@ namespace {
 const QString kSwapsAndShifts = QStringLiteral("rename/swaps_and_shifts");
 const QString kPreferId3v2 = QStringLiteral("tags/prefer_id3v2");
 const QString kNumericOrder = QStringLiteral("list/numeric_order");
+const QString kLanguage = QStringLiteral("ui/language");
 
 QSettings settings() {
     return QSettings(QStringLiteral("tarvendi"), QStringLiteral("tarvendi"));
@@ -38,6 +41,14 @@ bool prefer_id3v2() {
 
 void set_prefer_id3v2(bool on) {
     settings().setValue(kPreferId3v2, on);
+}
+
+std::optional<Language> saved_language() {
+    return language_from_code(settings().value(kLanguage).toString());
+}
+
+void set_saved_language(Language language) {
+    settings().setValue(kLanguage, language_code(language));
 }
 
 } // namespace tarvendi::ui

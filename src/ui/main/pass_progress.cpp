@@ -15,8 +15,9 @@ constexpr std::size_t kProgressStep = 500;
 PassProgress::PassProgress(QWidget *parent, std::size_t items, std::size_t steps) {
     if (items <= kProgressFrom)
         return;
-    dialog_ = std::make_unique<QProgressDialog>(QStringLiteral("正在处理文件名……"), QString(), 0,
-                                                static_cast<int>(steps), parent);
+    dialog_ = std::make_unique<QProgressDialog>(
+        QCoreApplication::translate("PassProgress", "正在处理文件名……"), QString(), 0,
+        static_cast<int>(steps), parent);
     dialog_->setWindowModality(Qt::WindowModal);
     dialog_->setMinimumDuration(300);
     dialog_->setAutoClose(false);

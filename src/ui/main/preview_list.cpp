@@ -1,5 +1,6 @@
 #include "preview_list.h"
 
+#include "core_text.h"
 #include "gb_text.h"
 
 #include <QBrush>
@@ -19,7 +20,7 @@ QVariant PreviewModel::data(const QModelIndex &index, int role) const {
     case Qt::DisplayRole:
         return gb_to_qt(texts_.at(line.new_name, line.new_length));
     case Qt::ToolTipRole:
-        return QString::fromUtf8(line.reason.data(), static_cast<qsizetype>(line.reason.size()));
+        return core_text(line.reason);
     case Qt::ForegroundRole:
         if (core::is_refusal(line.verdict))
             return QBrush(QColor(0xC0, 0x00, 0x00));

@@ -23,13 +23,13 @@ PreviewPanel::PreviewPanel(QWidget *parent)
     list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(captioned_column(QStringLiteral("改名预览"), {list_}, -1, failures_));
+    layout->addWidget(captioned_column(tr("改名预览"), {list_}, -1, failures_));
 }
 
 void PreviewPanel::show_plan(core::Plan &plan) {
     model_->show_plan(plan);
     const std::size_t refusals = model_->refusals();
-    failures_->setText(refusals == 0 ? QString() : QStringLiteral("%1 个将无法改名").arg(refusals));
+    failures_->setText(refusals == 0 ? QString() : tr("%1 个将无法改名").arg(refusals));
 }
 
 void PreviewPanel::clear() {

@@ -1,7 +1,9 @@
 #include "refusal_report.h"
 
+#include "core_text.h"
 #include "display_text.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 namespace tarvendi::ui {
@@ -20,15 +22,18 @@ QString escaped(const std::string &name) {
 void report_refused(QWidget *parent, const std::vector<core::RefusedRename> &refused) {
     if (refused.empty())
         return;
-    QString text = QStringLiteral("以下 %1 个文件没有改名：\n\n").arg(refused.size());
+    QString text = QCoreApplication::translate("RefusalReport", "以下 %1 个文件没有改名：\n\n")
+                       .arg(refused.size());
     for (std::size_t i = 0; i < refused.size() && i < kReportLines; ++i) {
         const core::RefusedRename &r = refused[i];
         text += escaped(r.source) + QStringLiteral(" → ") + escaped(r.new_name) +
-                QStringLiteral("（") + QString::fromUtf8(r.reason) + QStringLiteral("）\n");
+                QStringLiteral("（") + core_text(r.reason) + QStringLiteral("）\n");
     }
     if (refused.size() > kReportLines)
-        text += QStringLiteral("\n另有 %1 个文件没有改名。").arg(refused.size() - kReportLines);
-    QMessageBox::warning(parent, QStringLiteral("未改名的文件"), text);
+        text += QCoreApplication::translate("RefusalReport", "\n另有 %1 个文件没有改名。")
+                    .arg(refused.size() - kReportLines);
+    QMessageBox::warning(parent, QCoreApplication::translate("RefusalReport", "未改名的文件"),
+                         text);
 }
 
 } // namespace tarvendi::ui

@@ -65,9 +65,9 @@ void TForm1::CheckListBox1DragDrop(QObject *sender, QObject *source, int x, int 
 }
 
 void TForm1::Button29Click() {
-    inform(this, QStringLiteral("请直接拖动文件名称，调整文件的编号顺序！"));
+    inform(this, tr("请直接拖动文件名称，调整文件的编号顺序！"));
 }
 
 void TForm1::Button30Click() {
-    inform(this, QStringLiteral("请直接拖动文件名称，调整文件的编号顺序！"));
+    inform(this, tr("请直接拖动文件名称，调整文件的编号顺序！"));
 }

@@ -2,6 +2,7 @@
 
 #include "page_widgets.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QStatusBar>
 
@@ -11,11 +12,13 @@ StatusPanels status_panels() {
     auto *bar = named(new QStatusBar, "StatusBar1");
     bar->setFixedHeight(19);
     bar->setSizeGripEnabled(false);
-    auto *work = named(new QLabel(QStringLiteral("Tarvendi 批量改名")), "StatusBar1Panel0");
+    auto *work = named(new QLabel(QCoreApplication::translate("StatusPanels", "Tarvendi 批量改名")),
+                       "StatusBar1Panel0");
     work->setFixedWidth(250);
-    auto *hint = named(new QLabel(QStringLiteral(
-                           "请先选择文件，然后操作。ctrl+A 全选 ctrl+单击 多选 shift+单击 连选")),
-                       "StatusBar1Panel1");
+    auto *hint = named(
+        new QLabel(QCoreApplication::translate(
+            "StatusPanels", "请先选择文件，然后操作。ctrl+A 全选 ctrl+单击 多选 shift+单击 连选")),
+        "StatusBar1Panel1");
     hint->setFixedWidth(400);
     bar->addWidget(work);
     bar->addWidget(hint);

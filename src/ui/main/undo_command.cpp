@@ -36,8 +36,10 @@ std::optional<UndoCommand::Newest> UndoCommand::newest(bool set_damaged_aside) {
         // like an undone one, where a person can still read it.
         journal_.mark_undone(*name);
         update();
-        throw core::JournalError("撤销记录已损坏，无法撤销，已放到一旁：" + *name + "（" +
-                                 error.what() + "）");
+        throw core::JournalError(
+            tr("撤销记录已损坏，无法撤销，已放到一旁：%1（%2）")
+                .arg(QString::fromStdString(*name), QString::fromUtf8(error.what()))
+                .toStdString());
     }
 }
 
@@ -51,8 +53,7 @@ void UndoCommand::offer_interrupted() {
     const std::optional<Newest> run = newest(false);
     if (!run || run->record.finished || run->record.interrupted)
         return;
-    if (confirm(window_,
-                QStringLiteral("上次改名没有完成（程序被中断）。\r\r是否撤销已经完成的部分？")))
+    if (confirm(window_, tr("上次改名没有完成（程序被中断）。\r\r是否撤销已经完成的部分？")))
         undo(run->name, run->record);
     else
         journal_.mark_interrupted(run->name);

@@ -29,7 +29,9 @@ QString guide_path() {
 void open_user_guide(QWidget *parent) {
     const QString path = guide_path();
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
-        inform(parent, QStringLiteral("无法打开使用说明，请在浏览器中打开：\n%1").arg(path));
+        inform(parent,
+               QCoreApplication::translate("UserGuide", "无法打开使用说明，请在浏览器中打开：\n%1")
+                   .arg(path));
 }
 
 } // namespace tarvendi::ui

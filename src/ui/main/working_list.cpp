@@ -42,7 +42,7 @@ void TForm1::FileListBox1Click() {
     actions_.run([&] {
         const std::vector<bool> selected = FileListBox1->selected_rows();
         const auto selected_count = std::count(selected.begin(), selected.end(), true);
-        StatusBar1Panel0->setText(QStringLiteral("选中文件数：") + QString::number(selected_count));
+        StatusBar1Panel0->setText(tr("选中文件数：") + QString::number(selected_count));
 
         const std::string folder = with_separator(FileListBox1->folder());
         const auto &entries = FileListBox1->entries();

@@ -6,9 +6,9 @@
 
 TFpara::TFpara(QWidget *parent)
     : ParamDialog("Fpara", QRect(398, 270, 398, 107), 16, parent) {
-    add_label("Label1", QStringLiteral("开始位置"), {24, 8, 64, 16});
+    add_label("Label1", tr("开始位置"), {24, 8, 64, 16});
     Edit1 = add_edit("Edit1", QStringLiteral("1"), {104, 8, 121, 24});
-    add_label("Label2", QStringLiteral("长度"), {24, 48, 32, 16});
+    add_label("Label2", tr("长度"), {24, 48, 32, 16});
     Edit2 = add_edit("Edit2", QStringLiteral("3"), {104, 40, 121, 24});
     add_buttons({256, 8, 75, 25}, {256, 40, 75, 25});
     setTabOrder(Edit1, Edit2);

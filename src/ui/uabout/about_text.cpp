@@ -1,7 +1,9 @@
 #include "about_text.h"
 
+#include <QCoreApplication>
+
 QString about_text() {
-    return QStringLiteral(R"(<h2>Tarvendi（含MP3批量更名）7.1 绿色版</h2>
+    return QCoreApplication::translate("AboutText", R"(<h2>Tarvendi（含MP3批量更名）7.1 绿色版</h2>
 <p>开发语言：C++20 与 Qt 6<br>
 运行平台：Linux 桌面（Debian 12 及其他带 Qt 6 的发行版）<br>
 界面语言：简体中文</p>

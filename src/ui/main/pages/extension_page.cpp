@@ -20,10 +20,10 @@ ExtensionPage::ExtensionPage(PassHost &host)
     auto *group = new QGroupBox;
     auto *grid = new QGridLayout(group);
     Edit12 = line_edit("Edit12");
-    Button7 = push_button("Button7", QStringLiteral("预览"));
-    Button5 = push_button("Button5", QStringLiteral("执行"));
+    Button7 = push_button("Button7", tr("预览"));
+    Button5 = push_button("Button5", tr("执行"));
 
-    grid->addWidget(new QLabel(QStringLiteral("新扩展名")), 0, 0);
+    grid->addWidget(new QLabel(tr("新扩展名")), 0, 0);
     grid->addWidget(Edit12, 0, 1, 1, 2);
     grid->addWidget(Button7, 1, 1);
     grid->addWidget(Button5, 1, 2);
@@ -31,7 +31,7 @@ ExtensionPage::ExtensionPage(PassHost &host)
 
     auto *help = new QTextEdit;
     help->setObjectName(QStringLiteral("RichEdit1"));
-    help->setPlainText(QStringLiteral("  \n  将选中文件的扩展名直接改称新\n的扩展名"));
+    help->setPlainText(tr("  \n  将选中文件的扩展名直接改称新\n的扩展名"));
     help->setReadOnly(true);
 
     connect(Button7, &QPushButton::clicked, this, &ExtensionPage::Button5Click);
@@ -41,7 +41,7 @@ ExtensionPage::ExtensionPage(PassHost &host)
 
 void ExtensionPage::Button5Click() {
     host_.act([&] {
-        if (!host_.has_items(QStringLiteral("请首先选择需要改名的文件！")))
+        if (!host_.has_items(tr("请首先选择需要改名的文件！")))
             return;
         const bool execute = sender() == Button5;
         // The new name is bare; it goes to the folder the file list shows, also for an item of

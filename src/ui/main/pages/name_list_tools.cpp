@@ -44,7 +44,7 @@ void edit_list(QPlainTextEdit *memo, const LineRewrite &edit) {
 void NamesPage::Button16Click() {
     host_.act([&] {
         Memo6->clear();
-        if (!host_.has_items(QStringLiteral("请先选择需要操作的文件！")))
+        if (!host_.has_items(tr("请先选择需要操作的文件！")))
             return;
         std::vector<std::string> names = host_.working_texts();
         for (std::string &name : names)
@@ -77,7 +77,7 @@ void NamesPage::DoSearchPathFile(const QString &folder) {
 void NamesPage::Button17Click() {
     host_.act([&] {
         SaveDialog1->setDefaultSuffix(QStringLiteral("txt"));
-        SaveDialog1->setNameFilter(QStringLiteral("文本文件 (*.txt)"));
+        SaveDialog1->setNameFilter(tr("文本文件 (*.txt)"));
         SaveDialog1->setOption(QFileDialog::DontConfirmOverwrite);
         if (SaveDialog1->exec() != QDialog::Accepted)
             return;
@@ -151,7 +151,7 @@ void NamesPage::Button2Click() {
         finish();
         if (unusable)
             throw platform::IoError(EINVAL, platform::escaped_text(*unusable));
-        inform(this, QStringLiteral("创建成功！"));
+        inform(this, tr("创建成功！"));
     });
 }
 

@@ -23,27 +23,6 @@ namespace tarvendi::ui {
 
 namespace {
 
-const QStringList kHelp = {
-    QStringLiteral("一、按文本改名"),
-    QStringLiteral("  1. 在左边选择需要改名的文件；"),
-    QStringLiteral("     （改文件夹名时勾选“目录”）"),
-    QStringLiteral("  2. 在左框中一行输入一个新名称，"),
-    QStringLiteral("     依次给勾选的文件，扩展名不变；"),
-    QStringLiteral("  3. 需要序号时选择模板、填写起始；"),
-    QStringLiteral("  4. 按“预览”查看，满意后按“执行”。"),
-    QString(),
-    QStringLiteral("二、按文本创建文件夹"),
-    QStringLiteral("  一行一个文件夹名，按“创建文件夹”。"),
-    QString(),
-    QStringLiteral("三、把文件名保存到文本文件"),
-    QStringLiteral("  先“提取文件名”或“提取文件夹名”，"),
-    QStringLiteral("  再按“文本保存”。"),
-    QString(),
-    QStringLiteral("四、添加和删除序号"),
-    QStringLiteral("  “添加序号”在每行前加 01_、02_……；"),
-    QStringLiteral("  “删除序号”按开始位置和长度删除。"),
-};
-
 // A titleless frame around the controls of one tool group, laid out on a compact grid.
 QGridLayout *panel(QLayout *column) {
     auto *box = new QGroupBox;
@@ -66,15 +45,14 @@ NamesPage::NamesPage(PassHost &host)
     Memo6->setLineWrapMode(QPlainTextEdit::NoWrap);
     Memo6->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo6->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Button15 = push_button("Button15", QStringLiteral("预览"));
-    Button14 = push_button("Button14", QStringLiteral("执行"));
-    Button17 = push_button("Button17", QStringLiteral("文本保存"));
+    Button15 = push_button("Button15", tr("预览"));
+    Button14 = push_button("Button14", tr("执行"));
+    Button17 = push_button("Button17", tr("文本保存"));
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(Button15);
     buttons->addWidget(Button14);
     buttons->addWidget(Button17);
-    list_column->addWidget(
-        new QLabel(QStringLiteral("新文件名/文件夹名（一行一个文件名/文件夹名）")));
+    list_column->addWidget(new QLabel(tr("新文件名/文件夹名（一行一个文件名/文件夹名）")));
     list_column->addWidget(Memo6, 1);
     list_column->addLayout(buttons);
 
@@ -82,11 +60,11 @@ NamesPage::NamesPage(PassHost &host)
     tool_column->setFixedWidth(270);
     auto *tools = new QVBoxLayout(tool_column);
     tools->setContentsMargins(0, 0, 0, 0);
-    chk_del_ext = check_box("chk_del_ext", QStringLiteral("去掉扩展名"));
+    chk_del_ext = check_box("chk_del_ext", tr("去掉扩展名"));
     chk_del_ext->setChecked(true);
-    Button22 = push_button("Button22", QStringLiteral("提取文件夹名"));
-    Button16 = push_button("Button16", QStringLiteral("提取文件名"));
-    Button2 = push_button("Button2", QStringLiteral("创建文件夹"));
+    Button22 = push_button("Button22", tr("提取文件夹名"));
+    Button16 = push_button("Button16", tr("提取文件名"));
+    Button2 = push_button("Button2", tr("创建文件夹"));
     QGridLayout *names = panel(tools);
     names->addWidget(chk_del_ext, 0, 0);
     names->addWidget(Button16, 0, 1);
@@ -97,12 +75,12 @@ NamesPage::NamesPage(PassHost &host)
     Edit13->setMaximumWidth(60);
     ComboBox1 = template_box("ComboBox1");
     ComboBox1->setCurrentIndex(0);
-    Button23 = push_button("Button23", QStringLiteral("添加序号"));
-    Button24 = push_button("Button24", QStringLiteral("删除序号"));
+    Button23 = push_button("Button23", tr("添加序号"));
+    Button24 = push_button("Button24", tr("删除序号"));
     QGridLayout *numbers = panel(tools);
-    numbers->addWidget(new QLabel(QStringLiteral("起始")), 0, 0);
+    numbers->addWidget(new QLabel(tr("起始")), 0, 0);
     numbers->addWidget(Edit13, 0, 1);
-    numbers->addWidget(new QLabel(QStringLiteral("模板")), 0, 2);
+    numbers->addWidget(new QLabel(tr("模板")), 0, 2);
     numbers->addWidget(ComboBox1, 0, 3);
     numbers->setColumnStretch(3, 1);
     numbers->addWidget(Button23, 1, 0, 1, 2);
@@ -110,16 +88,36 @@ NamesPage::NamesPage(PassHost &host)
 
     Edit22 = line_edit("Edit22");
     Edit23 = line_edit("Edit23");
-    Button40 = push_button("Button40", QStringLiteral("文本框文字替换"));
+    Button40 = push_button("Button40", tr("文本框文字替换"));
     QGridLayout *replace = panel(tools);
-    replace->addWidget(new QLabel(QStringLiteral("字符")), 0, 0);
+    replace->addWidget(new QLabel(tr("字符")), 0, 0);
     replace->addWidget(Edit22, 0, 1);
-    replace->addWidget(new QLabel(QStringLiteral("替换为")), 0, 2);
+    replace->addWidget(new QLabel(tr("替换为")), 0, 2);
     replace->addWidget(Edit23, 0, 3);
     replace->addWidget(Button40, 1, 0, 1, 4);
     tools->addStretch(1);
 
-    Memo5 = help_memo("Memo5", kHelp, false);
+    Memo5 = help_memo("Memo5",
+                      tr("一、按文本改名\n"
+                         "  1. 在左边选择需要改名的文件；\n"
+                         "     （改文件夹名时勾选“目录”）\n"
+                         "  2. 在左框中一行输入一个新名称，\n"
+                         "     依次给勾选的文件，扩展名不变；\n"
+                         "  3. 需要序号时选择模板、填写起始；\n"
+                         "  4. 按“预览”查看，满意后按“执行”。\n"
+                         "\n"
+                         "二、按文本创建文件夹\n"
+                         "  一行一个文件夹名，按“创建文件夹”。\n"
+                         "\n"
+                         "三、把文件名保存到文本文件\n"
+                         "  先“提取文件名”或“提取文件夹名”，\n"
+                         "  再按“文本保存”。\n"
+                         "\n"
+                         "四、添加和删除序号\n"
+                         "  “添加序号”在每行前加 01_、02_……；\n"
+                         "  “删除序号”按开始位置和长度删除。")
+                          .split(QLatin1Char('\n')),
+                      false);
     layout->addLayout(list_column, 2);
     layout->addWidget(tool_column);
     layout->addWidget(Memo5, 3);
@@ -150,7 +148,7 @@ void NamesPage::select_all_names() {
 
 void NamesPage::Button14Click() {
     host_.act([&] {
-        if (!host_.has_items(QStringLiteral("请首先选择需要改名的文件！")))
+        if (!host_.has_items(tr("请首先选择需要改名的文件！")))
             return;
         const bool execute = sender() == Button14;
         host_.run_on_working_list(passes::name_list(rules::list_lines(qt_to_gb(raw_text(Memo6))),

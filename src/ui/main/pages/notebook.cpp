@@ -25,17 +25,17 @@ Notebook::Notebook(PassHost &host, TMP3Info &tags)
         addTab(content, caption);
     };
     auto *sequence = new SequencePage(host);
-    page("TabSheet7", QStringLiteral("文本换名"), names_);
-    page("TabSheet5", QStringLiteral("通配符改名"), new WildcardPage(host));
-    page("TabSheet9", QStringLiteral("替换"), new ReplacePage(host));
-    page("TabSheet1", QStringLiteral("字符模糊替换"), range_);
-    page("TabSheet2", QStringLiteral("序号替换"), sequence);
-    page("TabSheet8", QStringLiteral("特殊改名"), special_);
-    page("TabSheet4", QStringLiteral("修改扩展名"), new ExtensionPage(host));
-    page("TabSheet3", QStringLiteral("mp3标签"), tags_);
-    page("TabSheet6", QStringLiteral("mp3通配符换名"), new TagRenamePage(host, tags));
-    page("TabSheet10", QStringLiteral("数字位补0"), new PaddingPage(host));
-    page("TabSheet11", QStringLiteral("正则替换"), new RegexPage(host));
+    page("TabSheet7", tr("文本换名"), names_);
+    page("TabSheet5", tr("通配符改名"), new WildcardPage(host));
+    page("TabSheet9", tr("替换"), new ReplacePage(host));
+    page("TabSheet1", tr("字符模糊替换"), range_);
+    page("TabSheet2", tr("序号替换"), sequence);
+    page("TabSheet8", tr("特殊改名"), special_);
+    page("TabSheet4", tr("修改扩展名"), new ExtensionPage(host));
+    page("TabSheet3", tr("mp3标签"), tags_);
+    page("TabSheet6", tr("mp3通配符换名"), new TagRenamePage(host, tags));
+    page("TabSheet10", tr("数字位补0"), new PaddingPage(host));
+    page("TabSheet11", tr("正则替换"), new RegexPage(host));
     setCurrentIndex(0);
     // The range and sequence pages share one start number. A copy of an equal text changes
     // nothing and emits nothing, so the mirroring ends after one copy.

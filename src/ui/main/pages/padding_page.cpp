@@ -24,24 +24,24 @@ PaddingPage::PaddingPage(PassHost &host)
     UpDown1 = new UpDown(0, 100, 2);
     UpDown1->setObjectName(QStringLiteral("UpDown1"));
     UpDown1->attach(Edit21);
-    Button38 = push_button("Button38", QStringLiteral("预览"));
-    Button39 = push_button("Button39", QStringLiteral("执行"));
+    Button38 = push_button("Button38", tr("预览"));
+    Button39 = push_button("Button39", tr("执行"));
 
     auto *width = new QHBoxLayout;
     width->setSpacing(0);
     width->addWidget(Edit21);
     width->addWidget(UpDown1);
-    grid->addWidget(new QLabel(QStringLiteral("文件名默认位数")), 0, 0);
+    grid->addWidget(new QLabel(tr("文件名默认位数")), 0, 0);
     grid->addLayout(width, 0, 1, 1, 2);
     grid->addWidget(Button38, 1, 1);
     grid->addWidget(Button39, 1, 2);
     grid->setRowStretch(2, 1);
 
-    QPlainTextEdit *help = help_memo(
-        "Memo8",
-        {QStringLiteral("比如：有1.doc,101.doc,2.doc,15.doc等文件名，需要全部修改为"),
-         QStringLiteral("001.doc,101.doc,002.doc,015.doc（就是数字位填充，不足多少位补0），")},
-        true);
+    QPlainTextEdit *help =
+        help_memo("Memo8",
+                  {tr("比如：有1.doc,101.doc,2.doc,15.doc等文件名，需要全部修改为"),
+                   tr("001.doc,101.doc,002.doc,015.doc（就是数字位填充，不足多少位补0），")},
+                  true);
 
     connect(Button38, &QPushButton::clicked, this, &PaddingPage::Button38Click);
     connect(Button39, &QPushButton::clicked, this, &PaddingPage::Button38Click);
@@ -50,7 +50,7 @@ PaddingPage::PaddingPage(PassHost &host)
 
 void PaddingPage::Button38Click() {
     host_.act([&] {
-        if (!host_.has_items(QStringLiteral("请在界面左边选择需要改名的文件！")))
+        if (!host_.has_items(tr("请在界面左边选择需要改名的文件！")))
             return;
         const bool execute = sender() == Button39;
         // The width is read once, after the old preview is gone: a bad width leaves it empty.

@@ -27,19 +27,19 @@ RangePage::RangePage(PassHost &host)
     Edit2 = line_edit("Edit2");
     edit7 = template_box("edit7");
     Edit20 = line_edit("Edit20", QStringLiteral("1"));
-    CheckBox4 = check_box("CheckBox4", QStringLiteral("替换扩展名"));
-    Button33 = push_button("Button33", QStringLiteral("文件名"));
-    Button9 = push_button("Button9", QStringLiteral("预览"));
-    Button1 = push_button("Button1", QStringLiteral("执行"));
+    CheckBox4 = check_box("CheckBox4", tr("替换扩展名"));
+    Button33 = push_button("Button33", tr("文件名"));
+    Button9 = push_button("Button9", tr("预览"));
+    Button1 = push_button("Button1", tr("执行"));
 
-    grid->addWidget(new QLabel(QStringLiteral("开始字符")), 0, 0);
+    grid->addWidget(new QLabel(tr("开始字符")), 0, 0);
     grid->addWidget(Edit1, 0, 1);
     grid->addWidget(Button33, 0, 2);
-    grid->addWidget(new QLabel(QStringLiteral("结束字符")), 1, 0);
+    grid->addWidget(new QLabel(tr("结束字符")), 1, 0);
     grid->addWidget(Edit2, 1, 1);
-    grid->addWidget(new QLabel(QStringLiteral("替换字符串")), 2, 0);
+    grid->addWidget(new QLabel(tr("替换字符串")), 2, 0);
     grid->addWidget(edit7, 2, 1);
-    grid->addWidget(new QLabel(QStringLiteral("起始编号")), 3, 0);
+    grid->addWidget(new QLabel(tr("起始编号")), 3, 0);
     grid->addWidget(Edit20, 3, 1);
     grid->addWidget(CheckBox4, 3, 2);
     grid->addWidget(Button9, 4, 1);
@@ -49,16 +49,14 @@ RangePage::RangePage(PassHost &host)
     auto *help = new QWidget;
     auto *column = new QVBoxLayout(help);
     column->setContentsMargins(0, 0, 0, 0);
-    auto *label =
-        new QLabel(QStringLiteral("### 代表数字序号及位数    如开始字符=结束字符，则去掉该字符"));
+    auto *label = new QLabel(tr("### 代表数字序号及位数    如开始字符=结束字符，则去掉该字符"));
     label->setObjectName(QStringLiteral("Label25"));
     column->addWidget(label);
-    column->addWidget(
-        help_memo("Memo7",
-                  {QStringLiteral("本操作可以实现模糊替换，字符串开始和结束相同，中间文字不同，"),
-                   QStringLiteral("可以批量替换成目标文字")},
-                  false),
-        1);
+    column->addWidget(help_memo("Memo7",
+                                {tr("本操作可以实现模糊替换，字符串开始和结束相同，中间文字不同，"),
+                                 tr("可以批量替换成目标文字")},
+                                false),
+                      1);
 
     connect(Button9, &QPushButton::clicked, this, &RangePage::Button1Click);
     connect(Button1, &QPushButton::clicked, this, &RangePage::Button1Click);
@@ -69,7 +67,7 @@ RangePage::RangePage(PassHost &host)
 
 void RangePage::Button1Click() {
     host_.act([&] {
-        if (!host_.has_items(QStringLiteral("请首先选择需要改名的文件！")))
+        if (!host_.has_items(tr("请首先选择需要改名的文件！")))
             return;
         const bool execute = sender() == Button1;
         host_.run_on_working_list(passes::range(qt_to_gb(Edit1->text()), qt_to_gb(Edit2->text()),
@@ -80,7 +78,7 @@ void RangePage::Button1Click() {
 }
 
 void RangePage::Button33Click() {
-    if (!host_.has_items(QStringLiteral("请首先选择需要改名的文件！")))
+    if (!host_.has_items(tr("请首先选择需要改名的文件！")))
         return;
     const std::string item = host_.focused_item();
     Edit1->setText(gb_to_qt(rules::base_name(item)));

@@ -22,17 +22,17 @@ ReplacePage::ReplacePage(PassHost &host)
     auto *grid = new QGridLayout(group);
     Edit5 = line_edit("Edit5");
     Edit6 = line_edit("Edit6");
-    CheckBox11 = check_box("CheckBox11", QStringLiteral("替换扩展名"));
-    Button36 = push_button("Button36", QStringLiteral("文件名"));
-    Button37 = push_button("Button37", QStringLiteral("清空"));
-    Button31 = push_button("Button31", QStringLiteral("预览"));
-    Button32 = push_button("Button32", QStringLiteral("执行"));
+    CheckBox11 = check_box("CheckBox11", tr("替换扩展名"));
+    Button36 = push_button("Button36", tr("文件名"));
+    Button37 = push_button("Button37", tr("清空"));
+    Button31 = push_button("Button31", tr("预览"));
+    Button32 = push_button("Button32", tr("执行"));
 
-    grid->addWidget(new QLabel(QStringLiteral("字符")), 0, 0);
+    grid->addWidget(new QLabel(tr("字符")), 0, 0);
     grid->addWidget(Edit5, 0, 1);
     grid->addWidget(Button36, 0, 2);
     grid->addWidget(Button37, 0, 3);
-    grid->addWidget(new QLabel(QStringLiteral("替换为")), 1, 0);
+    grid->addWidget(new QLabel(tr("替换为")), 1, 0);
     grid->addWidget(Edit6, 1, 1);
     grid->addWidget(CheckBox11, 2, 1);
     grid->addWidget(Button31, 3, 2);
@@ -49,7 +49,7 @@ ReplacePage::ReplacePage(PassHost &host)
 
 void ReplacePage::Button31Click() {
     host_.act([&] {
-        if (!host_.has_items(QStringLiteral("请首先选择需要改名的文件！")))
+        if (!host_.has_items(tr("请首先选择需要改名的文件！")))
             return;
         const bool execute = sender() == Button32;
         host_.run_on_working_list(passes::replace(qt_to_gb(Edit5->text()), qt_to_gb(Edit6->text()),
@@ -59,7 +59,7 @@ void ReplacePage::Button31Click() {
 }
 
 void ReplacePage::Button36Click() {
-    if (!host_.has_items(QStringLiteral("请首先选择需要改名的文件！")))
+    if (!host_.has_items(tr("请首先选择需要改名的文件！")))
         return;
     const std::string item = host_.focused_item();
     Edit5->setText(gb_to_qt(rules::base_name(item) + "-##"));

@@ -24,16 +24,16 @@ SequencePage::SequencePage(PassHost &host)
     Edit18 = line_edit("Edit18", QStringLiteral("3"));
     edit19 = template_box("edit19");
     Edit4 = line_edit("Edit4", QStringLiteral("1"));
-    Button21 = push_button("Button21", QStringLiteral("预览"));
-    Button25 = push_button("Button25", QStringLiteral("执行"));
+    Button21 = push_button("Button21", tr("预览"));
+    Button25 = push_button("Button25", tr("执行"));
 
-    grid->addWidget(new QLabel(QStringLiteral("序号位置")), 0, 0);
+    grid->addWidget(new QLabel(tr("序号位置")), 0, 0);
     grid->addWidget(Edit17, 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("序号长度")), 1, 0);
+    grid->addWidget(new QLabel(tr("序号长度")), 1, 0);
     grid->addWidget(Edit18, 1, 1);
-    grid->addWidget(new QLabel(QStringLiteral("序号模板")), 2, 0);
+    grid->addWidget(new QLabel(tr("序号模板")), 2, 0);
     grid->addWidget(edit19, 2, 1);
-    grid->addWidget(new QLabel(QStringLiteral("起始编号")), 3, 0);
+    grid->addWidget(new QLabel(tr("起始编号")), 3, 0);
     grid->addWidget(Edit4, 3, 1);
     grid->addWidget(Button21, 4, 1);
     grid->addWidget(Button25, 4, 2);
@@ -41,14 +41,12 @@ SequencePage::SequencePage(PassHost &host)
 
     QPlainTextEdit *help = help_memo(
         "Memo3",
-        {QStringLiteral("通配符："), QStringLiteral("  ## 代表数字序号及位数"),
-         QStringLiteral("模板推荐选择"), QStringLiteral("  100以内：##-"),
-         QStringLiteral("  1000以内：###-"), QStringLiteral("  10000以内：####- "),
-         QStringLiteral("删除指定长度的序号，  模板设置为空"), QString(),
-         QStringLiteral("综合应用举例："), QStringLiteral(" 原文件名 03-出水莲  00-春江花月夜"),
-         QStringLiteral("  希望改成：中国名曲-001.出水莲 中国名曲-002.春江花月夜"),
-         QStringLiteral(" 则 开始位置设置为 1 长度设置为3 模板设置为：中国名曲-###."),
-         QStringLiteral("  ")},
+        {tr("通配符："), tr("  ## 代表数字序号及位数"), tr("模板推荐选择"), tr("  100以内：##-"),
+         tr("  1000以内：###-"), tr("  10000以内：####- "),
+         tr("删除指定长度的序号，  模板设置为空"), QString(), tr("综合应用举例："),
+         tr(" 原文件名 03-出水莲  00-春江花月夜"),
+         tr("  希望改成：中国名曲-001.出水莲 中国名曲-002.春江花月夜"),
+         tr(" 则 开始位置设置为 1 长度设置为3 模板设置为：中国名曲-###."), QStringLiteral("  ")},
         false);
 
     connect(Button21, &QPushButton::clicked, this, &SequencePage::Button21Click);
@@ -59,7 +57,7 @@ SequencePage::SequencePage(PassHost &host)
 
 void SequencePage::Button21Click() {
     host_.act([&] {
-        if (!host_.has_items(QStringLiteral("请首先选择需要改名的文件！")))
+        if (!host_.has_items(tr("请首先选择需要改名的文件！")))
             return;
         const bool execute = sender() == Button25;
         // Position and length are read for every checked item, so a bad one stops the pass at

@@ -23,9 +23,10 @@ namespace tarvendi::ui {
 
 namespace {
 
-const QString kNumeralsQuestion =
-    QStringLiteral("\r\r 是否要将文件名中的中文数字转换为阿拉伯数字？\r\r如果预览，请选择 \"否\"  "
-                   "\r\r 可用\"撤销上次改名\"恢复！ \r\r ");
+const char *const kNumeralsQuestion = QT_TRANSLATE_NOOP(
+    "tarvendi::ui::SpecialPage",
+    "\r\r 是否要将文件名中的中文数字转换为阿拉伯数字？\r\r如果预览，请选择 \"否\"  "
+    "\r\r 可用\"撤销上次改名\"恢复！ \r\r ");
 
 // Results of the parameter dialogs besides 1 (preview): their close box, which neither previews
 // nor renames, and "确定".
@@ -39,16 +40,15 @@ SpecialPage::SpecialPage(PassHost &host)
     auto *panel6 = named(new QFrame, "Panel6");
     panel6->setFrameShape(QFrame::StyledPanel);
     auto *panel = new QGridLayout(panel6);
-    CheckBox5 = check_box("CheckBox5", QStringLiteral("数字"));
-    CheckBox6 = check_box("CheckBox6", QStringLiteral("字母"));
-    CheckBox7 = check_box("CheckBox7", QStringLiteral("空格"));
+    CheckBox5 = check_box("CheckBox5", tr("数字"));
+    CheckBox6 = check_box("CheckBox6", tr("字母"));
+    CheckBox7 = check_box("CheckBox7", tr("空格"));
     CheckBox8 = check_box("CheckBox8", QStringLiteral("-"));
     CheckBox9 = check_box("CheckBox9", QStringLiteral("_"));
     CheckBox10 = check_box("CheckBox10", QStringLiteral("[]"));
-    Button4 = push_button("Button4", QStringLiteral("预览"));
-    Button18 = push_button("Button18", QStringLiteral("执行"));
-    panel->addWidget(named(new QLabel(QStringLiteral("清除文件名的下列字符：")), "Label4"), 0, 0, 1,
-                     3);
+    Button4 = push_button("Button4", tr("预览"));
+    Button18 = push_button("Button18", tr("执行"));
+    panel->addWidget(named(new QLabel(tr("清除文件名的下列字符：")), "Label4"), 0, 0, 1, 3);
     panel->addWidget(CheckBox5, 1, 0);
     panel->addWidget(CheckBox6, 1, 1);
     panel->addWidget(CheckBox7, 1, 2);
@@ -60,15 +60,15 @@ SpecialPage::SpecialPage(PassHost &host)
 
     auto *numerals = new QGroupBox;
     auto *numerals_layout = new QHBoxLayout(numerals);
-    Button19 = push_button("Button19", QStringLiteral("中文转数字"));
-    CheckBox3 = check_box("CheckBox3", QStringLiteral("十转换为1"));
+    Button19 = push_button("Button19", tr("中文转数字"));
+    CheckBox3 = check_box("CheckBox3", tr("十转换为1"));
     numerals_layout->addWidget(Button19);
     numerals_layout->addWidget(CheckBox3);
 
     auto *reorder = new QGroupBox;
     auto *reorder_layout = new QVBoxLayout(reorder);
-    Button20 = push_button("Button20", QStringLiteral("调整文件名的字符顺序"));
-    Button27 = push_button("Button27", QStringLiteral("文件名末尾字符移至文件名前"));
+    Button20 = push_button("Button20", tr("调整文件名的字符顺序"));
+    Button27 = push_button("Button27", tr("文件名末尾字符移至文件名前"));
     reorder_layout->addWidget(Button20);
     reorder_layout->addWidget(Button27);
 
@@ -96,7 +96,7 @@ void SpecialPage::attach_dialogs(TFpara *para, TFpara2 *para2) {
 void SpecialPage::Button4Click() {
     host_.act([&] {
         host_.clear_preview();
-        if (!host_.has_items(QStringLiteral("请首先选择需要改名的文件！")))
+        if (!host_.has_items(tr("请首先选择需要改名的文件！")))
             return;
         const bool execute = sender() == Button18;
         rules::CleanClasses classes;
@@ -114,7 +114,7 @@ void SpecialPage::Button4Click() {
 
 void SpecialPage::Button19Click() {
     host_.act([&] {
-        const bool execute = confirm(this, kNumeralsQuestion);
+        const bool execute = confirm(this, tr(kNumeralsQuestion));
         host_.run_on_working_list(passes::numerals(CheckBox3->isChecked()), execute,
                                   Refresh::FileList);
     });

@@ -43,14 +43,14 @@ TagPage::TagPage(PassHost &host, TMP3Info &tags)
     Edit8 = named(new QLineEdit, "Edit8");
     Edit14 = named(new QLineEdit, "Edit14");
     Memo1 = named(new QPlainTextEdit, "Memo1");
-    Button8 = named(new QPushButton(QStringLiteral("保存")), "Button8");
-    grid->addWidget(named(new QLabel(QStringLiteral("文件名")), "Label18"), 0, 0);
+    Button8 = named(new QPushButton(tr("保存")), "Button8");
+    grid->addWidget(named(new QLabel(tr("文件名")), "Label18"), 0, 0);
     grid->addWidget(Edit15, 0, 1);
-    grid->addWidget(named(new QLabel(QStringLiteral("唱片标题")), "Label17"), 1, 0);
+    grid->addWidget(named(new QLabel(tr("唱片标题")), "Label17"), 1, 0);
     grid->addWidget(Edit8, 1, 1);
-    grid->addWidget(named(new QLabel(QStringLiteral("艺术家")), "Label7"), 2, 0);
+    grid->addWidget(named(new QLabel(tr("艺术家")), "Label7"), 2, 0);
     grid->addWidget(Edit14, 2, 1);
-    grid->addWidget(named(new QLabel(QStringLiteral("注释")), "Label6"), 3, 0, Qt::AlignTop);
+    grid->addWidget(named(new QLabel(tr("注释")), "Label6"), 3, 0, Qt::AlignTop);
     grid->addWidget(Memo1, 3, 1);
     grid->addWidget(Button8, 4, 1, Qt::AlignLeft);
     group->setMinimumWidth(460);
@@ -64,10 +64,9 @@ TagPage::TagPage(PassHost &host, TMP3Info &tags)
 }
 
 void TagPage::show_help(bool prefer_id3v2) {
-    QString text =
-        QStringLiteral("  本操作修改单个文件的mp3标签属性。\n\n   所有项目如果为空，则保留原值");
+    QString text = tr("  本操作修改单个文件的mp3标签属性。\n\n   所有项目如果为空，则保留原值");
     if (prefer_id3v2)
-        text += QStringLiteral("\n\n   显示的内容优先取自 ID3v2 标签；保存只写入 ID3v1 标签。");
+        text += tr("\n\n   显示的内容优先取自 ID3v2 标签；保存只写入 ID3v1 标签。");
     help_->setPlainText(text);
 }
 

@@ -23,7 +23,8 @@ namespace tarvendi::ui {
 namespace {
 
 const char *const kTagRenameHelp =
-    R"(本页用mp3标签给文件改名：只改mp3文件的名称，选中的其他文件会被跳过。
+    QT_TRANSLATE_NOOP("tarvendi::ui::TagRenamePage",
+                      R"(本页用mp3标签给文件改名：只改mp3文件的名称，选中的其他文件会被跳过。
 
 步骤：
   1. 在左边打开mp3文件所在的文件夹；
@@ -34,7 +35,7 @@ const char *const kTagRenameHelp =
 模板代码：
   ## 序号 ,位数不够用0补齐,最多6位
   @ mp3唱片标题
-  $ mp3艺术家)";
+  $ mp3艺术家)");
 
 } // namespace
 
@@ -44,30 +45,30 @@ TagRenamePage::TagRenamePage(PassHost &host, TMP3Info &tags)
     auto *layout = new QHBoxLayout(this);
     auto *column = new QVBoxLayout;
 
-    auto *by_template = named(new QGroupBox(QStringLiteral("按模板命名")), "GroupBox6");
+    auto *by_template = named(new QGroupBox(tr("按模板命名")), "GroupBox6");
     auto *grid = new QGridLayout(by_template);
     Edit3 = named(new QLineEdit(QStringLiteral("##_@_$")), "Edit3");
     Edit9 = named(new QLineEdit(QStringLiteral("1")), "Edit9");
-    Button11 = named(new QPushButton(QStringLiteral("预览")), "Button11");
-    Button10 = named(new QPushButton(QStringLiteral("执行")), "Button10");
-    grid->addWidget(new QLabel(QStringLiteral("更名模板")), 0, 0);
+    Button11 = named(new QPushButton(tr("预览")), "Button11");
+    Button10 = named(new QPushButton(tr("执行")), "Button10");
+    grid->addWidget(new QLabel(tr("更名模板")), 0, 0);
     grid->addWidget(Edit3, 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("起始编号")), 1, 0);
+    grid->addWidget(new QLabel(tr("起始编号")), 1, 0);
     grid->addWidget(Edit9, 1, 1);
     grid->addWidget(Button11, 2, 0);
     grid->addWidget(Button10, 2, 1, Qt::AlignLeft);
 
     auto *by_title = named(new QGroupBox, "GroupBox7");
     auto *title_layout = new QVBoxLayout(by_title);
-    Button13 = named(new QPushButton(QStringLiteral("用mp3标签标题重命名文件")), "Button13");
-    Button12 = named(new QPushButton(QStringLiteral("自动将文件名写入Mp3 标签标题")), "Button12");
+    Button13 = named(new QPushButton(tr("用mp3标签标题重命名文件")), "Button13");
+    Button12 = named(new QPushButton(tr("自动将文件名写入Mp3 标签标题")), "Button12");
     title_layout->addWidget(Button13);
     title_layout->addWidget(Button12);
 
     column->addWidget(by_template);
     column->addWidget(by_title);
     column->addStretch();
-    auto *help = named(new QPlainTextEdit(QString::fromUtf8(kTagRenameHelp)), "Memo4");
+    auto *help = named(new QPlainTextEdit(tr(kTagRenameHelp)), "Memo4");
     help->setReadOnly(true);
     layout->addLayout(column);
     layout->addWidget(help, 1);
@@ -90,9 +91,8 @@ void TagRenamePage::Button10Click() {
 void TagRenamePage::Button13Click() {
     host_.act([&] {
         const bool execute = confirm(
-            this, QStringLiteral(
-                      "\r\r 将用mp3 标签 唱片标题重命名当前文件夹的所有mp3文件名？\r\r如果预览，"
-                      "请选择 \"否\"  \r\r 可用\"撤销上次改名\"恢复！ \r\r "));
+            this, tr("\r\r 将用mp3 标签 唱片标题重命名当前文件夹的所有mp3文件名？\r\r如果预览，"
+                     "请选择 \"否\"  \r\r 可用\"撤销上次改名\"恢复！ \r\r "));
         host_.run_on_working_list(passes::tag_title(MP3Info1, prefer_id3v2()), execute,
                                   Refresh::FileList);
     });

@@ -18,7 +18,8 @@ namespace tarvendi::ui {
 
 namespace {
 
-const char *const kHelp = R"(本页按模板给选中的文件改名，原扩展名保持不变。
+const char *const kHelp = QT_TRANSLATE_NOOP("tarvendi::ui::WildcardPage",
+                                            R"(本页按模板给选中的文件改名，原扩展名保持不变。
 
 模板中的符号：
   ## 序号 ,位数不够用0补齐
@@ -36,7 +37,7 @@ const char *const kHelp = R"(本页按模板给选中的文件改名，原扩展
   1. 在左边选择文件夹，再选择需要改名的文件；
   2. 拖动右边列表中的文件，调整编号顺序；
   3. 填写起始编号，选择或输入更名模板；
-  4. 按“预览”查看新文件名，满意后按“执行”。)";
+  4. 按“预览”查看新文件名，满意后按“执行”。)");
 
 } // namespace
 
@@ -50,22 +51,22 @@ WildcardPage::WildcardPage(PassHost &host)
            QStringLiteral("*-##"), QStringLiteral("*-###"), QStringLiteral("*-####"),
            QStringLiteral("###:-*"), QStringLiteral("###-/-*"), QStringLiteral("###-/ :-*")},
           1))
-    , Button35(push_button("Button35", QStringLiteral("文件名")))
-    , Button3(push_button("Button3", QStringLiteral("预览")))
-    , Button6(push_button("Button6", QStringLiteral("执行"))) {
+    , Button35(push_button("Button35", tr("文件名")))
+    , Button3(push_button("Button3", tr("预览")))
+    , Button6(push_button("Button6", tr("执行"))) {
     auto *layout = new QHBoxLayout(this);
     auto *group = new QGroupBox;
     auto *grid = new QGridLayout(group);
-    grid->addWidget(new QLabel(QStringLiteral("起始编号")), 0, 0);
+    grid->addWidget(new QLabel(tr("起始编号")), 0, 0);
     grid->addWidget(Edit11, 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("更名模板")), 1, 0);
+    grid->addWidget(new QLabel(tr("更名模板")), 1, 0);
     grid->addWidget(edit10, 1, 1);
     grid->addWidget(Button35, 1, 2);
     grid->addWidget(Button3, 2, 1);
     grid->addWidget(Button6, 2, 2);
     grid->setRowStretch(3, 1);
 
-    auto *help = named(new QPlainTextEdit(QString::fromUtf8(kHelp)), "Memo2");
+    auto *help = named(new QPlainTextEdit(tr(kHelp)), "Memo2");
     help->setReadOnly(true);
     layout->addWidget(group);
     layout->addWidget(help, 1);
@@ -78,7 +79,7 @@ WildcardPage::WildcardPage(PassHost &host)
 void WildcardPage::Button6Click() {
     const bool execute = sender() == Button6;
     host_.act([&] {
-        if (!host_.has_items(QStringLiteral("请在界面左边选择需要改名的文件！")))
+        if (!host_.has_items(tr("请在界面左边选择需要改名的文件！")))
             return;
         host_.run_on_working_list(
             passes::wildcard(qt_to_gb(edit10->currentText()), number_in(Edit11)), execute);
@@ -86,7 +87,7 @@ void WildcardPage::Button6Click() {
 }
 
 void WildcardPage::Button35Click() {
-    if (!host_.has_items(QStringLiteral("请首先选择需要改名的文件！")))
+    if (!host_.has_items(tr("请首先选择需要改名的文件！")))
         return;
     edit10->setCurrentText(gb_to_qt(rules::base_name(host_.focused_item()) + "-##"));
 }
