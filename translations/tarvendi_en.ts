@@ -973,7 +973,7 @@ files to the new one</translation>
     </message>
     <message>
         <source>十转换为1</source>
-        <translation>十 becomes 1</translation>
+        <translation>Ten becomes 1 too</translation>
     </message>
     <message>
         <source>调整文件名的字符顺序</source>
