@@ -4,6 +4,7 @@
 // (default: the home folder); the examples are removed afterwards:
 //   DISPLAY=:99 guide_screenshots docs/guide/images /home/xiaoming/音乐
 
+#include "language.h"
 #include "windows.h"
 
 #include <QAbstractButton>
@@ -79,7 +80,8 @@ private:
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tarvendi（含MP3批量更名）绿色版"));
+    // TARVENDI_LANG=en makes the English pictures.
+    tarvendi::ui::use_language(tarvendi::ui::chosen_language());
     const QString out =
         QDir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".")).absolutePath();
 

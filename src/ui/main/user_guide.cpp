@@ -1,5 +1,6 @@
 #include "user_guide.h"
 
+#include "language.h"
 #include "messages.h"
 
 #include <QCoreApplication>
@@ -13,13 +14,15 @@ namespace tarvendi::ui {
 namespace {
 
 // The guide lies under share/tarvendi beside the installed program, or in the source tree when
-// the program runs from its build folder.
+// the program runs from its build folder; the English one in a folder of its own.
 QString guide_path() {
-    const QString installed = QCoreApplication::applicationDirPath() +
-                              QStringLiteral("/../share/tarvendi/guide/index.html");
+    const QString page = current_language() == Language::English ? QStringLiteral("en/index.html")
+                                                                 : QStringLiteral("index.html");
+    const QString installed =
+        QCoreApplication::applicationDirPath() + QStringLiteral("/../share/tarvendi/guide/") + page;
     if (QFileInfo::exists(installed))
         return QDir::cleanPath(installed);
-    return QStringLiteral(TARVENDI_SOURCE_GUIDE);
+    return QStringLiteral(TARVENDI_SOURCE_GUIDE) + page;
 }
 
 } // namespace
