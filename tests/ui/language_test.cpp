@@ -86,7 +86,8 @@ QString element_text(QXmlStreamReader &xml) {
         if (xml.isCharacters())
             text += xml.text();
         else if (xml.isStartElement() && xml.name() == u"byte")
-            text += QChar(xml.attributes().value(QStringLiteral("value")).mid(1).toUShort(nullptr, 16));
+            text +=
+                QChar(xml.attributes().value(QStringLiteral("value")).mid(1).toUShort(nullptr, 16));
     }
     return text;
 }
@@ -176,6 +177,14 @@ private slots:
         const QStringList english = window_texts(*start_windows());
         QCOMPARE(with_chinese(english), QStringList());
         QCOMPARE(english.size(), before.size());
+        {
+            auto w = start_windows();
+            BoxAnswerer boxes(QMessageBox::Ok); // no desktop opener offscreen: the path is shown
+            control<QAction>(&w->Form1, "N13")->trigger();
+            QCOMPARE(boxes.texts.size(), 1);
+            QVERIFY(boxes.texts[0].contains(QStringLiteral("guide/en/index.html")));
+            QVERIFY(!boxes.texts[0].contains(kChinese));
+        }
 
         tarvendi::ui::use_language(Language::Chinese);
         QCOMPARE(window_texts(*start_windows()), before);
