@@ -49,6 +49,21 @@ std::string current_folder() {
     return name_from_disk(buf.data());
 }
 
+std::string start_folder() {
+    try {
+        return current_folder();
+    } catch (const IoError &) {
+    }
+    for (const char *fallback : {"~", "/"}) {
+        try {
+            set_current_folder(absolute_path(fallback));
+            return current_folder();
+        } catch (const IoError &) {
+        }
+    }
+    return "/";
+}
+
 std::string absolute_path(std::string_view path) {
     std::string full;
     if (path == "~" || path.starts_with("~/"))

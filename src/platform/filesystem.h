@@ -17,6 +17,10 @@ void set_current_folder(std::string_view folder);
 // when it no longer exists.
 std::string current_folder();
 
+// The folder a run starts in: the current directory, or the home folder (then the root), made
+// current, when the program was started in a folder that has since gone away.
+std::string start_folder();
+
 // Absolute form of path: "~" and "~/..." expand to the home folder, relative paths are joined to
 // the current directory, "." and ".." components and repeated "/" are resolved by text.
 std::string absolute_path(std::string_view path);

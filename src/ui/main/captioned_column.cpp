@@ -1,7 +1,9 @@
 #include "captioned_column.h"
 
+#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QStyle>
 #include <QVBoxLayout>
 #include <QWidget>
 
@@ -29,6 +31,21 @@ QWidget *captioned_column(const QString &caption, std::initializer_list<QWidget 
     if (width > 0)
         box->setFixedWidth(width);
     return box;
+}
+
+int button_column_width(std::initializer_list<QAbstractButton *> column, int margins) {
+    constexpr int kNarrowest = 47;
+    int width = kNarrowest;
+    for (QAbstractButton *button : column) {
+        const QStyle *style = button->style();
+        const int frame = qobject_cast<QCheckBox *>(button)
+                              ? style->pixelMetric(QStyle::PM_IndicatorWidth) +
+                                    style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing)
+                              : 2 * style->pixelMetric(QStyle::PM_ButtonMargin);
+        width = std::max(width,
+                         button->fontMetrics().horizontalAdvance(button->text()) + frame + margins);
+    }
+    return width;
 }
 
 } // namespace tarvendi::ui

@@ -95,7 +95,9 @@ void FileListBox::set_kinds(platform::EntryKinds kinds) {
     reread();
 }
 
-void FileListBox::set_order(platform::NameOrder order) {
+void FileListBox::set_numeric_order(bool numbers) {
+    const platform::NameOrder order =
+        numbers ? platform::NameOrder::Numbers : platform::NameOrder::Text;
     if (order == order_)
         return;
     order_ = order;

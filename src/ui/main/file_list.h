@@ -43,7 +43,8 @@ public:
     void set_folder(const std::string &folder);
     void set_mask(const std::string &mask);
     void set_kinds(platform::EntryKinds kinds);
-    void set_order(platform::NameOrder order);
+    // Runs of digits sort by their value when `numbers`, else by their characters.
+    void set_numeric_order(bool numbers);
     // Makes the folder current, lists it again and leaves no entry selected; the first entry
     // becomes the focused one.
     void reread();

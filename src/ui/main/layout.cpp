@@ -7,12 +7,14 @@
 #include "language_menu.h"
 #include "main_window.h"
 #include "notebook.h"
+#include "option_item.h"
 #include "options.h"
 #include "page_widgets.h"
 #include "path_edit.h"
 #include "preview_panel.h"
 #include "select_all_router.h"
 #include "status_panels.h"
+#include "tag_page.h"
 #include "undo_command.h"
 
 #include <QAction>
@@ -21,31 +23,9 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSplitter>
-#include <QStyle>
 #include <QVBoxLayout>
 
 using namespace tarvendi::ui;
-
-namespace {
-
-// The column is as narrow as two Chinese characters allow; longer captions (English) widen it
-// instead of being cut off.
-int button_column_width(std::initializer_list<QAbstractButton *> column, int margins) {
-    constexpr int kNarrowest = 47;
-    int width = kNarrowest;
-    for (QAbstractButton *button : column) {
-        const QStyle *style = button->style();
-        const int frame = qobject_cast<QCheckBox *>(button)
-                              ? style->pixelMetric(QStyle::PM_IndicatorWidth) +
-                                    style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing)
-                              : 2 * style->pixelMetric(QStyle::PM_ButtonMargin);
-        width = std::max(width,
-                         button->fontMetrics().horizontalAdvance(button->text()) + frame + margins);
-    }
-    return width;
-}
-
-} // namespace
 
 void TForm1::build_layout() {
     auto *central = new QWidget;
@@ -144,11 +124,15 @@ void TForm1::build_menus() {
     N10 = item(choose, "N10", tr("全选"), &TForm1::N10Click);
     N10->setShortcut(QKeySequence::SelectAll);
     item(choose, "N11", tr("选择指定类型"), &TForm1::N11Click);
-    N17 = item(choose, "N17", tr("按数字大小排序"), &TForm1::N17Click);
-    N17->setCheckable(true);
-    N17->setChecked(numeric_order());
-    FileListBox1->set_order(numeric_order() ? tarvendi::platform::NameOrder::Numbers
-                                            : tarvendi::platform::NameOrder::Text);
+    // Like a filter change: the file list is read again in the new order, and picked anew.
+    option_item(choose, "N17", tr("按数字大小排序"), numeric_order(), [this](bool on) {
+        set_numeric_order(on);
+        actions_.run([&] {
+            FileListBox1->set_numeric_order(on);
+            pick_all_anew();
+        });
+    });
+    FileListBox1->set_numeric_order(numeric_order());
 
     QMenu *names = named(bar->addMenu(tr("文件名操作")), "N1");
     item(names, "N2", tr("去除文件名中的数字"), &TForm1::N2Click);
@@ -160,16 +144,16 @@ void TForm1::build_menus() {
     QAction *undo = item(names, "N14", tr("撤销上次改名"), &TForm1::N14Click);
     undo->setShortcut(QKeySequence::Undo);
     undo_ = new UndoCommand(this, undo, [this] { full_refresh(); });
-    N15 = item(names, "N15", tr("自动处理名称交换和顺延"), &TForm1::N15Click);
-    N15->setCheckable(true);
-    N15->setChecked(swaps_and_shifts());
+    N15 = option_item(names, "N15", tr("自动处理名称交换和顺延"), swaps_and_shifts(),
+                      set_swaps_and_shifts);
 
     QMenu *mp3 = named(bar->addMenu(QStringLiteral("mp3")), "mp31");
     item(mp3, "mp32", tr("用mp3标签命名文件  艺术家+标题+序号"), &TForm1::mp32Click);
     item(mp3, "mp34", tr("用mp3标签命名文件  标题+序号"), &TForm1::mp34Click);
-    N16 = item(mp3, "N16", tr("优先读取 ID3v2 标签"), &TForm1::N16Click);
-    N16->setCheckable(true);
-    N16->setChecked(prefer_id3v2());
+    N16 = option_item(mp3, "N16", tr("优先读取 ID3v2 标签"), prefer_id3v2(), [this](bool on) {
+        set_prefer_id3v2(on);
+        notebook_->tags().show_help(on);
+    });
 
     QMenu *help = named(bar->addMenu(tr("帮助")), "N4");
     item(help, "N5", tr("关于"), &TForm1::N5Click);

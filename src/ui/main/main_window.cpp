@@ -4,7 +4,6 @@
 
 #include "directory_list.h"
 #include "drive_combo.h"
-#include "errors.h"
 #include "file_list.h"
 #include "filesystem.h"
 #include "filter_combo.h"
@@ -23,30 +22,9 @@
 using namespace tarvendi;
 using namespace tarvendi::ui;
 
-namespace {
-
-// The folder a run starts in: the current directory, or the home folder (then the root) when
-// the program was started in a folder that has since gone away.
-std::string start_folder() {
-    try {
-        return platform::current_folder();
-    } catch (const platform::IoError &) {
-    }
-    for (const char *fallback : {"~", "/"}) {
-        try {
-            platform::set_current_folder(platform::absolute_path(fallback));
-            return platform::current_folder();
-        } catch (const platform::IoError &) {
-        }
-    }
-    return "/";
-}
-
-} // namespace
-
 TForm1::TForm1(QWidget *parent)
     : QMainWindow(parent) {
-    const std::string start = start_folder();
+    const std::string start = platform::start_folder();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(tr("Tarvendi（含mp3标签自动操作）7.1  绿色版"));
     setFont(window_font({QStringLiteral("宋体"), QStringLiteral("SimSun")}, 13));

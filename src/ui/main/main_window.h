@@ -89,11 +89,8 @@ public slots:
     void N3Click();
     void N8Click();
     void N12Click();
-    // "撤销上次改名", and the option "自动处理名称交换和顺延".
+    // "撤销上次改名".
     void N14Click();
-    void N15Click();
-    void N16Click();
-    void N17Click();
 
 public: // PassHost
     void act(const std::function<void()> &action) override;
@@ -174,7 +171,6 @@ private:
     QAction *N6 = nullptr;
     QAction *N15 = nullptr;
     QAction *N16 = nullptr;
-    QAction *N17 = nullptr;
     QAction *N10 = nullptr;
 
     TFabout *Fabout = nullptr;

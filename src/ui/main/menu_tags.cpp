@@ -38,8 +38,3 @@ void TForm1::mp32Click() {
 void TForm1::mp34Click() {
     rename_file_list_from_tags(false);
 }
-
-void TForm1::N16Click() {
-    set_prefer_id3v2(N16->isChecked());
-    notebook_->tags().show_help(N16->isChecked());
-}

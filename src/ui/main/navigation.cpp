@@ -101,16 +101,6 @@ void TForm1::FilterComboBox1Change() {
     actions_.run([&] { pick_all_anew(); });
 }
 
-// Like a filter change: the file list is read again in the new order, and picked anew.
-void TForm1::N17Click() {
-    set_numeric_order(N17->isChecked());
-    actions_.run([&] {
-        FileListBox1->set_order(N17->isChecked() ? platform::NameOrder::Numbers
-                                                 : platform::NameOrder::Text);
-        pick_all_anew();
-    });
-}
-
 void TForm1::N11Click() {
     FilterComboBox1->open_on_typing();
     FilterComboBox1->setFocus();

@@ -71,10 +71,6 @@ void TForm1::N14Click() {
     actions_.run([&] { undo_->undo_newest(); });
 }
 
-void TForm1::N15Click() {
-    set_swaps_and_shifts(N15->isChecked());
-}
-
 void TForm1::clear_preview() {
     preview_->clear();
 }
