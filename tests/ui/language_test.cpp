@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextEdit>
@@ -168,13 +169,22 @@ private slots:
     // English run in the same process; the English windows keep only the bilingual items.
     void english_windows_have_no_chinese_left_and_chinese_ones_are_unchanged() {
         TempFolder dir;
-        tarvendi::ui::use_language(Language::Chinese);
+        tarvendi::ui::use_language(Language::Chinese); // what a run did before English came
         const QStringList before = window_texts(*start_windows());
         QVERIFY(before.size() > 150);
         QVERIFY(!with_chinese(before).isEmpty());
 
-        tarvendi::ui::use_language(Language::English);
-        const QStringList english = window_texts(*start_windows());
+        // A run in the locale, with no choice saved and no override.
+        QSettings(QStringLiteral("tarvendi"), QStringLiteral("tarvendi"))
+            .remove(QStringLiteral("ui/language"));
+        for (const char *variable : {"LC_ALL", "LC_MESSAGES", "TARVENDI_LANG"})
+            qunsetenv(variable);
+        auto texts_under = [](const char *locale) {
+            qputenv("LANG", locale);
+            tarvendi::ui::use_language(tarvendi::ui::chosen_language());
+            return window_texts(*start_windows());
+        };
+        const QStringList english = texts_under("en_US.UTF-8");
         QCOMPARE(with_chinese(english), QStringList());
         QCOMPARE(english.size(), before.size());
         {
@@ -185,9 +195,8 @@ private slots:
             QVERIFY(boxes.texts[0].contains(QStringLiteral("guide/en/index.html")));
             QVERIFY(!boxes.texts[0].contains(kChinese));
         }
-
-        tarvendi::ui::use_language(Language::Chinese);
-        QCOMPARE(window_texts(*start_windows()), before);
+        QCOMPARE(texts_under("C"), before);
+        QCOMPARE(texts_under("zh_CN.UTF-8"), before);
     }
 
     // Every text of the translation file, message templates included, comes out of the program
