@@ -1,5 +1,6 @@
 # Installs the build into a fresh prefix and checks that the program, the user guide, the desktop
-# entry and the icons are where a desktop looks for them.
+# entry, the icons, the AppStream metadata, the man pages and the package's documents are where a
+# desktop, man and dpkg look for them.
 set(prefix "${BUILD}/install-check")
 file(REMOVE_RECURSE "${prefix}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD}" --prefix "${prefix}"
@@ -14,7 +15,13 @@ foreach(path
         share/tarvendi/guide/index.html
         share/applications/tarvendi.desktop
         share/icons/hicolor/scalable/apps/tarvendi.svg
-        share/icons/hicolor/128x128/apps/tarvendi.png)
+        share/icons/hicolor/128x128/apps/tarvendi.png
+        share/icons/hicolor/48x48/apps/tarvendi.png
+        share/metainfo/io.github.tarvendi.Tarvendi.metainfo.xml
+        share/man/man1/tarvendi.1.gz
+        share/man/man1/tarvendi-cli.1.gz
+        share/doc/tarvendi/copyright
+        share/doc/tarvendi/changelog.gz)
     if(NOT EXISTS "${prefix}/${path}")
         message(FATAL_ERROR "missing from the install tree: ${path}")
     endif()
@@ -27,5 +34,9 @@ endif()
 file(READ "${prefix}/share/applications/tarvendi.desktop" entry)
 if(NOT entry MATCHES "\nExec=tarvendi\n" OR NOT entry MATCHES "\nIcon=tarvendi\n")
     message(FATAL_ERROR "the desktop entry does not start the installed program with its icon")
+endif()
+file(READ "${prefix}/share/metainfo/io.github.tarvendi.Tarvendi.metainfo.xml" metainfo)
+if(NOT metainfo MATCHES "<launchable type=\"desktop-id\">tarvendi.desktop</launchable>")
+    message(FATAL_ERROR "the AppStream metadata does not name the installed desktop entry")
 endif()
 file(REMOVE_RECURSE "${prefix}")
