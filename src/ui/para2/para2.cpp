@@ -12,8 +12,7 @@ TFpara2::TFpara2(QWidget *parent)
     Edit2 = add_edit("Edit2", QStringLiteral("6"), {168, 64, 121, 23});
     add_label("Label4", tr("字符串目标位置"), {40, 104, 105, 15});
     Edit3 = add_edit("Edit3", QStringLiteral("999"), {168, 104, 121, 23});
-    add_label("Label5", tr("说明：目标位置输入0，表示文件头；999，表示文件尾"),
-              {72, 144, 362, 15});
+    add_label("Label5", tr("说明：目标位置输入0，表示文件头；999，表示文件尾"), {72, 144, 362, 15});
     add_buttons({320, 32, 75, 25}, {320, 64, 75, 25});
     setTabOrder(Edit1, Edit2);
     setTabOrder(Edit2, Button1);
