@@ -133,6 +133,52 @@ int File::release() {
     return std::exchange(fd_, -1);
 }
 
+namespace {
+
+// What a failed seek or read from the end says of the open file: nothing to read for a short
+// regular file, a FIFO, socket or device; the error itself for a folder or a failing regular file.
+int tail_failure(int fd, int error) {
+    struct stat st {};
+    if (::fstat(fd, &st) != 0)
+        return errno;
+    if (S_ISDIR(st.st_mode))
+        return EISDIR;
+    if (!S_ISREG(st.st_mode) || error == EINVAL)
+        return 0;
+    return error;
+}
+
+} // namespace
+
+std::string read_file_tail(std::string_view path, std::size_t n) {
+    const std::string disk = disk_path(path);
+    int fd = -1;
+    do {
+        fd = ::open(disk.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    } while (fd < 0 && errno == EINTR);
+    if (fd < 0)
+        throw IoError(errno, escaped_text(path));
+    std::string tail(n, '\0');
+    std::size_t done = 0;
+    int error = ::lseek(fd, -static_cast<off_t>(n), SEEK_END) < 0 ? errno : 0;
+    while (error == 0 && done < n) {
+        const ssize_t got = ::read(fd, tail.data() + done, n - done);
+        if (got > 0)
+            done += static_cast<std::size_t>(got);
+        else if (got == 0)
+            error = EIO; // cut short since the seek
+        else if (errno != EINTR)
+            error = errno;
+    }
+    if (error != 0)
+        error = tail_failure(fd, error);
+    if (::close(fd) != 0 && error == 0)
+        error = errno;
+    if (error != 0)
+        throw IoError(error, escaped_text(path));
+    return done == n ? tail : std::string();
+}
+
 void File::fail(int code) {
     if (fd_ >= 0) {
         ::close(fd_);

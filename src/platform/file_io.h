@@ -52,4 +52,11 @@ private:
     std::string path_; // GB18030, made readable only for an error
 };
 
+// The last n bytes of the file at path (GB18030), read without ever waiting, for a reader of
+// many files: a regular file costs an open, a seek to n bytes before its end, a read and a close,
+// and its size is never asked for. Empty when the file is shorter than n bytes or cannot be read
+// from its end (a FIFO, socket or device; a device that seeks may give its bytes). Throws IoError
+// naming the path otherwise: ENOENT, EISDIR for a folder, EACCES...
+std::string read_file_tail(std::string_view path, std::size_t n);
+
 } // namespace tarvendi::platform

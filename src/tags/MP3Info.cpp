@@ -6,6 +6,7 @@
 #include "genres.h"
 #include "id3v1_record.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -30,6 +31,14 @@ QByteArray genre_name(quint8 id) {
     return to_bytes(tags::kGenreNames[id]);
 }
 
+// Into the array's own storage where it is not shared: reading many files allocates nothing.
+void assign(QByteArray &to, std::string_view text) {
+    to.resize(static_cast<qsizetype>(text.size()));
+    // data() would give an empty array storage of its own.
+    if (!text.empty())
+        std::copy(text.begin(), text.end(), to.data());
+}
+
 // Owner write permission for the time of one write: a file that was read-only is made so again
 // afterwards, also when the write fails.
 class WritePermission {
@@ -52,23 +61,16 @@ private:
 
 // The last 128 bytes of the file; empty when the file is shorter, since such a file cannot hold
 // a record, and for a FIFO, socket or device, which holds no tag; nothing when there is no such
-// file. Opened for reading only, so that a read-only file's tag can still be looked at. Whether
-// the file exists is asked only when the open fails, which spares every successful read a stat
-// call.
+// file. Read-only, so that a read-only file's tag can still be looked at. Whether the file
+// exists is asked only when the read fails, which spares every successful read a stat call.
 std::optional<std::string> read_last_block(std::string_view path) {
-    std::optional<platform::File> file;
     try {
-        file.emplace(path, platform::File::Mode::Read);
-    } catch (const platform::IoError &error) {
-        if (error.code() == platform::File::kNotRegularFile)
-            return std::string();
+        return platform::read_file_tail(path, tags::kRecordSize);
+    } catch (const platform::IoError &) {
         if (!platform::file_exists(path))
             return std::nullopt;
         throw;
     }
-    std::string block = file->read_tail(tags::kRecordSize);
-    file->close();
-    return block;
 }
 
 } // namespace
@@ -129,8 +131,7 @@ void TMP3Info::ReadTag() {
         report(kNoFile);
         return;
     }
-    const std::optional<tags::Id3v1Fields> fields = tags::parse_id3v1(*block);
-    if (!fields) {
+    if (!tags::parse_id3v1_into(*block, read_)) {
         title_.clear();
         artist_.clear();
         album_.clear();
@@ -141,14 +142,14 @@ void TMP3Info::ReadTag() {
         return;
     }
     valid_ = true;
-    title_ = to_bytes(fields->title);
-    artist_ = to_bytes(fields->artist);
-    album_ = to_bytes(fields->album);
-    comment_ = to_bytes(fields->comment);
-    year_ = to_bytes(fields->year);
-    genre_id_ = tags::checked_genre(fields->genre);
-    genre_byte_ = fields->genre;
-    genre_ = genre_name(genre_id_);
+    assign(title_, read_.title);
+    assign(artist_, read_.artist);
+    assign(album_, read_.album);
+    assign(comment_, read_.comment);
+    assign(year_, read_.year);
+    genre_id_ = tags::checked_genre(read_.genre);
+    genre_byte_ = read_.genre;
+    assign(genre_, tags::kGenreNames[genre_id_]);
     fire(on_change_file_);
 }
 

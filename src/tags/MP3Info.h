@@ -8,6 +8,8 @@
 // (open, size, seek, read, write, truncate, close) leaves the call as platform::IoError after
 // the file is closed.
 
+#include "id3v1_record.h"
+
 #include <QByteArray>
 #include <QObject>
 #include <QStringList>
@@ -115,6 +117,7 @@ private:
     QByteArray year_;
     QByteArray genre_;
     QByteArray error_;
+    tarvendi::tags::Id3v1Fields read_; // the last record read, kept for its storage
     quint8 genre_id_;
     // The genre byte as read, written back as it was unless GenreID was set since: 255 ("no
     // genre") and the genres past the table read as 12 but must not become it on disk.

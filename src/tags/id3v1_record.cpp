@@ -1,6 +1,7 @@
 #include "id3v1_record.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace tarvendi::tags {
 
@@ -23,22 +24,39 @@ constexpr Field kFields[] = {
 
 constexpr std::size_t kGenreOffset = 127;
 
-std::string read_text(std::string_view field) {
+bool eight_spaces(const char *bytes) {
+    std::uint64_t eight = 0;
+    std::memcpy(&eight, bytes, sizeof eight);
+    return eight == 0x2020202020202020;
+}
+
+// Most fields are mostly padding: the trailing spaces go eight at a time, then one at a time.
+void read_text(std::string_view field, std::string &text) {
     field = field.substr(0, field.find('\0'));
-    const std::size_t last = field.find_last_not_of(' ');
-    return std::string(field.substr(0, last == std::string_view::npos ? 0 : last + 1));
+    std::size_t size = field.size();
+    while (size >= 8 && eight_spaces(field.data() + size - 8))
+        size -= 8;
+    while (size > 0 && field[size - 1] == ' ')
+        --size;
+    text.assign(field.data(), size);
 }
 
 } // namespace
 
 std::optional<Id3v1Fields> parse_id3v1(std::string_view block) {
-    if (block.size() != kRecordSize || !block.starts_with(kMarker))
-        return std::nullopt;
     Id3v1Fields fields;
-    for (const Field &f : kFields)
-        fields.*f.member = read_text(block.substr(f.offset, f.width));
-    fields.genre = static_cast<std::uint8_t>(block[kGenreOffset]);
+    if (!parse_id3v1_into(block, fields))
+        return std::nullopt;
     return fields;
+}
+
+bool parse_id3v1_into(std::string_view block, Id3v1Fields &fields) {
+    if (block.size() != kRecordSize || !block.starts_with(kMarker))
+        return false;
+    for (const Field &f : kFields)
+        read_text(block.substr(f.offset, f.width), fields.*f.member);
+    fields.genre = static_cast<std::uint8_t>(block[kGenreOffset]);
+    return true;
 }
 
 std::string build_id3v1(const Id3v1Fields &fields) {

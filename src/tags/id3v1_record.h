@@ -27,6 +27,9 @@ struct Id3v1Fields {
 // spaces (byte 32) only. Nothing when the block is not exactly 128 bytes or does not begin with
 // "TAG" (case-sensitive).
 std::optional<Id3v1Fields> parse_id3v1(std::string_view block);
+// The same into `fields`, whose strings keep their storage: a reader of many files allocates
+// nothing after the first. False (fields unchanged) when the block is no record.
+bool parse_id3v1_into(std::string_view block, Id3v1Fields &fields);
 
 // The 128 bytes of a record: "TAG", then each text copied byte for byte to the start of its
 // field and padded with spaces (never zero bytes), then the genre byte. A text longer than its

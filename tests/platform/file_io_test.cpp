@@ -62,6 +62,36 @@ TEST(FileOpen, FailsWithoutCreating) {
     EXPECT_FALSE(std::filesystem::exists(tmp / "missing.mp3"));
 }
 
+// The tail of a file by its end, whatever the file is: nothing to read is an empty tail, never a
+// wait, and a folder or a missing file is an error.
+TEST(ReadFileTail, ReadsTheEndOrNothing) {
+    TempFolder tmp;
+    tmp.file("a.mp3", kDigits);
+    tmp.folder("sub");
+    ASSERT_EQ(mkfifo((tmp / "pipe.mp3").c_str(), 0644), 0);
+    const struct {
+        std::string path;
+        std::size_t n;
+        std::variant<std::string, int> result; // the tail, or the error code
+    } cases[] = {
+        {tmp / "a.mp3", 3, std::string("789")},
+        {tmp / "a.mp3", 10, std::string(kDigits)},
+        {tmp / "a.mp3", 11, std::string()}, // shorter than a tag
+        {tmp / "pipe.mp3", 3, std::string()},
+        {"/dev/null", 3, std::string()},
+        {tmp / "sub", 3, EISDIR},
+        {tmp / "missing.mp3", 3, ENOENT},
+    };
+    for (const auto &c : cases) {
+        std::string got;
+        const int code = io_error_code([&] { got = read_file_tail(c.path, c.n); });
+        if (const int *want = std::get_if<int>(&c.result))
+            EXPECT_EQ(code, *want) << c.path;
+        else
+            EXPECT_EQ(got, std::get<std::string>(c.result)) << c.path << " " << code;
+    }
+}
+
 TEST(FileOpen, OpensGb18030Path) {
     TempFolder tmp;
     tmp.file("中文.mp3", kDigits);

@@ -20,6 +20,17 @@ TEST(Id3v1Record, Parse) {
     } cases[] = {
         {"record", record("Song", "", "", "", "", 7), true, "Song", 7},
         {"genre byte kept as it stands", record("", "", "", "", "", 255), true, "", 255},
+        // Trailing spaces go in runs of eight and singly; inner ones and other bytes stay.
+        {"inner spaces kept", record("a  b", "", "", "", "", 1), true, "a  b", 1},
+        {"eight spaces after 22 bytes", record(std::string(22, 'x'), "", "", "", "", 1), true,
+         std::string(22, 'x'), 1},
+        {"one space after 29 bytes", record(std::string(29, 'x'), "", "", "", "", 1), true,
+         std::string(29, 'x'), 1},
+        {"no space in 30 bytes", record(std::string(30, 'x'), "", "", "", "", 1), true,
+         std::string(30, 'x'), 1},
+        {"tab before spaces kept", record("a\t", "", "", "", "", 1), true, "a\t", 1},
+        {"spaces before a zero byte", record(std::string("a \0b", 4), "", "", "", "", 1), true, "a",
+         1},
         {"empty block", "", false, "", 0},
         {"one byte short", record("Song", "", "", "", "", 7).substr(1), false, "", 0},
         {"one byte long", record("Song", "", "", "", "", 7) + " ", false, "", 0},
