@@ -9,6 +9,8 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
+#include <cstring>
 #include <dirent.h>
 #include <memory>
 #include <sys/stat.h>
@@ -66,6 +68,11 @@ bool pattern_matches(std::string_view pat, std::string_view name) {
 // A trailing ".*" also matches the end of a name without a dot, as file masks always have:
 // "*.*" lists every name and "readme.*" finds "readme".
 bool mask_pattern_matches(std::string_view pat, std::string_view name) {
+    // "*" and "*.*", the masks of every listing that filters nothing, need no walk through the
+    // name ("*.*" admits names without a dot too, by the rule below).
+    const std::string_view stars = pat.ends_with(".*") ? pat.substr(0, pat.size() - 2) : pat;
+    if (!stars.empty() && stars.find_first_not_of('*') == std::string_view::npos)
+        return true;
     if (pattern_matches(pat, name))
         return true;
     return pat.ends_with(".*") && pattern_matches(pat.substr(0, pat.size() - 2), name);
@@ -169,12 +176,32 @@ private:
     bool bracket_;
 };
 
-template <class A, class B> bool ordered(const A &a, const B &b) {
-    const std::size_t n = std::min(a.size(), b.size());
-    // Names in one folder often share a long prefix; equal bytes need no folding.
+// How many leading bytes two texts share.
+template <class A, class B> std::size_t shared_prefix(const A &a, const B &b, std::size_t n) {
     std::size_t i = 0;
     while (i < n && a[i] == b[i])
         ++i;
+    return i;
+}
+
+// Plain names, the most sorted by far, compare their shared prefix eight bytes at a time.
+std::size_t shared_prefix(std::string_view a, std::string_view b, std::size_t n) {
+    std::size_t i = 0;
+    for (std::uint64_t x = 0, y = 0; i + 8 <= n; i += 8) {
+        std::memcpy(&x, a.data() + i, 8);
+        std::memcpy(&y, b.data() + i, 8);
+        if (x != y)
+            break;
+    }
+    while (i < n && a[i] == b[i])
+        ++i;
+    return i;
+}
+
+template <class A, class B> bool ordered(const A &a, const B &b) {
+    const std::size_t n = std::min(a.size(), b.size());
+    // Names in one folder often share a long prefix; equal bytes need no folding.
+    const std::size_t i = shared_prefix(a, b, n);
     for (std::size_t k = i; k < n; ++k) {
         const auto fa = static_cast<unsigned char>(fold(a[k]));
         const auto fb = static_cast<unsigned char>(fold(b[k]));

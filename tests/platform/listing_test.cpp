@@ -23,6 +23,9 @@ TEST(MaskMatches, PatternsWalkCharacters) {
         {"*.*", "README", true},
         {"*.*", ".hidden", true},
         {"*.*", "\xD6\xD0", true},
+        {"*", "README", true},
+        {"**.*", "a", true},
+        {".*", "a", false},
         {"*.MP3", "a.mp3", true},
         {"*.mp3", "A.MP3", true},
         {"*.MP3", ".mp3", true},
@@ -87,6 +90,12 @@ TEST(NameLess, CaseInsensitiveThenBytes) {
         {"\xD6\xD0", "\xB0\xA2", false},
         {"z", "\xB0\xA2", true},
         {"caf\xFE\x39\x8B\x35", "\xD6\xD0", true}, // listed from disk "caf\xE9"
+        // Long shared beginnings, compared eight bytes at a time.
+        {"track 000001.mp3", "track 000002.mp3", true},
+        {"track 000002.mp3", "track 000001.mp3", false},
+        {"shared beginning X", "shared beginning y", true},
+        {"shared beginning A", "shared beginning a", true},
+        {"shared beginning", "shared beginning!", true},
     };
     for (const Case &c : cases)
         EXPECT_EQ(name_less(c.a, c.b), c.less) << c.a << " < " << c.b;
