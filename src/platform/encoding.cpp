@@ -128,8 +128,11 @@ constexpr unsigned char kMarkerSecond = 0x39;
 } // namespace
 
 bool is_ascii(std::string_view s) {
-    return std::all_of(s.begin(), s.end(),
-                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    // Without an early exit the loop runs many bytes at a time; names are short.
+    unsigned char all = 0;
+    for (const char c : s)
+        all |= static_cast<unsigned char>(c);
+    return all < 0x80;
 }
 
 std::string name_from_disk(std::string_view utf8, bool *lossless) {

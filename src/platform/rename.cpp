@@ -18,8 +18,11 @@ namespace {
 bool is_invalid_name(std::string_view name) {
     if (name.empty() || name == "." || name == "..")
         return true;
-    return std::any_of(name.begin(), name.end(),
-                       [](char c) { return c == '/' || static_cast<unsigned char>(c) < 32; });
+    // Without an early exit the loop runs many bytes at a time; names are short.
+    bool bad = false;
+    for (const char c : name)
+        bad |= c == '/' || static_cast<unsigned char>(c) < 32;
+    return bad;
 }
 
 } // namespace

@@ -51,15 +51,31 @@ std::string ascii_lower(std::string_view s) {
     return out;
 }
 
-std::size_t file_name_start(std::string_view name) {
-    // The separator is ASCII and never the second byte of a two-byte unit, but walk anyway so
-    // the rule "never inside a character" holds for every search in one place.
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < name.size(); i += char_length(name, i)) {
-        if (name[i] == kSeparator)
-            start = i + 1;
+namespace {
+
+// The position of the last `c` (an ASCII character that is no digit) that starts a character of
+// text, from `from` on. Such a byte can only be swallowed as the second byte of a unit whose
+// lead byte stands right before it: where no lead byte does, the last one found from the end
+// is the answer at once; only after a lead byte is the text walked.
+std::size_t last_unit(std::string_view text, char c, std::size_t from) {
+    const std::size_t last = text.rfind(c);
+    if (last == std::string_view::npos || last < from)
+        return std::string_view::npos;
+    if (last == from || !is_lead_byte(static_cast<unsigned char>(text[last - 1])))
+        return last;
+    std::size_t found = std::string_view::npos;
+    for (std::size_t i = from; i < text.size(); i += char_length(text, i)) {
+        if (text[i] == c)
+            found = i;
     }
-    return start;
+    return found;
+}
+
+} // namespace
+
+std::size_t file_name_start(std::string_view name) {
+    const std::size_t separator = last_unit(name, kSeparator, 0);
+    return separator == std::string_view::npos ? 0 : separator + 1;
 }
 
 std::string file_name_part(std::string_view name) {
@@ -72,11 +88,7 @@ std::string folder_part(std::string_view name) {
 }
 
 std::string extension(std::string_view name) {
-    std::size_t dot = std::string_view::npos;
-    for (std::size_t i = file_name_start(name); i < name.size(); i += char_length(name, i)) {
-        if (name[i] == '.')
-            dot = i;
-    }
+    const std::size_t dot = last_unit(name, '.', file_name_start(name));
     return dot == std::string_view::npos ? std::string() : std::string(name.substr(dot));
 }
 

@@ -127,6 +127,12 @@ TEST(NameParts, SplitAtTheLastSeparatorAndTheLastDotAfterIt) {
          "\xB8\xE8\xC7\xFA", ".mp3", "\xB3\xF6\xCB\xAE\xC1\xAB"},
         // 😀.txt with a four-byte character
         {"\x94\x39\xFC\x36.txt", "\x94\x39\xFC\x36.txt", "", ".txt", "\x94\x39\xFC\x36"},
+        // A lead byte takes the byte after it, also a "/" or "." (bytes no GB18030 text holds):
+        // the one before it counts.
+        {"x/a\x81/b", "a\x81/b", "x", "", "a\x81/b"},
+        {"\x81\x81/b", "b", "\x81\x81", "", "b"},
+        {"a.b\x81.c", "a.b\x81.c", "", ".b\x81.c", "a"},
+        {"a\x81\x81.c", "a\x81\x81.c", "", ".c", "a\x81\x81"},
     };
     for (const PartsCase &c : cases) {
         SCOPED_TRACE(c.name);
