@@ -112,7 +112,8 @@ public:
                 const int fd = ::open(path.c_str(), O_RDONLY);
                 struct stat st;
                 fstat(fd, &st);
-                pread(fd, block, sizeof block, st.st_size - 128);
+                if (pread(fd, block, sizeof block, st.st_size - 128) < 0)
+                    std::perror("pread");
                 close(fd);
                 renameat2(AT_FDCWD, path.c_str(), AT_FDCWD,
                           (folder + "/bare-" + std::to_string(i)).c_str(), RENAME_NOREPLACE);
@@ -132,7 +133,8 @@ public:
                 const int fd = ::open((folder + "/" + name).c_str(), O_RDWR);
                 struct stat st;
                 fstat(fd, &st);
-                pwrite(fd, record.data(), record.size(), st.st_size - 128);
+                if (pwrite(fd, record.data(), record.size(), st.st_size - 128) < 0)
+                    std::perror("pwrite");
                 close(fd);
             }
         });
