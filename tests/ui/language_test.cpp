@@ -1,6 +1,7 @@
 // The language of the windows: how it is chosen, the English windows with no Chinese left, every
 // translated text as the translation file has it, and the submenu "语言 / Language".
 
+#include "core_text.h"
 #include "language.h"
 #include "options.h"
 #include "ui_test_support.h"
@@ -215,6 +216,26 @@ private slots:
         tarvendi::ui::use_language(Language::Chinese);
         QCOMPARE(QCoreApplication::applicationName(),
                  QStringLiteral("Tarvendi（含MP3批量更名）绿色版"));
+    }
+
+    // The engine's texts in the window: fixed ones whole, a lead with its detail kept, a text
+    // of the system as it stands.
+    void engine_texts_follow_the_window() {
+        const struct {
+            const char *engine, *chinese, *english;
+        } cases[] = {
+            {"目标已存在", "目标已存在", "name already taken"},
+            {"无法写入撤销记录，操作没有执行：No space left on device",
+             "无法写入撤销记录，操作没有执行：No space left on device",
+             "Cannot write the undo record; nothing was done: No space left on device"},
+            {"Permission denied", "Permission denied", "Permission denied"},
+        };
+        for (Language language : {Language::English, Language::Chinese}) {
+            tarvendi::ui::use_language(language);
+            for (const auto &c : cases)
+                QCOMPARE(tarvendi::ui::core_text(c.engine),
+                         QString::fromUtf8(language == Language::English ? c.english : c.chinese));
+        }
     }
 
     // A choice is saved for the next start, which the user is told in the chosen language.
