@@ -3,6 +3,7 @@
 // painted while the pass runs, so it never looks frozen; a short pass shows nothing.
 
 #include <QProgressDialog>
+#include <chrono>
 #include <cstddef>
 #include <memory>
 
@@ -21,6 +22,7 @@ public:
 
 private:
     std::unique_ptr<QProgressDialog> dialog_;
+    std::chrono::steady_clock::time_point painted_;
 };
 
 } // namespace tarvendi::ui
