@@ -12,15 +12,24 @@
 
 namespace tarvendi::platform {
 
+namespace {
+
+// Opens without ever waiting: non-blocking, so that a FIFO or a device never makes the open
+// wait; a regular file reads and writes the same either way. -1 with errno set on failure.
+int open_without_waiting(std::string_view path, int access) {
+    const std::string disk = disk_path(path);
+    int fd = -1;
+    do {
+        fd = ::open(disk.c_str(), access | O_CLOEXEC | O_NONBLOCK);
+    } while (fd < 0 && errno == EINTR);
+    return fd;
+}
+
+} // namespace
+
 File::File(std::string_view path, Mode mode)
     : path_(path) {
-    // Non-blocking, so that a FIFO or a device never makes the open wait; a regular file reads
-    // and writes the same either way.
-    const int flags = (mode == Mode::ReadWrite ? O_RDWR : O_RDONLY) | O_CLOEXEC | O_NONBLOCK;
-    const std::string disk = disk_path(path);
-    do {
-        fd_ = ::open(disk.c_str(), flags);
-    } while (fd_ < 0 && errno == EINTR);
+    fd_ = open_without_waiting(path, mode == Mode::ReadWrite ? O_RDWR : O_RDONLY);
     if (fd_ < 0)
         fail(errno);
     // Linux opens a folder, a FIFO or a device as well; none is a file to read a tag from.
@@ -151,11 +160,7 @@ int tail_failure(int fd, int error) {
 } // namespace
 
 std::string read_file_tail(std::string_view path, std::size_t n) {
-    const std::string disk = disk_path(path);
-    int fd = -1;
-    do {
-        fd = ::open(disk.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    } while (fd < 0 && errno == EINTR);
+    const int fd = open_without_waiting(path, O_RDONLY);
     if (fd < 0)
         throw IoError(errno, escaped_text(path));
     std::string tail(n, '\0');

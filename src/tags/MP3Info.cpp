@@ -23,14 +23,6 @@ std::string_view view(const QByteArray &bytes) {
     return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
 }
 
-QByteArray to_bytes(std::string_view text) {
-    return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QByteArray genre_name(quint8 id) {
-    return to_bytes(tags::kGenreNames[id]);
-}
-
 // Into the array's own storage where it is not shared: reading many files allocates nothing.
 void assign(QByteArray &to, std::string_view text) {
     to.resize(static_cast<qsizetype>(text.size()));
@@ -117,7 +109,7 @@ void TMP3Info::setComment(const QByteArray &value) {
 void TMP3Info::setGenreID(quint8 value) {
     genre_id_ = tags::checked_genre(value);
     genre_byte_ = genre_id_;
-    genre_ = genre_name(genre_id_);
+    assign(genre_, tags::kGenreNames[genre_id_]);
     fire(on_change_);
 }
 
