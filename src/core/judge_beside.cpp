@@ -28,7 +28,7 @@ JudgeBeside::~JudgeBeside() {
 }
 
 void JudgeBeside::add(PlannedRename &r, std::string_view target_name) {
-    filling_.push_back({&r, target_name});
+    filling_.push_back({&r, plan_.source_parts(r), plan_.target_folder(r), target_name});
     if (filling_.size() == kBatch)
         hand_over();
 }
@@ -70,8 +70,7 @@ void JudgeBeside::run() {
             if (failure_)
                 break;
             try {
-                check_.judge(*job.rename, plan_.source_parts(*job.rename),
-                             plan_.target_folder(*job.rename), job.target_name);
+                check_.judge(*job.rename, job.source, job.target_folder, job.target_name);
             } catch (...) {
                 failure_ = std::current_exception();
             }

@@ -1,7 +1,9 @@
 #pragma once
 // Judges the renames of a plan on a second thread while the rules go on making them: the
 // judging (listing a target folder, a lookup per item) then costs a preview hardly any time
-// beside the rules' own work. The renames are handed over in batches, in run order.
+// beside the rules' own work. The renames are handed over in batches, in run order, each with
+// everything its judging reads: the two threads run on different cores, and each line of memory
+// that one writes and the other then reads costs a transfer between them.
 
 #include "plan.h"
 #include "target_check.h"
@@ -33,6 +35,8 @@ public:
 private:
     struct Job {
         PlannedRename *rename;
+        TargetCheck::Source source;
+        std::string_view target_folder;
         std::string_view target_name;
     };
     void run();

@@ -8,8 +8,16 @@ namespace tarvendi::core {
 
 namespace {
 
-std::uint32_t hash_of(std::string_view name) {
-    return static_cast<std::uint32_t>(std::hash<std::string_view>{}(name));
+std::size_t hash_of(std::string_view name) {
+    return std::hash<std::string_view>{}(name);
+}
+
+constexpr std::uint8_t kTaken = 0x80;
+
+// The slot's place comes from the low bits of the hash, its mark from the top ones, so that the
+// names probing the same run of slots mostly differ in their marks.
+std::uint8_t mark_of(std::size_t hash) {
+    return static_cast<std::uint8_t>(kTaken | (hash >> (8 * sizeof hash - 7)));
 }
 
 } // namespace
@@ -23,7 +31,7 @@ void NameTable::adopt(std::shared_ptr<const std::string> listing, std::size_t mo
     while (offset < names.size()) {
         const std::size_t end = names.find('\0', offset);
         const std::string_view name(names.data() + offset, end - offset);
-        const std::uint32_t hash = hash_of(name);
+        const std::size_t hash = hash_of(name);
         insert(probe(name, hash), hash, static_cast<std::uint32_t>(offset), name.size(),
                Holder::Disk);
         offset = end + 1;
@@ -44,16 +52,23 @@ void NameTable::reserve(std::size_t count) {
     if (size <= slots_.size())
         return;
     std::vector<Slot> old = std::exchange(slots_, std::vector<Slot>(size));
-    for (const Slot &slot : old) {
-        if (slot.length != 0)
-            slots_[probe(name_of(slot), slot.hash)] = slot;
+    const std::vector<std::uint8_t> old_marks =
+        std::exchange(marks_, std::vector<std::uint8_t>(size));
+    for (std::size_t i = 0; i < old.size(); ++i) {
+        if (old_marks[i] != 0) {
+            const std::size_t hash = hash_of(name_of(old[i]));
+            const std::size_t at = probe(name_of(old[i]), hash);
+            slots_[at] = old[i];
+            marks_[at] = mark_of(hash);
+        }
     }
 }
 
-std::size_t NameTable::probe(std::string_view name, std::uint32_t hash) const {
+std::size_t NameTable::probe(std::string_view name, std::size_t hash) const {
     const std::size_t mask = slots_.size() - 1;
+    const std::uint8_t mark = mark_of(hash);
     std::size_t at = hash & mask;
-    while (slots_[at].length != 0 && (slots_[at].hash != hash || name_of(slots_[at]) != name))
+    while (marks_[at] != 0 && (marks_[at] != mark || name_of(slots_[at]) != name))
         at = (at + 1) & mask;
     return at;
 }
@@ -61,23 +76,24 @@ std::size_t NameTable::probe(std::string_view name, std::uint32_t hash) const {
 Holder *NameTable::find(std::string_view name) {
     if (slots_.empty())
         return nullptr;
-    Slot &slot = slots_[probe(name, hash_of(name))];
-    return slot.length == 0 ? nullptr : &slot.holder;
+    const std::size_t at = probe(name, hash_of(name));
+    return marks_[at] == 0 ? nullptr : &slots_[at].holder;
 }
 
-void NameTable::insert(std::size_t at, std::uint32_t hash, std::uint32_t offset, std::size_t length,
+void NameTable::insert(std::size_t at, std::size_t hash, std::uint32_t offset, std::size_t length,
                        Holder holder) {
-    slots_[at] = {hash, offset, static_cast<std::uint8_t>(length), holder};
+    slots_[at] = {offset, static_cast<std::uint8_t>(length), holder};
+    marks_[at] = mark_of(hash);
     ++count_;
 }
 
 Holder NameTable::take(std::string_view name) {
     if ((count_ + 1) * 2 > slots_.size())
         reserve(std::max<std::size_t>(count_ + 1, slots_.size()));
-    const std::uint32_t hash = hash_of(name);
+    const std::size_t hash = hash_of(name);
     const std::size_t at = probe(name, hash);
     Slot &slot = slots_[at];
-    if (slot.length == 0) {
+    if (marks_[at] == 0) {
         insert(at, hash, static_cast<std::uint32_t>(listing_->size() + added_.add(name)),
                name.size(), Holder::Run);
         return Holder::Nobody;
