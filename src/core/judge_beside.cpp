@@ -28,7 +28,10 @@ JudgeBeside::~JudgeBeside() {
 }
 
 void JudgeBeside::add(PlannedRename &r, std::string_view target_name) {
-    filling_.push_back({&r, plan_.source_parts(r), plan_.target_folder(r), target_name});
+    const TargetCheck::Source source = plan_.source_parts(r);
+    const std::string_view target_folder =
+        r.folder == TargetFolder::Source ? source.first : plan_.target_folder(r);
+    filling_.push_back({&r, source, target_folder, target_name});
     if (filling_.size() == kBatch)
         hand_over();
 }

@@ -25,13 +25,16 @@ std::string_view place(const PassDescription &d, const std::string &name, std::s
     case Target::SameFolder:
         break;
     }
-    const std::string folder = rules::folder_part(name);
-    if (folder.empty())
+    // A name's folder is what comes before its last separator.
+    const std::size_t start = rules::file_name_start(name);
+    if (start <= 1)
         return {};
-    if (rules::folder_part(new_name) != folder)
+    const std::size_t new_start = rules::file_name_start(new_name);
+    if (new_start != start ||
+        new_name.substr(0, start - 1) != std::string_view(name).substr(0, start - 1))
         return kFolderChanged;
     r.folder = TargetFolder::Source;
-    r.name_start = static_cast<std::uint32_t>(rules::file_name_start(new_name));
+    r.name_start = static_cast<std::uint32_t>(new_start);
     return {};
 }
 
@@ -52,7 +55,7 @@ void plan_rules(const PassDescription &d, const std::vector<PassItem> &items,
         r.item = static_cast<std::uint32_t>(index);
         plan.source_into(r, source);
         if (d.trim)
-            name = rules::trim(item.name);
+            name.assign(rules::trimmed(item.name));
         else
             name.assign(item.name);
         if (d.file_name_part)

@@ -29,7 +29,7 @@ std::size_t find_text(std::string_view hay, std::string_view needle, std::size_t
     return std::string_view::npos;
 }
 
-std::string trim(std::string_view s) {
+std::string_view trimmed(std::string_view s) {
     auto blank = [](char c) {
         return static_cast<unsigned char>(c) <= 32;
     };
@@ -39,7 +39,11 @@ std::string trim(std::string_view s) {
         ++b;
     while (e > b && blank(s[e - 1]))
         --e;
-    return std::string(s.substr(b, e - b));
+    return s.substr(b, e - b);
+}
+
+std::string trim(std::string_view s) {
+    return std::string(trimmed(s));
 }
 
 std::string ascii_lower(std::string_view s) {

@@ -32,6 +32,8 @@ std::size_t find_text(std::string_view hay, std::string_view needle, std::size_t
 
 // Removes the bytes of value 32 or less at both ends.
 std::string trim(std::string_view s);
+// The same as a view into s.
+std::string_view trimmed(std::string_view s);
 
 // ASCII letters turned to lower case; the bytes of a Chinese character stay as they are, so
 // names compared through it differ only where their letters differ in case.
