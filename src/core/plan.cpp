@@ -116,24 +116,33 @@ apply_plan(Plan &plan, const std::function<void(std::size_t done)> &progress, Jo
         const std::string folder = rules::folder_part(plan.source(plan.renames[index]));
         return join(folder, temporary_name(index));
     };
+    std::string source; // room reused by every leg
     const auto tried = [&](std::uint32_t index, Leg leg) {
         const PlannedRename &r = plan.renames[index];
         if (r.verdict == Verdict::Invalid || r.verdict == Verdict::Unchanged)
             return false;
-        if (leg == Leg::ToTemporary)
-            platform::disk_rename(plan.source(r), rules::folder_part(plan.source(r)),
-                                  temporary_name(index), disk);
+        if (leg == Leg::FromTemporary)
+            source = temporary(index);
         else
-            platform::disk_rename(leg == Leg::Whole ? plan.source(r) : temporary(index),
-                                  plan.target_folder(r), plan.target_name(r), disk);
+            plan.source_into(r, source);
+        if (leg == Leg::ToTemporary)
+            platform::disk_rename(source, rules::folder_part(source), temporary_name(index), disk);
+        else
+            platform::disk_rename(source, plan.target_folder(r), plan.target_name(r), disk);
         // Nothing is left to rename in a current directory that was removed.
         if (folder_gone && disk.refusal == platform::RenameRefusal::None &&
             !(disk.source.starts_with('/') && disk.folder.starts_with('/')))
             disk.refusal = platform::RenameRefusal::NotFound;
         return disk.refusal == platform::RenameRefusal::None;
     };
-    const auto absolute = [&](const std::string &path) {
-        return path.starts_with('/') ? path : here + "/" + path;
+    const auto absolute = [&](const std::string &path, std::string &out) {
+        if (path.starts_with('/')) {
+            out.assign(path);
+        } else {
+            out.assign(here);
+            out += '/';
+            out += path;
+        }
     };
 
     std::unique_ptr<Journal::Run> run;
@@ -143,6 +152,7 @@ apply_plan(Plan &plan, const std::function<void(std::size_t done)> &progress, Jo
         } catch (const platform::IoError &) {
             folder_gone = true;
         }
+        JournalStep step{StepKind::Rename, {}, {}, {}};
         for (std::size_t k = 0; k < legs; ++k) {
             std::uint32_t index = 0;
             const Leg leg = leg_at(k, index);
@@ -152,7 +162,9 @@ apply_plan(Plan &plan, const std::function<void(std::size_t done)> &progress, Jo
                 continue;
             if (!run)
                 run = journal->begin();
-            run->add({StepKind::Rename, absolute(disk.source), absolute(disk.target()), {}});
+            absolute(disk.source, step.path);
+            absolute(disk.target(), step.target);
+            run->add(step);
         }
         if (run)
             run->commit();
