@@ -9,7 +9,7 @@ namespace tarvendi::cli {
 
 namespace {
 
-void view_all(Items &items) {
+void view_names(Items &items) {
     items.items.reserve(items.names.size());
     for (const std::string &name : items.names)
         items.items.push_back({name, true, false});
@@ -19,16 +19,16 @@ void view_all(Items &items) {
 
 Items folder_items(std::string_view mask, bool folders, bool natural) {
     Items items;
-    const platform::Listing listing = platform::list_folder(
+    items.listing = std::make_unique<platform::Listing>(platform::list_folder(
         {}, mask, folders ? platform::EntryKinds::Folders : platform::EntryKinds::Files,
-        natural ? platform::NameOrder::Numbers : platform::NameOrder::Text);
-    for (const platform::Entry &entry : listing) {
+        natural ? platform::NameOrder::Numbers : platform::NameOrder::Text));
+    items.items.reserve(items.listing->size());
+    for (const platform::Entry &entry : *items.listing) {
         // A folder listing also holds "." and "..", hidden and read-only files: only the
         // sub-folders are its items here.
         if (entry.is_folder == folders && !entry.is_dot_entry())
-            items.names.emplace_back(entry.name);
+            items.items.push_back({entry.name, true, false});
     }
-    view_all(items);
     return items;
 }
 
@@ -42,7 +42,7 @@ Items stdin_items(char separator) {
         if (!line.empty())
             items.names.push_back(platform::name_from_disk(line));
     }
-    view_all(items);
+    view_names(items);
     return items;
 }
 

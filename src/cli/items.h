@@ -2,8 +2,10 @@
 // The items a command works on: the entries of the current directory that a mask admits, in the
 // order the window's file list shows them, or the paths read from standard input, in their order.
 
+#include "listing.h"
 #include "pass.h"
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,7 +13,10 @@
 namespace tarvendi::cli {
 
 struct Items {
-    std::vector<std::string> names; // GB18030; the items view them
+    // The items view their names (GB18030) in one of these: a folder's listing, held where it
+    // lies, or the paths read.
+    std::unique_ptr<platform::Listing> listing;
+    std::vector<std::string> names;
     std::vector<core::PassItem> items;
     bool paths = false; // read from standard input: each renamed where it is
 };

@@ -36,7 +36,8 @@ void print(const std::vector<nlohmann::ordered_json> &files, bool json) {
 int show_tags(const Items &items, bool prefer_id3v2, bool json) {
     TMP3Info tags;
     std::vector<nlohmann::ordered_json> files;
-    for (const std::string &name : items.names) {
+    for (const core::PassItem &item : items.items) {
+        const std::string_view name = item.name;
         if (!rules::is_mp3_name(name))
             continue;
         tags.setFilename(byte_array(name));
@@ -59,7 +60,8 @@ int show_tags(const Items &items, bool prefer_id3v2, bool json) {
 
 int show_tag_changes(const Items &items, const CommandLine &line, bool json) {
     std::vector<nlohmann::ordered_json> files;
-    for (const std::string &name : items.names) {
+    for (const core::PassItem &item : items.items) {
+        const std::string_view name = item.name;
         if (!rules::is_mp3_name(name))
             continue;
         nlohmann::ordered_json file = {{"file", shown(name)}};

@@ -197,7 +197,8 @@ PassDescription name_list(std::vector<std::string> lines, std::string tmpl, bool
     auto next_line = std::make_shared<std::size_t>(0);
     d.rule = [lines = std::move(lines), tmpl = std::move(tmpl), folders,
               next_line](const RuleInput &in) -> Result {
-        const std::string line = *next_line < lines.size() ? lines[*next_line] : std::string();
+        const std::string_view line =
+            *next_line < lines.size() ? std::string_view(lines[*next_line]) : std::string_view();
         ++*next_line;
         return rules::list_rename(in.name, line, tmpl, in.counter, folders);
     };

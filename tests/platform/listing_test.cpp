@@ -101,6 +101,28 @@ TEST(NameLess, CaseInsensitiveThenBytes) {
         EXPECT_EQ(name_less(c.a, c.b), c.less) << c.a << " < " << c.b;
 }
 
+// Sorting a listing decides most comparisons on eight bytes held beside each entry: its order
+// must still be name_less's, for names that share beginnings, end inside those bytes, differ
+// only in case, or hold two-byte characters.
+TEST(ListingSort, OrdersAsNameLess) {
+    const std::vector<std::vector<std::string>> folders = {
+        {"Track 10.mp3", "track 1.mp3", "track 01.mp3", "TRACK", "track", "track 1", "tracks"},
+        {"b", "A", "a", "B", "ab", "Ab", "\xB0\xA2", "\xD6\xD0", "z\xB0\xA2", "_"},
+        {"same prefix here x", "same prefix here Y", "same prefix here", "same prefix HERE z",
+         "same prefix here xx", "same prefix h"},
+    };
+    for (const auto &names : folders) {
+        Listing listing;
+        for (std::size_t round = 0; round < 3; ++round)
+            for (const std::string &name : names)
+                listing.add(name + std::string(round, '~'), false);
+        listing.sort(NameOrder::Text);
+        for (std::size_t i = 1; i < listing.size(); ++i)
+            EXPECT_FALSE(name_less(listing[i].name, listing[i - 1].name))
+                << listing[i - 1].name << " before " << listing[i].name;
+    }
+}
+
 // Numbers by value: "2" before "10", digits inside four-byte characters are no numbers, and
 // names equal by value still get a total order.
 TEST(NameLess, NumbersByTheirValue) {
