@@ -51,6 +51,7 @@ int rename_items(CommandLine line) {
     core::PassContext context;
     context.execute = execute;
     context.order = line.flag("order");
+    context.apply_while_planning = true;
     core::Plan plan;
     const core::PassRun run = core::run_pass(description, items.items, context, plan, journal);
     const Outcome outcome =

@@ -1,5 +1,7 @@
 #include "judge_beside.h"
 
+#include <utility>
+
 namespace tarvendi::core {
 
 namespace {
@@ -9,9 +11,10 @@ constexpr std::size_t kBatch = 512;
 
 } // namespace
 
-JudgeBeside::JudgeBeside(const Plan &plan, TargetCheck &check)
+JudgeBeside::JudgeBeside(const Plan &plan, TargetCheck &check, AfterJudging judged)
     : plan_(plan)
     , check_(check)
+    , judged_(std::move(judged))
     , thread_([this] { run(); }) {
     filling_.reserve(kBatch);
 }
@@ -74,6 +77,13 @@ void JudgeBeside::run() {
                 break;
             try {
                 check_.judge(*job.rename, job.source, job.target_folder, job.target_name);
+            } catch (...) {
+                failure_ = std::current_exception();
+            }
+        }
+        if (judged_ && !failure_ && !batch.empty()) {
+            try {
+                judged_(batch);
             } catch (...) {
                 failure_ = std::current_exception();
             }

@@ -5,6 +5,7 @@
 // everything its judging reads: the two threads run on different cores, and each line of memory
 // that one writes and the other then reads costs a transfer between them.
 
+#include "pass.h"
 #include "plan.h"
 #include "target_check.h"
 
@@ -17,11 +18,22 @@
 
 namespace tarvendi::core {
 
+// A rename handed over for judging, with everything its judging (and an apply beside the
+// planning) reads.
+struct HandedRename {
+    PlannedRename *rename;
+    TargetCheck::Source source;
+    std::string_view target_folder;
+    std::string_view target_name;
+};
+
 class JudgeBeside {
 public:
     // The plan's items, items_folder and folder must not change until finish(); its renames
     // must have room for every rename to come (they must not move).
-    JudgeBeside(const Plan &plan, TargetCheck &check);
+    // judged (may be empty) hears each batch once judged, on the judging thread; what it throws
+    // stops the judging like a failure of the judging itself.
+    JudgeBeside(const Plan &plan, TargetCheck &check, AfterJudging judged = {});
     ~JudgeBeside();
     JudgeBeside(const JudgeBeside &) = delete;
     JudgeBeside &operator=(const JudgeBeside &) = delete;
@@ -33,17 +45,13 @@ public:
     void finish();
 
 private:
-    struct Job {
-        PlannedRename *rename;
-        TargetCheck::Source source;
-        std::string_view target_folder;
-        std::string_view target_name;
-    };
+    using Job = HandedRename;
     void run();
     void hand_over();
 
     const Plan &plan_;
     TargetCheck &check_;
+    AfterJudging judged_;
     std::vector<Job> filling_; // the main thread's batch, not handed over yet
     std::mutex mutex_;
     std::condition_variable ready_;

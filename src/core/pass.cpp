@@ -92,7 +92,7 @@ void plan_rules(const PassDescription &d, const std::vector<PassItem> &items,
 } // namespace
 
 void plan_pass(const PassDescription &d, const std::vector<PassItem> &items,
-               const PassContext &context, Plan &plan) {
+               const PassContext &context, Plan &plan, const AfterJudging &judged) {
     // Wraps like the 32-bit counter of old: the number after 2147483647 is -2147483648.
     std::uint32_t counter = d.start_number ? static_cast<std::uint32_t>(d.start_number()) : 0;
     std::string here;
@@ -115,7 +115,7 @@ void plan_pass(const PassDescription &d, const std::vector<PassItem> &items,
 
     // The verdicts are worked out in run order, also when a rule ends the pass, since an execute
     // applies what was planned up to there.
-    JudgeBeside judge(plan, check);
+    JudgeBeside judge(plan, check, judged);
     try {
         plan_rules(d, items, context, full, counter, plan, judge);
     } catch (...) {

@@ -67,12 +67,20 @@ struct PassContext {
     // the progress; both may be empty.
     std::function<void(const std::string &)> status;
     std::function<void(std::size_t done, std::size_t total)> progress;
+    // An execute in list order renames while the rules go on planning, on the judging thread
+    // (apply_along.h), so that the planning costs hardly any time beside the renames. For a
+    // front end that hears no progress of the renames: they are made on another thread.
+    bool apply_while_planning = false;
 };
+
+struct HandedRename;
+// Hears each batch of renames once judged, on the judging thread, in run order.
+using AfterJudging = std::function<void(const std::vector<HandedRename> &)>;
 
 // Runs the rule over items in order, appending to plan as it goes, so that after an error plan
 // holds what was planned up to it (and an execute can still apply that much, as a pass that
 // renames item by item would have). The plan refers to items: keep them while it is used.
 void plan_pass(const PassDescription &description, const std::vector<PassItem> &items,
-               const PassContext &context, Plan &plan);
+               const PassContext &context, Plan &plan, const AfterJudging &judged = {});
 
 } // namespace tarvendi::core

@@ -3,6 +3,7 @@
 
 #include "journal.h"
 #include "pass.h"
+#include "pass_run.h"
 #include "temp_folder.h"
 #include "undo.h"
 
@@ -180,16 +181,85 @@ TEST_P(PlanTest, VerdictsInRunOrderAndTheApplyAgrees) {
         }
     }
 
-    if (const std::optional<std::string> run = journal.newest()) {
-        EXPECT_TRUE(undo(journal.load(*run)).empty());
-    }
     std::vector<std::string> before = c.files;
     std::sort(before.begin(), before.end());
-    EXPECT_EQ(names_on_disk(), before);
-    for (const std::string &name : c.files) {
-        std::ifstream in(name);
-        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), name) << name;
+    const auto undo_newest = [&] {
+        if (const std::optional<std::string> run = journal.newest()) {
+            EXPECT_TRUE(undo(journal.load(*run)).empty());
+            journal.mark_undone(*run);
+        }
+        EXPECT_EQ(names_on_disk(), before);
+        for (const std::string &name : c.files) {
+            std::ifstream in(name);
+            EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), name) << name;
+        }
+    };
+    undo_newest();
+
+    // Renaming while the plan is made leaves the same files, refusals and verdicts.
+    Plan along;
+    execute.apply_while_planning = true;
+    const PassRun run = run_pass(d, items, execute, along, journal);
+    EXPECT_FALSE(run.failure);
+    EXPECT_EQ(names_on_disk(), c.after);
+    ASSERT_EQ(run.refused.size(), refused.size());
+    for (std::size_t i = 0; i < refused.size(); ++i) {
+        EXPECT_EQ(run.refused[i].source, refused[i].source) << i;
+        EXPECT_EQ(run.refused[i].reason, refused[i].reason) << i;
     }
+    for (std::size_t i = 0; i < along.renames.size(); ++i)
+        EXPECT_EQ(along.renames[i].verdict, executed.renames[i].verdict) << i;
+    undo_newest();
+}
+
+// Renaming while the plan is made stops as an apply after the plan does: a rule's error keeps
+// what was planned before it, renamed and journaled; a journal that cannot be written renames
+// nothing.
+TEST(ApplyWhilePlanning, StopsWhereTheApplyOfAPlanStops) {
+    tarvendi::testing::TempFolder folder;
+    folder.enter();
+    for (const char *name : {"a", "b", "c"})
+        std::ofstream(name) << name;
+    PassDescription d;
+    d.rule = [](const RuleInput &in) -> std::optional<std::string> {
+        if (in.name == "c")
+            throw std::runtime_error("stop");
+        return std::string(in.name) + "2";
+    };
+    const std::vector<PassItem> items{{"a", true}, {"b", true}, {"c", true}};
+    PassContext context;
+    context.execute = true;
+    context.apply_while_planning = true;
+    const tarvendi::testing::TempFolder state;
+    Journal journal(state.path());
+    Plan plan;
+    EXPECT_TRUE(run_pass(d, items, context, plan, journal).failure);
+    EXPECT_EQ(names_on_disk(), (std::vector<std::string>{"a2", "b2", "c"}));
+    EXPECT_TRUE(undo(journal.load(*journal.newest())).empty());
+
+    // Past the first pieces of the journal, whose size doubles.
+    std::vector<std::string> many;
+    for (int i = 0; i < 1000; ++i)
+        std::ofstream(many.emplace_back("m" + std::to_string(i)));
+    std::vector<PassItem> many_items;
+    for (const std::string &name : many)
+        many_items.push_back({name, true});
+    d.rule = [](const RuleInput &in) -> std::optional<std::string> {
+        return "n" + std::string(in.name);
+    };
+    Plan all;
+    const PassRun run = run_pass(d, many_items, context, all, journal);
+    EXPECT_TRUE(!run.failure && run.refused.empty());
+    EXPECT_EQ(names_on_disk().size(), 1003u);
+    EXPECT_TRUE(fs::exists("nm0") && fs::exists("nm999"));
+    EXPECT_TRUE(undo(journal.load(*journal.newest())).empty());
+    EXPECT_TRUE(fs::exists("m0") && fs::exists("m999"));
+
+    std::ofstream(state.path() + "/not a folder") << "x";
+    Journal unwritable(state.path() + "/not a folder");
+    Plan again;
+    EXPECT_THROW(run_pass(d, items, context, again, unwritable), JournalError);
+    EXPECT_TRUE(fs::exists("a") && fs::exists("b") && fs::exists("m0"));
 }
 
 INSTANTIATE_TEST_SUITE_P(
