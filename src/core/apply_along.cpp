@@ -25,8 +25,13 @@ ApplyAlong::ApplyAlong(const Plan &plan, Journal &journal)
     }
 }
 
-std::string ApplyAlong::absolute(const std::string &path) const {
-    return path.starts_with('/') ? path : here_ + "/" + path;
+void ApplyAlong::absolute(std::string_view path, std::string &out) const {
+    out.clear();
+    if (!path.starts_with('/')) {
+        out += here_;
+        out += '/';
+    }
+    out += path;
 }
 
 void ApplyAlong::refuse(PlannedRename &r, const platform::RenameResult &result) {
@@ -56,15 +61,18 @@ void ApplyAlong::take(const std::vector<HandedRename> &batch) {
             }
             if (!run_)
                 run_ = journal_.begin();
-            step_.path = absolute(disk_.source);
-            step_.target = absolute(disk_.target());
-            run_->add(step_);
             if (waiting_count_ == waiting_.size())
                 waiting_.emplace_back();
             Waiting &w = waiting_[waiting_count_++];
             w.rename = &r;
             w.source.assign(disk_.source);
-            w.target = disk_.target();
+            w.target.assign(disk_.folder);
+            if (!w.target.empty())
+                w.target += '/';
+            w.target += disk_.name;
+            absolute(w.source, step_.path);
+            absolute(w.target, step_.target);
+            run_->add(step_);
             last_taken_ = &r;
             if (waiting_count_ >= piece_)
                 flush();

@@ -46,7 +46,7 @@ private:
     };
     void refuse(PlannedRename &r, const platform::RenameResult &result);
     void flush();
-    std::string absolute(const std::string &path) const;
+    void absolute(std::string_view path, std::string &out) const;
 
     const Plan &plan_;
     Journal &journal_;
