@@ -8,6 +8,9 @@ namespace {
 
 // Large enough that the lock is taken rarely, small enough that the judging keeps up.
 constexpr std::size_t kBatch = 512;
+// The judging falls behind while it lists a folder, or renames along: past this many waiting
+// renames the rules wait too, so that a million handed-over renames never pile up in memory.
+constexpr std::size_t kMostWaiting = std::size_t{1} << 16;
 
 } // namespace
 
@@ -41,7 +44,8 @@ void JudgeBeside::add(PlannedRename &r, std::string_view target_name) {
 
 void JudgeBeside::hand_over() {
     {
-        std::lock_guard lock(mutex_);
+        std::unique_lock lock(mutex_);
+        room_.wait(lock, [&] { return handed_.size() < kMostWaiting; });
         handed_.insert(handed_.end(), filling_.begin(), filling_.end());
     }
     filling_.clear();
@@ -71,6 +75,7 @@ void JudgeBeside::run() {
             batch.swap(handed_);
             closed = closed_;
         }
+        room_.notify_one();
         // After a failure the rest is only taken off the queue: the plan is not used any more.
         for (const Job &job : batch) {
             if (failure_)

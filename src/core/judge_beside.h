@@ -54,9 +54,10 @@ private:
     AfterJudging judged_;
     std::vector<Job> filling_; // the main thread's batch, not handed over yet
     std::mutex mutex_;
-    std::condition_variable ready_;
-    std::vector<Job> handed_; // guarded by mutex_
-    bool closed_ = false;     // guarded by mutex_
+    std::condition_variable ready_; // something was handed over, or the end
+    std::condition_variable room_;  // the judging took what waited
+    std::vector<Job> handed_;       // guarded by mutex_
+    bool closed_ = false;           // guarded by mutex_
     std::exception_ptr failure_;
     std::thread thread_;
 };
