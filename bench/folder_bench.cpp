@@ -172,8 +172,8 @@ public:
 
     void run_rule(const Rule &rule, const std::string &folder,
                   const std::function<double()> &bare_loop = {}) {
-        reset_peak();
         rule.set_up(form);
+        reset_peak();
         const double preview = timed([&] { get<QAbstractButton>(rule.preview)->click(); });
         const int lines = previewed();
         const double execute = timed([&] { get<QAbstractButton>(rule.execute)->click(); });
