@@ -95,15 +95,17 @@ Outcome report(const core::Plan &plan, const std::vector<core::RefusedRename> &r
             append_line(old_name, target_folder, name, verdict, reason, out);
         });
     }
-    each([&](std::string_view old_name, std::string_view, std::string_view,
-             std::string_view verdict, std::string_view reason) {
-        if (refused(verdict)) {
-            append_shown(old_name, errors);
-            errors += ": ";
-            errors += reason;
-            errors += '\n';
-        }
-    });
+    if (outcome.refused != 0) {
+        each([&](std::string_view old_name, std::string_view, std::string_view,
+                 std::string_view verdict, std::string_view reason) {
+            if (refused(verdict)) {
+                append_shown(old_name, errors);
+                errors += ": ";
+                errors += reason;
+                errors += '\n';
+            }
+        });
+    }
     std::fwrite(out.data(), 1, out.size(), stdout);
     std::fwrite(errors.data(), 1, errors.size(), stderr);
     return outcome;
