@@ -17,12 +17,17 @@ constexpr std::string_view kNotMade = "执行中途停止，没有改名";
 
 ApplyAlong::ApplyAlong(const Plan &plan, Journal &journal)
     : plan_(plan)
-    , journal_(journal) {
+    , journal_(journal)
+    , renamer_([this] { rename_pieces(); }) {
     try {
         here_ = platform::current_disk_folder();
     } catch (const platform::IoError &) {
         folder_gone_ = true;
     }
+}
+
+ApplyAlong::~ApplyAlong() {
+    stop_renaming();
 }
 
 void ApplyAlong::absolute(std::string_view path, std::string &out) const {
@@ -34,8 +39,9 @@ void ApplyAlong::absolute(std::string_view path, std::string &out) const {
     out += path;
 }
 
-void ApplyAlong::refuse(PlannedRename &r, const platform::RenameResult &result) {
-    failures_.push_back({&r, platform::refusal_text(result)});
+void ApplyAlong::refuse(PlannedRename &r, const platform::RenameResult &result,
+                        std::vector<Failure> &into) {
+    into.push_back({&r, platform::refusal_text(result)});
     r.verdict = result.refusal == platform::RenameRefusal::TargetExists ? Verdict::Exists
                                                                         : Verdict::Invalid;
     r.reason = platform::refusal_reason(result.refusal);
@@ -55,27 +61,22 @@ void ApplyAlong::take(const std::vector<HandedRename> &batch) {
                 !(disk_.source.starts_with('/') && disk_.folder.starts_with('/')))
                 disk_.refusal = platform::RenameRefusal::NotFound;
             if (disk_.refusal != platform::RenameRefusal::None) {
-                refuse(r, {disk_.refusal, 0});
+                refuse(r, {disk_.refusal, 0}, refused_early_);
                 last_taken_ = &r;
                 continue;
             }
             if (!run_)
                 run_ = journal_.begin();
-            if (waiting_count_ == waiting_.size())
-                waiting_.emplace_back();
-            Waiting &w = waiting_[waiting_count_++];
+            Waiting &w = waiting_.emplace_back();
             w.rename = &r;
-            w.source.assign(disk_.source);
-            w.target.assign(disk_.folder);
-            if (!w.target.empty())
-                w.target += '/';
-            w.target += disk_.name;
+            w.source = disk_.source;
+            w.target = disk_.target();
             absolute(w.source, step_.path);
             absolute(w.target, step_.target);
             run_->add(step_);
             last_taken_ = &r;
-            if (waiting_count_ >= piece_)
-                flush();
+            if (waiting_.size() >= piece_)
+                hand_on();
         }
     } catch (...) {
         stopped_ = true;
@@ -83,41 +84,79 @@ void ApplyAlong::take(const std::vector<HandedRename> &batch) {
     }
 }
 
-void ApplyAlong::flush() {
-    if (waiting_count_ == 0)
+void ApplyAlong::hand_on() {
+    if (waiting_.empty())
         return;
-    if (steps_ == 0)
+    if (handed_on_ == 0)
         platform::forget_listed_names();
     run_->commit();
-    for (std::size_t i = 0; i < waiting_count_; ++i) {
-        Waiting &w = waiting_[i];
-        PlannedRename &r = *w.rename;
-        const platform::RenameResult result = platform::rename_disk(w.source, w.target);
-        if (result.ok()) {
-            r.verdict = Verdict::Rename;
-            r.reason = {};
-        } else {
-            failed_.push_back(steps_);
-            refuse(r, result);
-        }
-        ++steps_;
+    handed_on_ += waiting_.size();
+    {
+        std::unique_lock lock(mutex_);
+        // The renames are slower than writing them down: past two pieces of the largest size the
+        // judging waits, so that a million of them never wait in memory at once.
+        room_.wait(lock, [&] { return queued_ < 2 * kLargestPiece; });
+        queued_ += waiting_.size();
+        pieces_.push_back(std::move(waiting_));
     }
-    waiting_count_ = 0;
+    ready_.notify_one();
     piece_ = std::min(piece_ * 2, kLargestPiece);
+    waiting_ = Piece();
+    waiting_.reserve(piece_);
+}
+
+void ApplyAlong::rename_pieces() {
+    for (;;) {
+        Piece piece;
+        {
+            std::unique_lock lock(mutex_);
+            ready_.wait(lock, [&] { return closed_ || !pieces_.empty(); });
+            if (pieces_.empty())
+                return;
+            piece = std::move(pieces_.front());
+            pieces_.pop_front();
+            queued_ -= piece.size();
+        }
+        room_.notify_one();
+        for (Waiting &w : piece) {
+            PlannedRename &r = *w.rename;
+            const platform::RenameResult result = platform::rename_disk(w.source, w.target);
+            if (result.ok()) {
+                r.verdict = Verdict::Rename;
+                r.reason = {};
+            } else {
+                failed_.push_back(steps_);
+                refuse(r, result, failures_);
+            }
+            ++steps_;
+        }
+    }
+}
+
+void ApplyAlong::stop_renaming() {
+    if (!renamer_.joinable())
+        return;
+    {
+        std::lock_guard lock(mutex_);
+        closed_ = true;
+    }
+    ready_.notify_one();
+    renamer_.join();
 }
 
 std::vector<RefusedRename> ApplyAlong::finish(Plan &plan, std::exception_ptr &failure) {
     if (!stopped_) {
         try {
-            flush();
+            hand_on();
         } catch (...) {
             stopped_ = true;
             failure = std::current_exception();
         }
     }
+    stop_renaming();
     if (run_ && !stopped_)
         run_->finish(failed_);
-    if (stopped_ && steps_ == 0)
+    if (stopped_ && handed_on_ == 0)
         std::rethrow_exception(failure);
 
     if (stopped_ || failure) {
@@ -128,8 +167,8 @@ std::vector<RefusedRename> ApplyAlong::finish(Plan &plan, std::exception_ptr &fa
                 r.reason = kNotMade;
             }
         };
-        for (std::size_t i = 0; i < waiting_count_; ++i)
-            not_made(*waiting_[i].rename);
+        for (const Waiting &w : waiting_)
+            not_made(*w.rename);
         bool past_last_taken = last_taken_ == nullptr;
         for (PlannedRename &r : plan.renames) {
             if (past_last_taken)
@@ -137,12 +176,15 @@ std::vector<RefusedRename> ApplyAlong::finish(Plan &plan, std::exception_ptr &fa
             past_last_taken = past_last_taken || &r == last_taken_;
         }
     }
+    // The two lists of failures are each in list order.
     std::vector<RefusedRename> refused = plan.refused;
-    auto failure_at = failures_.begin();
+    auto early = refused_early_.begin();
+    auto late = failures_.begin();
     for (const PlannedRename &r : plan.renames) {
-        if (failure_at != failures_.end() && failure_at->rename == &r)
-            refused.push_back(
-                {plan.source(r), std::string(plan.new_name(r)), (failure_at++)->reason});
+        if (early != refused_early_.end() && early->rename == &r)
+            refused.push_back({plan.source(r), std::string(plan.new_name(r)), (early++)->reason});
+        else if (late != failures_.end() && late->rename == &r)
+            refused.push_back({plan.source(r), std::string(plan.new_name(r)), (late++)->reason});
         else if (r.verdict == Verdict::Invalid)
             refused.push_back(
                 {plan.source(r), std::string(plan.new_name(r)), std::string(r.reason)});

@@ -1,7 +1,8 @@
 #pragma once
-// Applies a plan in list order while it is still being made: each batch the judging hands on is
-// written down in the journal and renamed on the judging thread, while the rules plan the items
-// after it. Planning then costs an execute of a large folder hardly any time beside the renames.
+// Applies a plan in list order while it is still being made: the judging thread writes down each
+// batch it has judged in the journal, and a thread of its own renames what was written down,
+// while the rules plan the items after it. The thread that renames does nothing else, so an
+// execute of a large folder takes hardly longer than its renames.
 //
 // The journal grows in pieces: every piece is flushed to the disk before its first rename, so
 // that a crash leaves each rename made written down (a run without its end is taken as cut
@@ -12,8 +13,12 @@
 #include "judge_beside.h"
 #include "plan.h"
 
+#include <condition_variable>
+#include <deque>
 #include <memory>
+#include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace tarvendi::core {
@@ -22,6 +27,9 @@ class ApplyAlong {
 public:
     // plan's items, items_folder and folder must not change while it is applied.
     ApplyAlong(const Plan &plan, Journal &journal);
+    ~ApplyAlong();
+    ApplyAlong(const ApplyAlong &) = delete;
+    ApplyAlong &operator=(const ApplyAlong &) = delete;
 
     // On the judging thread: a batch of renames, judged, in list order. A journal that cannot be
     // written throws JournalError, and nothing more is renamed.
@@ -40,14 +48,20 @@ private:
         std::string source; // as the disk spells them
         std::string target;
     };
+    using Piece = std::vector<Waiting>;
     struct Failure {
         const PlannedRename *rename;
         std::string reason;
     };
-    void refuse(PlannedRename &r, const platform::RenameResult &result);
-    void flush();
+    static void refuse(PlannedRename &r, const platform::RenameResult &result,
+                       std::vector<Failure> &into);
+    // Flushes the journal and hands what waits to the renaming thread.
+    void hand_on();
+    void rename_pieces();
+    void stop_renaming();
     void absolute(std::string_view path, std::string &out) const;
 
+    // The judging thread's:
     const Plan &plan_;
     Journal &journal_;
     std::unique_ptr<Journal::Run> run_;
@@ -56,14 +70,25 @@ private:
     platform::DiskRename disk_;
     std::string source_;
     JournalStep step_{StepKind::Rename, {}, {}, {}};
-    std::vector<Waiting> waiting_; // its first `waiting_count_` wait; the rest keep their room
-    std::size_t waiting_count_ = 0;
+    Piece waiting_;
     std::size_t piece_ = 256;
-    std::size_t steps_ = 0;                     // tried on the disk so far
-    std::vector<std::size_t> failed_;           // the journal's steps that did not take place
-    std::vector<Failure> failures_;             // in list order
+    std::size_t handed_on_ = 0;                 // renames written down and handed on
+    std::vector<Failure> refused_early_;        // before the disk was tried, in list order
     const PlannedRename *last_taken_ = nullptr; // the last one queued or refused here
     bool stopped_ = false;                      // the journal failed: nothing more is renamed
+
+    std::mutex mutex_;
+    std::condition_variable ready_; // a piece, or the end
+    std::condition_variable room_;  // the renaming took a piece
+    std::deque<Piece> pieces_;      // guarded by mutex_
+    std::size_t queued_ = 0;        // renames in pieces_, guarded by mutex_
+    bool closed_ = false;           // guarded by mutex_
+
+    // The renaming thread's:
+    std::vector<std::size_t> failed_; // the journal's steps that did not take place
+    std::vector<Failure> failures_;   // in list order
+    std::size_t steps_ = 0;           // tried on the disk so far
+    std::thread renamer_;
 };
 
 } // namespace tarvendi::core
