@@ -15,6 +15,7 @@
 
 #include <condition_variable>
 #include <deque>
+#include <exception>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -32,7 +33,8 @@ public:
     ApplyAlong &operator=(const ApplyAlong &) = delete;
 
     // On the judging thread: a batch of renames, judged, in list order. A journal that cannot be
-    // written throws JournalError, and nothing more is renamed.
+    // written throws JournalError, and nothing more is handed on (what was written down before
+    // is still renamed).
     void take(const std::vector<HandedRename> &batch);
 
     // After the planning, with the judging thread ended: renames what still waits and closes the
