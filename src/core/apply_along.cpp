@@ -1,6 +1,5 @@
 #include "apply_along.h"
 
-#include "errors.h"
 #include "filesystem.h"
 #include "listing.h"
 
@@ -18,33 +17,17 @@ constexpr std::string_view kNotMade = "执行中途停止，没有改名";
 ApplyAlong::ApplyAlong(const Plan &plan, Journal &journal)
     : plan_(plan)
     , journal_(journal)
-    , renamer_([this] { rename_pieces(); }) {
-    try {
-        here_ = platform::current_disk_folder();
-    } catch (const platform::IoError &) {
-        folder_gone_ = true;
-    }
-}
+    , place_(ApplyPlace::current())
+    , renamer_([this] { rename_pieces(); }) {}
 
 ApplyAlong::~ApplyAlong() {
     stop_renaming();
 }
 
-void ApplyAlong::absolute(std::string_view path, std::string &out) const {
-    out.clear();
-    if (!path.starts_with('/')) {
-        out += here_;
-        out += '/';
-    }
-    out += path;
-}
-
 void ApplyAlong::refuse(PlannedRename &r, const platform::RenameResult &result,
                         std::vector<Failure> &into) {
     into.push_back({&r, platform::refusal_text(result)});
-    r.verdict = result.refusal == platform::RenameRefusal::TargetExists ? Verdict::Exists
-                                                                        : Verdict::Invalid;
-    r.reason = platform::refusal_reason(result.refusal);
+    set_outcome(r, result);
 }
 
 void ApplyAlong::take(const std::vector<HandedRename> &batch) {
@@ -55,12 +38,7 @@ void ApplyAlong::take(const std::vector<HandedRename> &batch) {
                 continue;
             // The plan's texts grow while this runs: the target's name comes with the batch.
             plan_.source_into(r, source_);
-            platform::disk_rename(source_, handed.target_folder, handed.target_name, disk_);
-            // Nothing is left to rename in a current directory that was removed.
-            if (folder_gone_ && disk_.refusal == platform::RenameRefusal::None &&
-                !(disk_.source.starts_with('/') && disk_.folder.starts_with('/')))
-                disk_.refusal = platform::RenameRefusal::NotFound;
-            if (disk_.refusal != platform::RenameRefusal::None) {
+            if (!place_.prepare(source_, handed.target_folder, handed.target_name, disk_)) {
                 refuse(r, {disk_.refusal, 0}, refused_early_);
                 last_taken_ = &r;
                 continue;
@@ -71,8 +49,8 @@ void ApplyAlong::take(const std::vector<HandedRename> &batch) {
             w.rename = &r;
             w.source = disk_.source;
             w.target = disk_.target();
-            absolute(w.source, step_.path);
-            absolute(w.target, step_.target);
+            place_.absolute(w.source, step_.path);
+            place_.absolute(w.target, step_.target);
             run_->add(step_);
             last_taken_ = &r;
             if (waiting_.size() >= piece_)
@@ -122,8 +100,7 @@ void ApplyAlong::rename_pieces() {
             PlannedRename &r = *w.rename;
             const platform::RenameResult result = platform::rename_disk(w.source, w.target);
             if (result.ok()) {
-                r.verdict = Verdict::Rename;
-                r.reason = {};
+                set_outcome(r, result);
             } else {
                 failed_.push_back(steps_);
                 refuse(r, result, failures_);

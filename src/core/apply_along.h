@@ -9,6 +9,7 @@
 // short, and the disk tells which of its steps took place). The pieces double in size, so that
 // renaming starts early and a large run waits for the disk only a few times.
 
+#include "apply_steps.h"
 #include "journal.h"
 #include "judge_beside.h"
 #include "plan.h"
@@ -61,14 +62,12 @@ private:
     void hand_on();
     void rename_pieces();
     void stop_renaming();
-    void absolute(std::string_view path, std::string &out) const;
 
     // The judging thread's:
     const Plan &plan_;
     Journal &journal_;
+    ApplyPlace place_;
     std::unique_ptr<Journal::Run> run_;
-    std::string here_;
-    bool folder_gone_ = false;
     platform::DiskRename disk_;
     std::string source_;
     JournalStep step_{StepKind::Rename, {}, {}, {}};

@@ -1,11 +1,10 @@
 #include "plan.h"
 
-#include "errors.h"
+#include "apply_steps.h"
 #include "filesystem.h"
 #include "journal.h"
 #include "listing.h"
 #include "run_order.h"
-#include "state_files.h"
 #include "text.h"
 
 #include <algorithm>
@@ -110,8 +109,8 @@ apply_plan(Plan &plan, const std::function<void(std::size_t done)> &progress, Jo
     const std::size_t legs = plan.order.empty() ? plan.renames.size() : plan.order.size();
 
     platform::DiskRename disk;
-    std::string here;
-    bool folder_gone = false;
+    // Only a journal asks where the renames happen (for its paths from the root).
+    const ApplyPlace place = journal ? ApplyPlace::current() : ApplyPlace();
     const auto temporary = [&](std::uint32_t index) {
         const std::string folder = rules::folder_part(plan.source(plan.renames[index]));
         return join(folder, temporary_name(index));
@@ -126,32 +125,12 @@ apply_plan(Plan &plan, const std::function<void(std::size_t done)> &progress, Jo
         else
             plan.source_into(r, source);
         if (leg == Leg::ToTemporary)
-            platform::disk_rename(source, rules::folder_part(source), temporary_name(index), disk);
-        else
-            platform::disk_rename(source, plan.target_folder(r), plan.target_name(r), disk);
-        // Nothing is left to rename in a current directory that was removed.
-        if (folder_gone && disk.refusal == platform::RenameRefusal::None &&
-            !(disk.source.starts_with('/') && disk.folder.starts_with('/')))
-            disk.refusal = platform::RenameRefusal::NotFound;
-        return disk.refusal == platform::RenameRefusal::None;
-    };
-    const auto absolute = [&](const std::string &path, std::string &out) {
-        if (path.starts_with('/')) {
-            out.assign(path);
-        } else {
-            out.assign(here);
-            out += '/';
-            out += path;
-        }
+            return place.prepare(source, rules::folder_part(source), temporary_name(index), disk);
+        return place.prepare(source, plan.target_folder(r), plan.target_name(r), disk);
     };
 
     std::unique_ptr<Journal::Run> run;
     if (journal) {
-        try {
-            here = platform::current_disk_folder();
-        } catch (const platform::IoError &) {
-            folder_gone = true;
-        }
         JournalStep step{StepKind::Rename, {}, {}, {}};
         for (std::size_t k = 0; k < legs; ++k) {
             std::uint32_t index = 0;
@@ -162,8 +141,8 @@ apply_plan(Plan &plan, const std::function<void(std::size_t done)> &progress, Jo
                 continue;
             if (!run)
                 run = journal->begin();
-            absolute(disk.source, step.path);
-            absolute(disk.target(), step.target);
+            place.absolute(disk.source, step.path);
+            place.absolute(disk.target(), step.target);
             run->add(step);
         }
         if (run)
@@ -214,17 +193,11 @@ apply_plan(Plan &plan, const std::function<void(std::size_t done)> &progress, Jo
                 continue;
             stranded[index] = true;
         }
-        if (result.ok()) {
-            r.verdict = Verdict::Rename;
-            r.reason = {};
-        } else {
-            // A rename stopped on its temporary name is reported under that name.
+        // A rename stopped on its temporary name is reported under that name.
+        if (!result.ok())
             refused.push_back({leg == Leg::FromTemporary ? temporary(index) : plan.source(r),
                                std::string(plan.new_name(r)), platform::refusal_text(result)});
-            const bool taken = result.refusal == platform::RenameRefusal::TargetExists;
-            r.verdict = taken ? Verdict::Exists : Verdict::Invalid;
-            r.reason = platform::refusal_reason(result.refusal);
-        }
+        set_outcome(r, result);
     }
     if (run)
         run->finish(failed);
