@@ -14,6 +14,14 @@ using testing::TempFolder;
 
 constexpr std::string_view kDigits = "0123456789";
 
+// A file, a folder and a FIFO that nothing writes to: an open that waited for a writer would
+// hang on it.
+void make_entries_of_each_kind(TempFolder &tmp) {
+    tmp.file("a.mp3", kDigits);
+    tmp.folder("sub");
+    ASSERT_EQ(mkfifo((tmp / "pipe.mp3").c_str(), 0644), 0);
+}
+
 // The error code of the IoError that f throws, or 0 when it throws none.
 template <class F> int io_error_code(F f) {
     try {
@@ -26,10 +34,7 @@ template <class F> int io_error_code(F f) {
 
 TEST(FileOpen, FailsWithoutCreating) {
     TempFolder tmp;
-    tmp.file("a.mp3", kDigits);
-    tmp.folder("sub");
-    // Nothing writes to the FIFO: an open that waited for a writer would hang here.
-    ASSERT_EQ(mkfifo((tmp / "pipe.mp3").c_str(), 0644), 0);
+    make_entries_of_each_kind(tmp);
     struct Case {
         std::string path; // GB18030
         File::Mode mode;
@@ -66,9 +71,7 @@ TEST(FileOpen, FailsWithoutCreating) {
 // wait, and a folder or a missing file is an error.
 TEST(ReadFileTail, ReadsTheEndOrNothing) {
     TempFolder tmp;
-    tmp.file("a.mp3", kDigits);
-    tmp.folder("sub");
-    ASSERT_EQ(mkfifo((tmp / "pipe.mp3").c_str(), 0644), 0);
+    make_entries_of_each_kind(tmp);
     const struct {
         std::string path;
         std::size_t n;
