@@ -18,7 +18,10 @@ ApplyAlong::ApplyAlong(const Plan &plan, Journal &journal)
     : plan_(plan)
     , journal_(journal)
     , place_(ApplyPlace::current())
-    , renamer_([this] { rename_pieces(); }) {}
+    // The renames are slower than writing them down: past two pieces of the largest size the
+    // judging waits.
+    , handed_(2 * kLargestPiece)
+    , renamer_([this] { rename_handed(); }) {}
 
 ApplyAlong::~ApplyAlong() {
     stop_renaming();
@@ -69,33 +72,14 @@ void ApplyAlong::hand_on() {
         platform::forget_listed_names();
     run_->commit();
     handed_on_ += waiting_.size();
-    {
-        std::unique_lock lock(mutex_);
-        // The renames are slower than writing them down: past two pieces of the largest size the
-        // judging waits, so that a million of them never wait in memory at once.
-        room_.wait(lock, [&] { return queued_ < 2 * kLargestPiece; });
-        queued_ += waiting_.size();
-        pieces_.push_back(std::move(waiting_));
-    }
-    ready_.notify_one();
+    handed_.give(waiting_);
     piece_ = std::min(piece_ * 2, kLargestPiece);
-    waiting_ = Piece();
     waiting_.reserve(piece_);
 }
 
-void ApplyAlong::rename_pieces() {
-    for (;;) {
-        Piece piece;
-        {
-            std::unique_lock lock(mutex_);
-            ready_.wait(lock, [&] { return closed_ || !pieces_.empty(); });
-            if (pieces_.empty())
-                return;
-            piece = std::move(pieces_.front());
-            pieces_.pop_front();
-            queued_ -= piece.size();
-        }
-        room_.notify_one();
+void ApplyAlong::rename_handed() {
+    Piece piece;
+    while (handed_.take(piece)) {
         for (Waiting &w : piece) {
             PlannedRename &r = *w.rename;
             const platform::RenameResult result = platform::rename_disk(w.source, w.target);
@@ -113,11 +97,7 @@ void ApplyAlong::rename_pieces() {
 void ApplyAlong::stop_renaming() {
     if (!renamer_.joinable())
         return;
-    {
-        std::lock_guard lock(mutex_);
-        closed_ = true;
-    }
-    ready_.notify_one();
+    handed_.close();
     renamer_.join();
 }
 

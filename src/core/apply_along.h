@@ -10,15 +10,13 @@
 // renaming starts early and a large run waits for the disk only a few times.
 
 #include "apply_steps.h"
+#include "handover.h"
 #include "journal.h"
 #include "judge_beside.h"
 #include "plan.h"
 
-#include <condition_variable>
-#include <deque>
 #include <exception>
 #include <memory>
-#include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
@@ -60,7 +58,7 @@ private:
                        std::vector<Failure> &into);
     // Flushes the journal and hands what waits to the renaming thread.
     void hand_on();
-    void rename_pieces();
+    void rename_handed();
     void stop_renaming();
 
     // The judging thread's:
@@ -78,12 +76,7 @@ private:
     const PlannedRename *last_taken_ = nullptr; // the last one queued or refused here
     bool stopped_ = false;                      // the journal failed: nothing more is renamed
 
-    std::mutex mutex_;
-    std::condition_variable ready_; // a piece, or the end
-    std::condition_variable room_;  // the renaming took a piece
-    std::deque<Piece> pieces_;      // guarded by mutex_
-    std::size_t queued_ = 0;        // renames in pieces_, guarded by mutex_
-    bool closed_ = false;           // guarded by mutex_
+    Handover<Waiting> handed_;
 
     // The renaming thread's:
     std::vector<std::size_t> failed_; // the journal's steps that did not take place

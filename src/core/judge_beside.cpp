@@ -18,17 +18,14 @@ JudgeBeside::JudgeBeside(const Plan &plan, TargetCheck &check, AfterJudging judg
     : plan_(plan)
     , check_(check)
     , judged_(std::move(judged))
+    , handed_(kMostWaiting)
     , thread_([this] { run(); }) {
     filling_.reserve(kBatch);
 }
 
 JudgeBeside::~JudgeBeside() {
     if (thread_.joinable()) {
-        {
-            std::lock_guard lock(mutex_);
-            closed_ = true;
-        }
-        ready_.notify_one();
+        handed_.close();
         thread_.join();
     }
 }
@@ -43,23 +40,14 @@ void JudgeBeside::add(PlannedRename &r, std::string_view target_name) {
 }
 
 void JudgeBeside::hand_over() {
-    {
-        std::unique_lock lock(mutex_);
-        room_.wait(lock, [&] { return handed_.size() < kMostWaiting; });
-        handed_.insert(handed_.end(), filling_.begin(), filling_.end());
-    }
-    filling_.clear();
-    ready_.notify_one();
+    handed_.give(filling_);
+    filling_.reserve(kBatch);
 }
 
 void JudgeBeside::finish() {
     if (!filling_.empty())
         hand_over();
-    {
-        std::lock_guard lock(mutex_);
-        closed_ = true;
-    }
-    ready_.notify_one();
+    handed_.close();
     thread_.join();
     if (failure_)
         std::rethrow_exception(failure_);
@@ -67,15 +55,7 @@ void JudgeBeside::finish() {
 
 void JudgeBeside::run() {
     std::vector<Job> batch;
-    bool closed = false;
-    while (!closed) {
-        {
-            std::unique_lock lock(mutex_);
-            ready_.wait(lock, [&] { return closed_ || !handed_.empty(); });
-            batch.swap(handed_);
-            closed = closed_;
-        }
-        room_.notify_one();
+    while (handed_.take(batch)) {
         // After a failure the rest is only taken off the queue: the plan is not used any more.
         for (const Job &job : batch) {
             if (failure_)
@@ -93,7 +73,6 @@ void JudgeBeside::run() {
                 failure_ = std::current_exception();
             }
         }
-        batch.clear();
     }
 }
 

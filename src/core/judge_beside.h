@@ -5,13 +5,12 @@
 // everything its judging reads: the two threads run on different cores, and each line of memory
 // that one writes and the other then reads costs a transfer between them.
 
+#include "handover.h"
 #include "pass.h"
 #include "plan.h"
 #include "target_check.h"
 
-#include <condition_variable>
 #include <exception>
-#include <mutex>
 #include <string_view>
 #include <thread>
 #include <vector>
@@ -53,11 +52,7 @@ private:
     TargetCheck &check_;
     AfterJudging judged_;
     std::vector<Job> filling_; // the main thread's batch, not handed over yet
-    std::mutex mutex_;
-    std::condition_variable ready_; // something was handed over, or the end
-    std::condition_variable room_;  // the judging took what waited
-    std::vector<Job> handed_;       // guarded by mutex_
-    bool closed_ = false;           // guarded by mutex_
+    Handover<Job> handed_;
     std::exception_ptr failure_;
     std::thread thread_;
 };
