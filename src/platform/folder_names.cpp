@@ -17,11 +17,13 @@ constexpr std::uint32_t kChanges = IN_CREATE | IN_DELETE | IN_MOVED_FROM | IN_MO
 
 struct Kept {
     std::mutex lock;
+    // One instance for the whole run, never closed: closing one that has watched waits for the
+    // kernel to retire its watches, up to 16 ms, while removing a watch returns at once.
     int inotify = -1;
+    int watch = -1;     // the watch on folder, while its names may be kept
     std::string folder; // absolute, as the disk spells it
     std::shared_ptr<const std::string> names;
-    bool watching = false; // names may be kept for folder
-    bool valid = false;    // names are kept
+    bool valid = false; // names are kept
 };
 
 Kept &kept() {
@@ -59,11 +61,28 @@ bool local(const std::string &folder) {
 }
 
 void forget(Kept &k) {
-    if (k.inotify >= 0)
-        ::close(k.inotify);
-    k.inotify = -1;
-    k.watching = k.valid = false;
+    if (k.watch >= 0)
+        ::inotify_rm_watch(k.inotify, k.watch);
+    k.watch = -1;
+    k.valid = false;
     k.names.reset();
+}
+
+// Whether folder changed since its watch began: any event of that watch (a change, the watch
+// dropped) or a queue that overflowed. What earlier watches queued is let go.
+bool changed(const Kept &k) {
+    alignas(inotify_event) char events[4096];
+    for (;;) {
+        const ssize_t n = ::read(k.inotify, events, sizeof events);
+        if (n < 0)
+            return errno != EAGAIN;
+        for (ssize_t at = 0; at < n;) {
+            const auto *e = reinterpret_cast<const inotify_event *>(events + at);
+            if (e->wd == k.watch || (e->mask & IN_Q_OVERFLOW) != 0)
+                return true;
+            at += static_cast<ssize_t>(sizeof(inotify_event) + e->len);
+        }
+    }
 }
 
 } // namespace
@@ -75,14 +94,12 @@ bool watch(const std::string &disk_folder) {
     k.folder = key(disk_folder);
     if (!local(k.folder))
         return false;
-    // A new instance drops the old watch and whatever it had queued.
-    k.inotify = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
-    if (k.inotify < 0 || ::inotify_add_watch(k.inotify, k.folder.c_str(), kChanges) < 0) {
-        forget(k);
+    if (k.inotify < 0)
+        k.inotify = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    if (k.inotify < 0)
         return false;
-    }
-    k.watching = true;
-    return true;
+    k.watch = ::inotify_add_watch(k.inotify, k.folder.c_str(), kChanges);
+    return k.watch >= 0;
 }
 
 void drop() {
@@ -94,7 +111,7 @@ void drop() {
 void keep(const std::string &disk_folder, std::shared_ptr<const std::string> names) {
     Kept &k = kept();
     const std::lock_guard guard(k.lock);
-    if (k.watching && k.folder == key(disk_folder)) {
+    if (k.watch >= 0 && k.folder == key(disk_folder)) {
         k.names = std::move(names);
         k.valid = true;
     }
@@ -105,10 +122,7 @@ std::shared_ptr<const std::string> recall(const std::string &disk_folder) {
     const std::lock_guard guard(k.lock);
     if (!k.valid || k.folder != key(disk_folder))
         return nullptr;
-    // Any event at all (a change, the watch dropped, the queue overflowed) ends the keeping.
-    alignas(inotify_event) char events[4096];
-    const ssize_t n = ::read(k.inotify, events, sizeof events);
-    if (n >= 0 || errno != EAGAIN) {
+    if (changed(k)) {
         forget(k);
         return nullptr;
     }
