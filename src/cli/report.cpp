@@ -89,10 +89,16 @@ Outcome report(const core::Plan &plan, const std::vector<core::RefusedRename> &r
                   .dump(1, ' ', false, nlohmann::json::error_handler_t::replace);
         out += '\n';
     } else {
-        out.reserve(plan.renames.size() * 48);
+        // Written as it fills: the lines of a large folder never need room of their own.
+        constexpr std::size_t kChunk = 64 * 1024;
+        out.reserve(kChunk + 4096);
         each([&](std::string_view old_name, std::string_view target_folder, std::string_view name,
                  std::string_view verdict, std::string_view reason) {
             append_line(old_name, target_folder, name, verdict, reason, out);
+            if (out.size() >= kChunk) {
+                std::fwrite(out.data(), 1, out.size(), stdout);
+                out.clear();
+            }
         });
     }
     if (outcome.refused != 0) {

@@ -48,12 +48,15 @@ void ApplyAlong::take(const std::vector<HandedRename> &batch) {
             }
             if (!run_)
                 run_ = journal_.begin();
-            Waiting &w = waiting_.emplace_back();
-            w.rename = &r;
-            w.source = disk_.source;
-            w.target = disk_.target();
-            place_.absolute(w.source, step_.path);
-            place_.absolute(w.target, step_.target);
+            target_.clear();
+            if (!disk_.folder.empty()) {
+                target_ += disk_.folder;
+                target_ += '/';
+            }
+            target_ += disk_.name;
+            waiting_.add(r, disk_.source, target_);
+            place_.absolute(disk_.source, step_.path);
+            place_.absolute(target_, step_.target);
             run_->add(step_);
             last_taken_ = &r;
             if (waiting_.size() >= piece_)
@@ -66,7 +69,7 @@ void ApplyAlong::take(const std::vector<HandedRename> &batch) {
 }
 
 void ApplyAlong::hand_on() {
-    if (waiting_.empty())
+    if (waiting_.size() == 0)
         return;
     if (handed_on_ == 0)
         platform::forget_listed_names();
@@ -77,12 +80,31 @@ void ApplyAlong::hand_on() {
     waiting_.reserve(piece_);
 }
 
+void ApplyAlong::Piece::add(PlannedRename &r, std::string_view source, std::string_view target) {
+    const auto at = static_cast<std::uint32_t>(paths_.size());
+    paths_ += source;
+    paths_ += '\0';
+    renames_.push_back({&r, at, static_cast<std::uint32_t>(paths_.size())});
+    paths_ += target;
+    paths_ += '\0';
+}
+
+void ApplyAlong::Piece::clear() {
+    renames_.clear();
+    paths_.clear();
+}
+
+void ApplyAlong::Piece::reserve(std::size_t renames) {
+    renames_.reserve(renames);
+    // Room for two paths of a name each: more is rare, and grows as any string does.
+    paths_.reserve(renames * 48);
+}
+
 void ApplyAlong::rename_handed() {
     Piece piece;
     while (handed_.take(piece)) {
-        for (Waiting &w : piece) {
-            PlannedRename &r = *w.rename;
-            const platform::RenameResult result = platform::rename_disk(w.source, w.target);
+        piece.each([this](PlannedRename &r, const char *source, const char *target) {
+            const platform::RenameResult result = platform::rename_disk(source, target);
             if (result.ok()) {
                 set_outcome(r, result);
             } else {
@@ -90,7 +112,7 @@ void ApplyAlong::rename_handed() {
                 refuse(r, result, failures_);
             }
             ++steps_;
-        }
+        });
     }
 }
 
@@ -124,8 +146,7 @@ std::vector<RefusedRename> ApplyAlong::finish(Plan &plan, std::exception_ptr &fa
                 r.reason = kNotMade;
             }
         };
-        for (const Waiting &w : waiting_)
-            not_made(*w.rename);
+        waiting_.each([&](PlannedRename &r, const char *, const char *) { not_made(r); });
         bool past_last_taken = last_taken_ == nullptr;
         for (PlannedRename &r : plan.renames) {
             if (past_last_taken)

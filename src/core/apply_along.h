@@ -15,9 +15,11 @@
 #include "judge_beside.h"
 #include "plan.h"
 
+#include <cstdint>
 #include <exception>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -44,12 +46,29 @@ public:
     std::vector<RefusedRename> finish(Plan &plan, std::exception_ptr &failure);
 
 private:
-    struct Waiting {
-        PlannedRename *rename = nullptr;
-        std::string source; // as the disk spells them
-        std::string target;
+    // Renames written down together, with their paths as the disk spells them one after another
+    // in a single text: a piece of 65,536 renames makes no allocation of its own per rename.
+    class Piece {
+    public:
+        void add(PlannedRename &r, std::string_view source, std::string_view target);
+        std::size_t size() const { return renames_.size(); }
+        void clear();
+        void reserve(std::size_t renames);
+        // Calls f(rename, source, target) for each, in order, the paths NUL-terminated.
+        template <class F> void each(F f) const {
+            for (const Waiting &w : renames_)
+                f(*w.rename, paths_.c_str() + w.source, paths_.c_str() + w.target);
+        }
+
+    private:
+        struct Waiting {
+            PlannedRename *rename;
+            std::uint32_t source; // where the paths start
+            std::uint32_t target;
+        };
+        std::vector<Waiting> renames_;
+        std::string paths_;
     };
-    using Piece = std::vector<Waiting>;
     struct Failure {
         const PlannedRename *rename;
         std::string reason;
@@ -68,6 +87,7 @@ private:
     std::unique_ptr<Journal::Run> run_;
     platform::DiskRename disk_;
     std::string source_;
+    std::string target_;
     JournalStep step_{StepKind::Rename, {}, {}, {}};
     Piece waiting_;
     std::size_t piece_ = 256;
@@ -76,7 +96,7 @@ private:
     const PlannedRename *last_taken_ = nullptr; // the last one queued or refused here
     bool stopped_ = false;                      // the journal failed: nothing more is renamed
 
-    Handover<Waiting> handed_;
+    Handover<Piece> handed_;
 
     // The renaming thread's:
     std::vector<std::size_t> failed_; // the journal's steps that did not take place

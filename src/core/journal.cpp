@@ -103,8 +103,9 @@ void Journal::mark_interrupted(const std::string &name) {
 }
 
 void Journal::mark_undone(const std::string &name) {
-    const platform::RenameResult result = platform::rename_disk(
-        folder_ + "/" + name, folder_ + "/" + stem(name) + std::string(kUndone));
+    const platform::RenameResult result =
+        platform::rename_disk((folder_ + "/" + name).c_str(),
+                              (folder_ + "/" + stem(name) + std::string(kUndone)).c_str());
     if (!result.ok())
         throw platform::IoError(result.errno_value ? result.errno_value : EEXIST, name);
 }

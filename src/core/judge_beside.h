@@ -52,7 +52,7 @@ private:
     TargetCheck &check_;
     AfterJudging judged_;
     std::vector<Job> filling_; // the main thread's batch, not handed over yet
-    Handover<Job> handed_;
+    Handover<std::vector<Job>> handed_;
     std::exception_ptr failure_;
     std::thread thread_;
 };

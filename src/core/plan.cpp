@@ -181,7 +181,7 @@ apply_plan(Plan &plan, const std::function<void(std::size_t done)> &progress, Jo
             continue;
         }
         if (tried(index, leg)) {
-            result = platform::rename_disk(disk.source, disk.target());
+            result = platform::rename_disk(disk.source.c_str(), disk.target().c_str());
             if (!result.ok())
                 failed.push_back(step);
             ++step;

@@ -44,7 +44,8 @@ bool took_place(const JournalRecord &record, const JournalStep &step, std::size_
 void undo_rename(const JournalStep &step, std::vector<RefusedRename> &refused) {
     if (!platform::entry_exists(step.target))
         return refused.push_back(refusal(step.target, step.path, std::string(kGone)));
-    const platform::RenameResult result = platform::rename_disk(step.target, step.path);
+    const platform::RenameResult result =
+        platform::rename_disk(step.target.c_str(), step.path.c_str());
     if (!result.ok())
         refused.push_back(refusal(step.target, step.path, platform::refusal_text(result)));
 }

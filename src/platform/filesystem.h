@@ -89,8 +89,8 @@ RenameRefusal disk_name(std::string_view new_name, std::string &out);
 RenameResult rename_entry(std::string_view source, std::string_view folder,
                           std::string_view new_name);
 
-// The same on paths as the disk spells them (UTF-8 bytes), for renames taken back.
-RenameResult rename_disk(const std::string &src, const std::string &dst);
+// The same on paths as the disk spells them (UTF-8 bytes).
+RenameResult rename_disk(const char *src, const char *dst);
 
 // Short Chinese text for a refusal, for the report shown to the user (UTF-8); empty for None.
 std::string refusal_text(const RenameResult &result);

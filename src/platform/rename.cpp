@@ -65,13 +65,13 @@ RenameResult rename_entry(std::string_view source, std::string_view folder,
     disk_rename(source, folder, new_name, disk);
     if (disk.refusal != RenameRefusal::None)
         return {disk.refusal, 0};
-    return rename_disk(disk.source, disk.target());
+    return rename_disk(disk.source.c_str(), disk.target().c_str());
 }
 
-RenameResult rename_disk(const std::string &src, const std::string &dst) {
-    if (src == dst)
+RenameResult rename_disk(const char *src, const char *dst) {
+    if (std::strcmp(src, dst) == 0)
         return {};
-    if (::renameat2(AT_FDCWD, src.c_str(), AT_FDCWD, dst.c_str(), RENAME_NOREPLACE) == 0)
+    if (::renameat2(AT_FDCWD, src, AT_FDCWD, dst, RENAME_NOREPLACE) == 0)
         return {};
     switch (errno) {
     case EEXIST:
