@@ -282,9 +282,12 @@ bool name_less(std::string_view a, std::string_view b, NameOrder order) {
 }
 
 void Listing::add(std::string_view name, bool is_folder) {
-    entries_.push_back({static_cast<std::uint32_t>(names_.size()),
+    if (names_.use_count() > 1)
+        names_ = std::make_shared<std::string>(*names_);
+    entries_.push_back({static_cast<std::uint32_t>(names_->size()),
                         static_cast<std::uint32_t>(name.size()), is_folder ? 1u : 0u});
-    names_ += name;
+    *names_ += name;
+    *names_ += '\0';
 }
 
 namespace {
@@ -302,7 +305,7 @@ std::uint64_t folded_key(std::string_view name, std::size_t from) {
 
 void Listing::sort(NameOrder order) {
     const auto entry = [this](const Item &item) {
-        return Entry{std::string_view(names_).substr(item.offset, item.length), item.folder != 0};
+        return Entry{std::string_view(*names_).substr(item.offset, item.length), item.folder != 0};
     };
     const auto less = [&](const Item &a, const Item &b) {
         return entry_less(entry(a), entry(b), order);
@@ -344,18 +347,14 @@ Listing list_folder(std::string_view folder, std::string_view mask, EntryKinds k
                     NameOrder order) {
     Listing entries;
     // Every name the folder holds is kept for the planner, which then needs no listing of its
-    // own while the folder stays as it was read.
+    // own while the folder stays as it was read. While each entry is listed as the disk spells
+    // it, the listing's own buffer holds exactly those names; a copy starts at the first entry
+    // that differs.
     const std::string disk = folder.empty() ? std::string(".") : disk_path(folder);
     const bool keep = folder_names::watch(disk);
-    auto all = std::make_shared<std::string>();
+    std::shared_ptr<std::string> all; // null while the listing holds every name to keep
     for_each_entry(folder, [&](int fd, const dirent &e) {
-        if (keep && !is_dot_name(e.d_name)) {
-            *all += e.d_name;
-            *all += '\0';
-        }
         EntryInfo info(fd, e);
-        if (kinds == EntryKinds::Files && info.folder())
-            return;
         // Most names are ASCII, the same on disk and in GB18030: they need no copy.
         std::string converted;
         std::string_view name = info.name();
@@ -363,15 +362,22 @@ Listing list_folder(std::string_view folder, std::string_view mask, EntryKinds k
             converted = name_from_disk(name);
             name = converted;
         }
-        if (!mask_matches(mask, name))
-            return;
-        if (info.folder())
-            entries.add(name, true);
-        else if (kinds == EntryKinds::Files || info.hidden() || info.read_only())
-            entries.add(name, false);
+        const bool listed =
+            (kinds == EntryKinds::Folders || !info.folder()) && mask_matches(mask, name) &&
+            (kinds == EntryKinds::Files || info.folder() || info.hidden() || info.read_only());
+        const bool dot = info.is_dot_entry();
+        const bool listed_as_kept = dot ? !listed : listed && converted.empty();
+        if (keep && !all && !listed_as_kept)
+            all = std::make_shared<std::string>(*entries.added_names());
+        if (all && !dot) {
+            *all += e.d_name;
+            *all += '\0';
+        }
+        if (listed)
+            entries.add(name, info.folder());
     });
     if (keep)
-        folder_names::keep(disk, all);
+        folder_names::keep(disk, all ? all : entries.added_names());
     entries.sort(order);
     return entries;
 }

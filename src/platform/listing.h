@@ -37,15 +37,15 @@ struct Entry {
     bool is_dot_entry() const { return is_folder && (name == "." || name == ".."); }
 };
 
-// The entries of a folder in list order. The names lie end to end in one buffer, so that a
-// folder of a million entries holds each name once and compactly.
+// The entries of a folder in list order. The names lie end to end in one buffer, each followed
+// by a NUL byte, so that a folder of a million entries holds each name once and compactly.
 class Listing {
 public:
     std::size_t size() const { return entries_.size(); }
     bool empty() const { return entries_.empty(); }
     Entry operator[](std::size_t i) const {
         const Item &item = entries_[i];
-        return {std::string_view(names_).substr(item.offset, item.length), item.folder != 0};
+        return {std::string_view(*names_).substr(item.offset, item.length), item.folder != 0};
     }
 
     class Iterator {
@@ -77,6 +77,9 @@ public:
     void add(std::string_view name, bool is_folder);
     // Puts the entries in list order: name_less of their texts.
     void sort(NameOrder order);
+    // Every name added, each followed by a NUL byte, in the order they were added: the buffer
+    // itself, shared (a later add copies it first).
+    std::shared_ptr<const std::string> added_names() const { return names_; }
 
 private:
     struct Item {
@@ -84,7 +87,7 @@ private:
         std::uint32_t length : 31;
         std::uint32_t folder : 1;
     };
-    std::string names_;
+    std::shared_ptr<std::string> names_ = std::make_shared<std::string>();
     std::vector<Item> entries_;
 };
 

@@ -267,17 +267,21 @@ TEST(ListFolder, UnreadableFolderThrows) {
 
 // The names of the folder listed last are kept while it stays as read: every change made after
 // the listing, by whatever way, shows in the next call.
+std::vector<std::string> sorted_disk_names(const std::string &folder) {
+    const std::string all = *disk_names(folder);
+    std::vector<std::string> out;
+    for (std::size_t at = 0; at < all.size(); at = all.find('\0', at) + 1)
+        out.emplace_back(all.c_str() + at);
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
 TEST(DiskNames, KeptOnlyWhileTheFolderStaysAsRead) {
     TempFolder dir;
     dir.file("a");
     dir.folder("sub");
     const auto names = [&] {
-        const std::string all = *disk_names(dir.path());
-        std::vector<std::string> out;
-        for (std::size_t at = 0; at < all.size(); at = all.find('\0', at) + 1)
-            out.emplace_back(all.c_str() + at);
-        std::sort(out.begin(), out.end());
-        return out;
+        return sorted_disk_names(dir.path());
     };
     using Names = std::vector<std::string>;
     list_folder(dir.path(), "*.*", EntryKinds::Files); // the file list reads the folder
@@ -293,6 +297,27 @@ TEST(DiskNames, KeptOnlyWhileTheFolderStaysAsRead) {
     TempFolder other;
     EXPECT_TRUE(disk_names(other.path())->empty());
     EXPECT_EQ(names(), (Names{"c", "sub"}));
+}
+
+// Whatever a listing leaves out or converts, the names kept from it are every name of the
+// folder, as the disk spells them.
+TEST(DiskNames, KeptAsTheDiskSpellsThemWhateverWasListed) {
+    TempFolder dir;
+    for (const char *name : {"b.mp3", ".hidden", "\xe4\xb8\xad.txt"})
+        dir.file(name);
+    dir.folder("sub");
+    const std::vector<std::string> every{".hidden", "b.mp3", "sub", "\xe4\xb8\xad.txt"};
+    const struct {
+        const char *mask;
+        EntryKinds kinds;
+    } listings[] = {{"*.*", EntryKinds::Files},
+                    {"*.*", EntryKinds::Folders},
+                    {"*.mp3", EntryKinds::Files},
+                    {"*.txt", EntryKinds::Files}};
+    for (const auto &listing : listings) {
+        list_folder(dir.path(), listing.mask, listing.kinds);
+        EXPECT_EQ(sorted_disk_names(dir.path()), every) << listing.mask;
+    }
 }
 
 } // namespace
