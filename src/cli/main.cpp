@@ -52,10 +52,16 @@ int rename_items(CommandLine line) {
     context.execute = execute;
     context.order = line.flag("order");
     context.apply_while_planning = true;
+    // The lines of the report are made on the core the renames leave idle.
+    EarlyLines early;
+    if (!line.flag("json"))
+        context.while_renaming = [&early](const core::Plan &made) {
+            early.make(made, made.refused);
+        };
     core::Plan plan;
     const core::PassRun run = core::run_pass(description, items.items, context, plan, journal);
     const Outcome outcome =
-        report(plan, plan.refused, line.flag("json"), platform::current_folder());
+        report(plan, plan.refused, line.flag("json"), platform::current_folder(), &early);
     if (run.failure) {
         try {
             std::rethrow_exception(run.failure);

@@ -49,10 +49,48 @@ bool refused(std::string_view verdict) {
     return verdict != "rename" && verdict != "unchanged";
 }
 
+// Calls line(old name, target folder, target name, verdict, reason) for each line of a report.
+template <class F>
+void each_line(const core::Plan &plan, const std::vector<core::RefusedRename> &refused_by_rules,
+               F line) {
+    for (const core::RefusedRename &r : refused_by_rules)
+        line(r.source, std::string_view(), std::string_view(r.new_name), "invalid", r.reason);
+    std::string source;
+    for (const core::PlannedRename &r : plan.renames) {
+        plan.source_into(r, source);
+        line(source, plan.target_folder(r), plan.target_name(r), core::verdict_word(r.verdict),
+             r.reason);
+    }
+}
+
 } // namespace
 
+void EarlyLines::make(const core::Plan &plan,
+                      const std::vector<core::RefusedRename> &refused_by_rules) {
+    made_ = true;
+    verdicts_.reserve(plan.renames.size());
+    for (const core::PlannedRename &r : plan.renames)
+        verdicts_.emplace_back(r.verdict, r.reason);
+    each_line(plan, refused_by_rules,
+              [&](std::string_view old_name, std::string_view target_folder, std::string_view name,
+                  std::string_view verdict, std::string_view reason) {
+                  append_line(old_name, target_folder, name, verdict, reason, lines_);
+              });
+}
+
+const std::string *EarlyLines::still_valid(const core::Plan &plan) const {
+    if (!made_ || verdicts_.size() != plan.renames.size())
+        return nullptr;
+    for (std::size_t i = 0; i < verdicts_.size(); ++i) {
+        const core::PlannedRename &r = plan.renames[i];
+        if (verdicts_[i].first != r.verdict || verdicts_[i].second != r.reason)
+            return nullptr;
+    }
+    return &lines_;
+}
+
 Outcome report(const core::Plan &plan, const std::vector<core::RefusedRename> &refused_by_rules,
-               bool json, const std::string &folder) {
+               bool json, const std::string &folder, const EarlyLines *early) {
     Outcome outcome;
     outcome.refused = refused_by_rules.size();
     for (const core::PlannedRename &r : plan.renames) {
@@ -63,17 +101,13 @@ Outcome report(const core::Plan &plan, const std::vector<core::RefusedRename> &r
     }
     std::string out;
     std::string errors;
-    std::string source;
     const auto each = [&](auto &&line) {
-        for (const core::RefusedRename &r : refused_by_rules)
-            line(r.source, std::string_view(), std::string_view(r.new_name), "invalid", r.reason);
-        for (const core::PlannedRename &r : plan.renames) {
-            plan.source_into(r, source);
-            line(source, plan.target_folder(r), plan.target_name(r), core::verdict_word(r.verdict),
-                 r.reason);
-        }
+        each_line(plan, refused_by_rules, line);
     };
-    if (json) {
+    const std::string *early_lines = early && !json ? early->still_valid(plan) : nullptr;
+    if (early_lines) {
+        std::fwrite(early_lines->data(), 1, early_lines->size(), stdout);
+    } else if (json) {
         nlohmann::ordered_json items = nlohmann::ordered_json::array();
         each([&](std::string_view old_name, std::string_view target_folder, std::string_view name,
                  std::string_view verdict, std::string_view reason) {

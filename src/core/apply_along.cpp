@@ -27,12 +27,6 @@ ApplyAlong::~ApplyAlong() {
     stop_renaming();
 }
 
-void ApplyAlong::refuse(PlannedRename &r, const platform::RenameResult &result,
-                        std::vector<Failure> &into) {
-    into.push_back({&r, platform::refusal_text(result)});
-    set_outcome(r, result);
-}
-
 void ApplyAlong::take(const std::vector<HandedRename> &batch) {
     try {
         for (const HandedRename &handed : batch) {
@@ -42,7 +36,8 @@ void ApplyAlong::take(const std::vector<HandedRename> &batch) {
             // The plan's texts grow while this runs: the target's name comes with the batch.
             plan_.source_into(r, source_);
             if (!place_.prepare(source_, handed.target_folder, handed.target_name, disk_)) {
-                refuse(r, {disk_.refusal, 0}, refused_early_);
+                refused_early_.push_back({&r, {disk_.refusal, 0}});
+                set_outcome(r, refused_early_.back().result);
                 last_taken_ = &r;
                 continue;
             }
@@ -105,12 +100,10 @@ void ApplyAlong::rename_handed() {
     while (handed_.take(piece)) {
         piece.each([this](PlannedRename &r, const char *source, const char *target) {
             const platform::RenameResult result = platform::rename_disk(source, target);
-            if (result.ok()) {
-                set_outcome(r, result);
-            } else {
+            if (!result.ok())
                 failed_.push_back(steps_);
-                refuse(r, result, failures_);
-            }
+            if (!result.ok() || r.verdict != Verdict::Rename)
+                answers_.push_back({&r, result});
             ++steps_;
         });
     }
@@ -123,7 +116,8 @@ void ApplyAlong::stop_renaming() {
     renamer_.join();
 }
 
-std::vector<RefusedRename> ApplyAlong::finish(Plan &plan, std::exception_ptr &failure) {
+std::vector<RefusedRename> ApplyAlong::finish(Plan &plan, std::exception_ptr &failure,
+                                              const std::function<void()> &while_renaming) {
     if (!stopped_) {
         try {
             hand_on();
@@ -132,7 +126,15 @@ std::vector<RefusedRename> ApplyAlong::finish(Plan &plan, std::exception_ptr &fa
             failure = std::current_exception();
         }
     }
+    if (while_renaming) {
+        try {
+            while_renaming();
+        } catch (...) {
+        }
+    }
     stop_renaming();
+    for (const Answer &answer : answers_)
+        set_outcome(*answer.rename, answer.result);
     if (run_ && !stopped_)
         run_->finish(failed_);
     if (stopped_ && handed_on_ == 0)
@@ -157,13 +159,17 @@ std::vector<RefusedRename> ApplyAlong::finish(Plan &plan, std::exception_ptr &fa
     // The two lists of failures are each in list order.
     std::vector<RefusedRename> refused = plan.refused;
     auto early = refused_early_.begin();
-    auto late = failures_.begin();
+    auto late = answers_.begin();
     for (const PlannedRename &r : plan.renames) {
         if (early != refused_early_.end() && early->rename == &r)
-            refused.push_back({plan.source(r), std::string(plan.new_name(r)), (early++)->reason});
-        else if (late != failures_.end() && late->rename == &r)
-            refused.push_back({plan.source(r), std::string(plan.new_name(r)), (late++)->reason});
-        else if (r.verdict == Verdict::Invalid)
+            refused.push_back({plan.source(r), std::string(plan.new_name(r)),
+                               platform::refusal_text((early++)->result)});
+        else if (late != answers_.end() && late->rename == &r) {
+            if (!late->result.ok())
+                refused.push_back({plan.source(r), std::string(plan.new_name(r)),
+                                   platform::refusal_text(late->result)});
+            ++late;
+        } else if (r.verdict == Verdict::Invalid)
             refused.push_back(
                 {plan.source(r), std::string(plan.new_name(r)), std::string(r.reason)});
     }

@@ -17,6 +17,7 @@
 
 #include <cstdint>
 #include <exception>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -43,7 +44,11 @@ public:
     // failure: what ended the planning early, if anything; a journal error met here is put
     // there. After an error a rename that was not made is refused; a journal error before the
     // first rename is thrown, as apply_plan throws it.
-    std::vector<RefusedRename> finish(Plan &plan, std::exception_ptr &failure);
+    // while_renaming (may be empty) runs on this thread while the last renames are made, with
+    // the plan holding still: the verdicts stand as planned until the disk's answers are given
+    // them at the end. It only saves time: what it throws is let go.
+    std::vector<RefusedRename> finish(Plan &plan, std::exception_ptr &failure,
+                                      const std::function<void()> &while_renaming = {});
 
 private:
     // Renames written down together, with their paths as the disk spells them one after another
@@ -69,12 +74,10 @@ private:
         std::vector<Waiting> renames_;
         std::string paths_;
     };
-    struct Failure {
-        const PlannedRename *rename;
-        std::string reason;
+    struct Answer { // what the disk, or the check before it, said to a rename
+        PlannedRename *rename;
+        platform::RenameResult result;
     };
-    static void refuse(PlannedRename &r, const platform::RenameResult &result,
-                       std::vector<Failure> &into);
     // Flushes the journal and hands what waits to the renaming thread.
     void hand_on();
     void rename_handed();
@@ -92,15 +95,18 @@ private:
     Piece waiting_;
     std::size_t piece_ = 256;
     std::size_t handed_on_ = 0;                 // renames written down and handed on
-    std::vector<Failure> refused_early_;        // before the disk was tried, in list order
+    std::vector<Answer> refused_early_;         // before the disk was tried, in list order
     const PlannedRename *last_taken_ = nullptr; // the last one queued or refused here
     bool stopped_ = false;                      // the journal failed: nothing more is renamed
 
     Handover<Piece> handed_;
 
     // The renaming thread's:
+    // The renaming thread writes nothing of the plan: what the disk answers is noted here, and
+    // given to the plan's verdicts at the end.
     std::vector<std::size_t> failed_; // the journal's steps that did not take place
-    std::vector<Failure> failures_;   // in list order
+    std::vector<Answer> answers_;     // in list order: the refusals, and the renames made that
+                                      // the plan did not expect to be
     std::size_t steps_ = 0;           // tried on the disk so far
     std::thread renamer_;
 };

@@ -71,6 +71,10 @@ struct PassContext {
     // (apply_along.h), so that the planning costs hardly any time beside the renames. For a
     // front end that hears no progress of the renames: they are made on another thread.
     bool apply_while_planning = false;
+    // Runs once the plan is made, while its last renames are still being made (renaming while
+    // planning only; may be empty). The verdicts stand as planned; what the disk answers
+    // otherwise changes them afterwards.
+    std::function<void(const Plan &)> while_renaming;
 };
 
 struct HandedRename;

@@ -19,7 +19,12 @@ PassRun run_applying_along(const PassDescription &description, const std::vector
     } catch (...) {
         run.failure = std::current_exception();
     }
-    run.refused = along.finish(plan, run.failure);
+    std::function<void()> while_renaming;
+    if (context.while_renaming)
+        while_renaming = [&] {
+            context.while_renaming(plan);
+        };
+    run.refused = along.finish(plan, run.failure, while_renaming);
     return run;
 }
 

@@ -161,6 +161,12 @@ TEST(Cli, StandardInputOrderVerdictsAndExitStatus) {
     EXPECT_EQ(
         cli(folder, "wildcard --template 'n-#' --execute -0", std::string("a\0b\0", 4)).status, 0);
     EXPECT_EQ(names(folder), (std::set<std::string>{"d", "n-1", "n-2", "taken-01"}));
+    // A file that is gone when its turn comes: the plan expected the rename, the report tells
+    // what the disk said.
+    const Result gone = cli(folder, "wildcard --template 'g-#' --execute -", "missing\nn-1\n");
+    EXPECT_EQ(gone.status, 1);
+    EXPECT_EQ(gone.out, "missing → g-1  [invalid: 找不到文件]\nn-1 → g-2\n");
+    EXPECT_EQ(names(folder), (std::set<std::string>{"d", "g-2", "n-2", "taken-01"}));
 
     EXPECT_EQ(cli(folder, "pad --width x").status, 2);
     EXPECT_EQ(cli(folder, "wildcard").status, 2);

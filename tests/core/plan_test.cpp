@@ -163,6 +163,9 @@ TEST_P(PlanTest, VerdictsInRunOrderAndTheApplyAgrees) {
     execute.execute = true;
     execute.order = c.order;
     plan_pass(d, items, execute, executed);
+    std::vector<Verdict> planned_for_execute;
+    for (std::size_t i = 0; i < executed.renames.size(); ++i)
+        planned_for_execute.push_back(executed.renames[i].verdict);
     for (std::size_t i = 0; i < executed.renames.size(); ++i) {
         const Verdict planned = plan.renames[i].verdict;
         const bool in_use = planned == Verdict::Exists || planned == Verdict::Duplicate;
@@ -196,11 +199,19 @@ TEST_P(PlanTest, VerdictsInRunOrderAndTheApplyAgrees) {
     };
     undo_newest();
 
-    // Renaming while the plan is made leaves the same files, refusals and verdicts.
+    // Renaming while the plan is made leaves the same files, refusals and verdicts; while the
+    // last renames are made, the plan shows its verdicts as planned.
     Plan along;
     execute.apply_while_planning = true;
+    std::vector<Verdict> while_renaming;
+    execute.while_renaming = [&](const Plan &made) {
+        for (const PlannedRename &r : made.renames)
+            while_renaming.push_back(r.verdict);
+    };
     const PassRun run = run_pass(d, items, execute, along, journal);
     EXPECT_FALSE(run.failure);
+    // Swaps and shifts plan first, then rename: nothing runs beside their renames.
+    EXPECT_EQ(while_renaming, c.order ? std::vector<Verdict>{} : planned_for_execute);
     EXPECT_EQ(names_on_disk(), c.after);
     ASSERT_EQ(run.refused.size(), refused.size());
     for (std::size_t i = 0; i < refused.size(); ++i) {
