@@ -4,7 +4,6 @@
 #include "encoding.h"
 #include "errors.h"
 #include "integer.h"
-#include "name_list.h"
 #include "rule_passes.h"
 #include "state_files.h"
 #include "tag_passes.h"
@@ -31,7 +30,7 @@ std::string required(const CommandLine &line, std::string_view name) {
     return argument(line, name);
 }
 
-std::vector<std::string> name_list(const CommandLine &line) {
+std::string name_list(const CommandLine &line) {
     const std::string path = required(line, "names");
     std::string text;
     try {
@@ -49,7 +48,7 @@ std::vector<std::string> name_list(const CommandLine &line) {
     for (std::size_t i = 0; i < text.size(); ++i)
         if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n'))
             lines += text[i];
-    return rules::list_lines(lines);
+    return lines;
 }
 
 core::PassDescription rule_pass(const CommandLine &line, TMP3Info &tags) {

@@ -11,6 +11,7 @@
 #include "text.h"
 #include "wildcard.h"
 
+#include <algorithm>
 #include <memory>
 
 namespace tarvendi::passes {
@@ -189,17 +190,19 @@ PassDescription regex_replace(const RegexReplace &replace) {
     return d;
 }
 
-PassDescription name_list(std::vector<std::string> lines, std::string tmpl, bool folders,
-                          Number start) {
+PassDescription name_list(std::string text, std::string tmpl, bool folders, Number start) {
     PassDescription d;
     d.start_number = std::move(start);
-    // Shared by the copies a description may make of its rule.
+    // Where the next line starts; shared by the copies a description may make of its rule.
     auto next_line = std::make_shared<std::size_t>(0);
-    d.rule = [lines = std::move(lines), tmpl = std::move(tmpl), folders,
+    d.rule = [text = std::move(text), tmpl = std::move(tmpl), folders,
               next_line](const RuleInput &in) -> Result {
-        const std::string_view line =
-            *next_line < lines.size() ? std::string_view(lines[*next_line]) : std::string_view();
-        ++*next_line;
+        std::string_view line;
+        if (*next_line < text.size()) {
+            const std::size_t end = std::min(text.find('\n', *next_line), text.size());
+            line = std::string_view(text).substr(*next_line, end - *next_line);
+            *next_line = end + 1;
+        }
         return rules::list_rename(in.name, line, tmpl, in.counter, folders);
     };
     return d;

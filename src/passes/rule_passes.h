@@ -57,9 +57,9 @@ struct RegexReplace {
     rules::LetterCase letter_case = rules::LetterCase::Keep;
 };
 core::PassDescription regex_replace(const RegexReplace &replace);
-// Page "文本换名": the checked items take the lines in turn; items past the last line get an
-// empty one.
-core::PassDescription name_list(std::vector<std::string> lines, std::string tmpl, bool folders,
-                                Number start);
+// Page "文本换名": the checked items take the lines of text (GB18030, "\n" between lines, as
+// rules::list_lines counts them) in turn; items past the last line get an empty one. The lines
+// are read out of text as the pass goes: a list of a million names is held once.
+core::PassDescription name_list(std::string text, std::string tmpl, bool folders, Number start);
 
 } // namespace tarvendi::passes

@@ -3,7 +3,6 @@
 
 #include "names_page.h"
 #include "gb_text.h"
-#include "name_list.h"
 #include "page_widgets.h"
 #include "pass_host.h"
 #include "rule_passes.h"
@@ -153,7 +152,7 @@ void NamesPage::Button14Click() {
         const bool execute = sender() == Button14;
         // Apart, so that the memo's text and its conversion are freed before the pass: a list of
         // a million names holds tens of megabytes in each.
-        std::vector<std::string> lines = rules::list_lines(qt_to_gb(raw_text(Memo6)));
+        std::string lines = qt_to_gb(raw_text(Memo6));
         host_.run_on_working_list(passes::name_list(std::move(lines),
                                                     qt_to_gb(ComboBox1->currentText()),
                                                     host_.directory_mode(), number_in(Edit13)),
