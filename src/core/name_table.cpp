@@ -14,10 +14,10 @@ std::size_t hash_of(std::string_view name) {
 
 constexpr std::uint8_t kTaken = 0x80;
 
-// The slot's place comes from the low bits of the hash, its mark from the top ones, so that the
+// The slot's place comes from the top bits of the hash, its mark from the low ones, so that the
 // names probing the same run of slots mostly differ in their marks.
 std::uint8_t mark_of(std::size_t hash) {
-    return static_cast<std::uint8_t>(kTaken | (hash >> (8 * sizeof hash - 7)));
+    return static_cast<std::uint8_t>(kTaken | (hash & 0x7f));
 }
 
 } // namespace
@@ -44,11 +44,20 @@ std::string_view NameTable::name_at(std::uint32_t offset, std::size_t length) co
     return added_.at(static_cast<std::uint32_t>(offset - listing_->size()), length);
 }
 
+std::size_t NameTable::place(std::size_t hash) const {
+    // The hash scaled to the table, which may have any size: a folder of a million names and
+    // the run's million new ones need not round up to a power of two.
+    return static_cast<std::size_t>((static_cast<unsigned __int128>(hash) * slots_.size()) >> 64);
+}
+
+bool NameTable::full_for(std::size_t count) const {
+    return count * 10 > slots_.size() * 7;
+}
+
 void NameTable::reserve(std::size_t count) {
-    std::size_t size = 16;
-    // At most half full, so that probes stay short.
-    while (size < count * 2)
-        size *= 2;
+    // At most seven tenths full: the probes read a byte a slot, so the runs they walk stay
+    // within a cache line or two.
+    const std::size_t size = std::max<std::size_t>(16, count * 10 / 7 + 1);
     if (size <= slots_.size())
         return;
     std::vector<Slot> old = std::exchange(slots_, std::vector<Slot>(size));
@@ -65,11 +74,11 @@ void NameTable::reserve(std::size_t count) {
 }
 
 std::size_t NameTable::probe(std::string_view name, std::size_t hash) const {
-    const std::size_t mask = slots_.size() - 1;
     const std::uint8_t mark = mark_of(hash);
-    std::size_t at = hash & mask;
+    std::size_t at = place(hash);
     while (marks_[at] != 0 && (marks_[at] != mark || name_of(slots_[at]) != name))
-        at = (at + 1) & mask;
+        if (++at == slots_.size())
+            at = 0;
     return at;
 }
 
@@ -88,7 +97,7 @@ void NameTable::insert(std::size_t at, std::size_t hash, std::uint32_t offset, s
 }
 
 Holder NameTable::take(std::string_view name) {
-    if ((count_ + 1) * 2 > slots_.size())
+    if (full_for(count_ + 1))
         reserve(std::max<std::size_t>(count_ + 1, slots_.size()));
     const std::size_t hash = hash_of(name);
     const std::size_t at = probe(name, hash);

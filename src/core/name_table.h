@@ -43,6 +43,8 @@ private:
     };
     std::string_view name_at(std::uint32_t offset, std::size_t length) const;
     std::string_view name_of(const Slot &slot) const { return name_at(slot.offset, slot.length); }
+    std::size_t place(std::size_t hash) const;
+    bool full_for(std::size_t count) const;
     // The slot that holds name, or the free slot where it belongs.
     std::size_t probe(std::string_view name, std::size_t hash) const;
     // Puts a name (at most 255 bytes, as every file name) into the free slot `at` that a probe

@@ -14,11 +14,18 @@ std::string CheckItem::text() const {
     return name.substr(0, start) + "[" + name.substr(start) + "]";
 }
 
+namespace {
+
+ItemKind kind_of(const platform::Entry &entry) {
+    return entry.is_dot_entry() ? ItemKind::DotEntry
+           : entry.is_folder    ? ItemKind::Folder
+                                : ItemKind::File;
+}
+
+} // namespace
+
 CheckItem CheckItem::of(const platform::Entry &entry, const std::string &prefix) {
-    const ItemKind kind = entry.is_dot_entry() ? ItemKind::DotEntry
-                          : entry.is_folder    ? ItemKind::Folder
-                                               : ItemKind::File;
-    return {prefix + std::string(entry.name), kind, Qt::Unchecked};
+    return {prefix + std::string(entry.name), kind_of(entry), Qt::Unchecked};
 }
 
 int CheckListModel::rowCount(const QModelIndex &parent) const {
@@ -26,7 +33,7 @@ int CheckListModel::rowCount(const QModelIndex &parent) const {
 }
 
 std::string_view CheckListModel::name(std::size_t row) const {
-    return std::string_view(names_).substr(rows_[row].offset, rows_[row].length);
+    return std::string_view(*names_).substr(rows_[row].offset, rows_[row].length);
 }
 
 CheckItem CheckListModel::item(std::size_t row) const {
@@ -77,22 +84,30 @@ Qt::ItemFlags CheckListModel::flags(const QModelIndex &index) const {
 }
 
 CheckListModel::Row CheckListModel::row_of(const CheckItem &item) {
-    const Row row{static_cast<std::uint32_t>(names_.size()),
+    if (!own_names_) {
+        own_names_ = std::make_shared<std::string>(*names_);
+        names_ = own_names_;
+    }
+    const Row row{static_cast<std::uint32_t>(own_names_->size()),
                   static_cast<std::uint32_t>(item.name.size()), item.kind, Qt::Unchecked};
-    names_ += item.name;
+    *own_names_ += item.name;
     return row;
 }
 
 void CheckListModel::set_entries(const platform::Listing &entries,
                                  const std::vector<bool> &selected) {
     beginResetModel();
-    names_.clear();
+    names_ = entries.added_names();
+    own_names_.reset();
     rows_.clear();
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        if (selected[i])
-            rows_.push_back(row_of(CheckItem::of(entries[i])));
+        if (!selected[i])
+            continue;
+        const platform::Entry entry = entries[i];
+        rows_.push_back({static_cast<std::uint32_t>(entry.name.data() - names_->data()),
+                         static_cast<std::uint32_t>(entry.name.size()), kind_of(entry),
+                         Qt::Unchecked});
     }
-    names_.shrink_to_fit();
     rows_.shrink_to_fit();
     endResetModel();
 }
@@ -121,7 +136,8 @@ void CheckListModel::clear() {
         return;
     beginResetModel();
     // Fresh containers hand the memory back; assigning {} would only empty them.
-    names_ = decltype(names_)();
+    names_ = std::make_shared<const std::string>();
+    own_names_.reset();
     rows_ = decltype(rows_)();
     endResetModel();
 }
