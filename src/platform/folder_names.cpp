@@ -68,20 +68,17 @@ void forget(Kept &k) {
     k.names.reset();
 }
 
-// Whether folder changed since its watch began: any event of that watch (a change, the watch
-// dropped) or a queue that overflowed. What earlier watches queued is let go.
+// Whether anything waits in the queue: once it was emptied as the watch began, any event at all
+// (a change, the watch dropped, the queue overflowed) means the folder changed.
 bool changed(const Kept &k) {
     alignas(inotify_event) char events[4096];
-    for (;;) {
-        const ssize_t n = ::read(k.inotify, events, sizeof events);
-        if (n < 0)
-            return errno != EAGAIN;
-        for (ssize_t at = 0; at < n;) {
-            const auto *e = reinterpret_cast<const inotify_event *>(events + at);
-            if (e->wd == k.watch || (e->mask & IN_Q_OVERFLOW) != 0)
-                return true;
-            at += static_cast<ssize_t>(sizeof(inotify_event) + e->len);
-        }
+    return ::read(k.inotify, events, sizeof events) >= 0 || errno != EAGAIN;
+}
+
+// Lets go of what earlier watches queued, an overflow among it: it says nothing of the next.
+void empty_queue(const Kept &k) {
+    alignas(inotify_event) char events[64 * 1024];
+    while (::read(k.inotify, events, sizeof events) > 0) {
     }
 }
 
@@ -98,6 +95,7 @@ bool watch(const std::string &disk_folder) {
         k.inotify = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
     if (k.inotify < 0)
         return false;
+    empty_queue(k);
     k.watch = ::inotify_add_watch(k.inotify, k.folder.c_str(), kChanges);
     return k.watch >= 0;
 }
