@@ -77,6 +77,8 @@ const TargetCheck::Recent &TargetCheck::resolve(std::string_view folder, Recent 
 
 void TargetCheck::judge(PlannedRename &r, Source source, std::string_view folder,
                         std::string_view name) {
+    if (!first_judged_)
+        first_judged_ = &r;
     if (hides(source.second, name))
         return refuse(r, Verdict::Invalid, kHides);
     // The refusals in the order of a rename's own checks: an invalid name first, then what
@@ -99,7 +101,7 @@ void TargetCheck::judge(PlannedRename &r, Source source, std::string_view folder
         return;
     Holder held = to.table->take(new_name_);
     if (held != Holder::Nobody && !freeing_at_once_) {
-        free_earlier_sources();
+        free_earlier_sources(r);
         held = to.table->take(new_name_);
     }
     if (held == Holder::Run)
@@ -109,8 +111,6 @@ void TargetCheck::judge(PlannedRename &r, Source source, std::string_view folder
                       platform::refusal_reason(platform::RenameRefusal::TargetExists));
     if (freeing_at_once_)
         free(from, old_name_);
-    else
-        unfreed_.push_back(&r);
 }
 
 void TargetCheck::free(const Recent &from, std::string_view old_name) {
@@ -118,15 +118,16 @@ void TargetCheck::free(const Recent &from, std::string_view old_name) {
         *freed = Holder::Nobody;
 }
 
-void TargetCheck::free_earlier_sources() {
+void TargetCheck::free_earlier_sources(const PlannedRename &current) {
     std::string old_name;
-    for (const PlannedRename *r : unfreed_) {
+    for (const PlannedRename *r = first_judged_; r != &current; ++r) {
+        if (r->verdict != Verdict::Rename)
+            continue;
         const auto [folder, name] = source_of_(*r);
         // Judged convertible before, so the conversions cannot fail here.
         platform::to_disk(name, old_name);
         free(resolve(folder, sources_), old_name);
     }
-    unfreed_ = decltype(unfreed_)();
     freeing_at_once_ = true;
 }
 

@@ -31,7 +31,8 @@ public:
 
     // Sets the verdict and reason of r, which renames source to name in folder (GB18030; empty:
     // the current directory), and records what a rename that will happen takes and frees for
-    // the items after it.
+    // the items after it. The renames judged lie one after another in one array, in the order
+    // they are judged (a plan's renames), and stay there.
     void judge(PlannedRename &r, Source source, std::string_view folder, std::string_view name);
 
 private:
@@ -51,8 +52,9 @@ private:
     std::string absolute(std::string_view disk_folder) const;
     Folder &table(const std::string &absolute_folder);
     void free(const Recent &from, std::string_view old_name);
-    // Frees the names of every rename judged so far, and from now on each one's at once.
-    void free_earlier_sources();
+    // Frees the names of every rename judged before current that will rename, and from now on
+    // each one's at once.
+    void free_earlier_sources(const PlannedRename &current);
 
     std::string current_;
     bool against_disk_;
@@ -64,10 +66,11 @@ private:
     std::string new_name_;
     SourceOf source_of_;
     // A rename frees its source name for the items after it; that matters only to an item that
-    // wants a name the table shows as held. Until one does, the renames are only noted, which
-    // spares the usual run (where no new name is an old one) a lookup per item.
+    // wants a name the table shows as held. Until one does, nothing is freed: the renames judged
+    // so far are those from the first up to the one in work, which
+    // spares the usual run (where no new name is an old one) a lookup per item, and a list.
     bool freeing_at_once_ = false;
-    std::vector<const PlannedRename *> unfreed_;
+    const PlannedRename *first_judged_ = nullptr;
 };
 
 } // namespace tarvendi::core
