@@ -43,12 +43,7 @@ void ApplyAlong::take(const std::vector<HandedRename> &batch) {
             }
             if (!run_)
                 run_ = journal_.begin();
-            target_.clear();
-            if (!disk_.folder.empty()) {
-                target_ += disk_.folder;
-                target_ += '/';
-            }
-            target_ += disk_.name;
+            disk_.target_into(target_);
             waiting_.add(r, disk_.source, target_);
             place_.absolute(disk_.source, step_.path);
             place_.absolute(target_, step_.target);
@@ -64,7 +59,7 @@ void ApplyAlong::take(const std::vector<HandedRename> &batch) {
 }
 
 void ApplyAlong::hand_on() {
-    if (waiting_.size() == 0)
+    if (waiting_.empty())
         return;
     if (handed_on_ == 0)
         platform::forget_listed_names();
@@ -156,7 +151,7 @@ std::vector<RefusedRename> ApplyAlong::finish(Plan &plan, std::exception_ptr &fa
             past_last_taken = past_last_taken || &r == last_taken_;
         }
     }
-    // The two lists of failures are each in list order.
+    // The early refusals and the disk's answers are each in list order.
     std::vector<RefusedRename> refused = plan.refused;
     auto early = refused_early_.begin();
     auto late = answers_.begin();

@@ -57,6 +57,7 @@ private:
     public:
         void add(PlannedRename &r, std::string_view source, std::string_view target);
         std::size_t size() const { return renames_.size(); }
+        bool empty() const { return renames_.empty(); }
         void clear();
         void reserve(std::size_t renames);
         // Calls f(rename, source, target) for each, in order, the paths NUL-terminated.
@@ -101,9 +102,8 @@ private:
 
     Handover<Piece> handed_;
 
-    // The renaming thread's:
-    // The renaming thread writes nothing of the plan: what the disk answers is noted here, and
-    // given to the plan's verdicts at the end.
+    // The renaming thread's. It writes nothing of the plan: what the disk answers is noted here,
+    // and given to the plan's verdicts at the end.
     std::vector<std::size_t> failed_; // the journal's steps that did not take place
     std::vector<Answer> answers_;     // in list order: the refusals, and the renames made that
                                       // the plan did not expect to be

@@ -69,7 +69,18 @@ struct DiskRename {
     std::string folder; // empty: the current directory
     std::string name;
     // folder + "/" + name, or name alone.
-    std::string target() const { return folder.empty() ? name : folder + "/" + name; }
+    std::string target() const {
+        std::string out;
+        target_into(out);
+        return out;
+    }
+    // The same into out, its room reused.
+    void target_into(std::string &out) const {
+        out.assign(folder);
+        if (!folder.empty())
+            out += '/';
+        out += name;
+    }
 };
 // Fills out, reusing its storage, so that a loop over many names allocates nothing for the
 // usual ones.
