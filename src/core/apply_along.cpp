@@ -111,8 +111,9 @@ void ApplyAlong::stop_renaming() {
     renamer_.join();
 }
 
-std::vector<RefusedRename> ApplyAlong::finish(Plan &plan, std::exception_ptr &failure,
-                                              const std::function<void()> &while_renaming) {
+std::vector<RefusedRename>
+ApplyAlong::finish(Plan &plan, std::exception_ptr &failure,
+                   const std::function<void(const Plan &)> &while_renaming) {
     if (!stopped_) {
         try {
             hand_on();
@@ -123,7 +124,7 @@ std::vector<RefusedRename> ApplyAlong::finish(Plan &plan, std::exception_ptr &fa
     }
     if (while_renaming) {
         try {
-            while_renaming();
+            while_renaming(plan);
         } catch (...) {
         }
     }

@@ -44,11 +44,11 @@ public:
     // failure: what ended the planning early, if anything; a journal error met here is put
     // there. After an error a rename that was not made is refused; a journal error before the
     // first rename is thrown, as apply_plan throws it.
-    // while_renaming (may be empty) runs on this thread while the last renames are made, with
-    // the plan holding still: the verdicts stand as planned until the disk's answers are given
-    // them at the end. It only saves time: what it throws is let go.
+    // while_renaming (may be empty) runs on this thread with plan while the last renames are
+    // made, the plan holding still: the verdicts stand as planned until the disk's answers are
+    // given them at the end. It only saves time: what it throws is let go.
     std::vector<RefusedRename> finish(Plan &plan, std::exception_ptr &failure,
-                                      const std::function<void()> &while_renaming = {});
+                                      const std::function<void(const Plan &)> &while_renaming = {});
 
 private:
     // Renames written down together, with their paths as the disk spells them one after another

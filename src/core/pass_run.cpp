@@ -19,12 +19,7 @@ PassRun run_applying_along(const PassDescription &description, const std::vector
     } catch (...) {
         run.failure = std::current_exception();
     }
-    std::function<void()> while_renaming;
-    if (context.while_renaming)
-        while_renaming = [&] {
-            context.while_renaming(plan);
-        };
-    run.refused = along.finish(plan, run.failure, while_renaming);
+    run.refused = along.finish(plan, run.failure, context.while_renaming);
     return run;
 }
 
