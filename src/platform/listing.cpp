@@ -282,12 +282,8 @@ bool name_less(std::string_view a, std::string_view b, NameOrder order) {
 }
 
 void Listing::add(std::string_view name, bool is_folder) {
-    if (names_.use_count() > 1)
-        names_ = std::make_shared<std::string>(*names_);
-    entries_.push_back({static_cast<std::uint32_t>(names_->size()),
-                        static_cast<std::uint32_t>(name.size()), is_folder ? 1u : 0u});
-    *names_ += name;
-    *names_ += '\0';
+    entries_.push_back(
+        {names_.add(name), static_cast<std::uint32_t>(name.size()), is_folder ? 1u : 0u});
 }
 
 namespace {
@@ -305,7 +301,7 @@ std::uint64_t folded_key(std::string_view name, std::size_t from) {
 
 void Listing::sort(NameOrder order) {
     const auto entry = [this](const Item &item) {
-        return Entry{std::string_view(*names_).substr(item.offset, item.length), item.folder != 0};
+        return Entry{names_.at(item.offset, item.length), item.folder != 0};
     };
     const auto less = [&](const Item &a, const Item &b) {
         return entry_less(entry(a), entry(b), order);

@@ -2,6 +2,8 @@
 // Folder listing by mask and entry kind, on raw directory entries: names that are not valid
 // UTF-8 are listed too.
 
+#include "name_buffer.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <iterator>
@@ -45,7 +47,7 @@ public:
     bool empty() const { return entries_.empty(); }
     Entry operator[](std::size_t i) const {
         const Item &item = entries_[i];
-        return {std::string_view(*names_).substr(item.offset, item.length), item.folder != 0};
+        return {names_.at(item.offset, item.length), item.folder != 0};
     }
 
     class Iterator {
@@ -79,7 +81,7 @@ public:
     void sort(NameOrder order);
     // Every name added, each followed by a NUL byte, in the order they were added: the buffer
     // itself, shared (a later add copies it first).
-    std::shared_ptr<const std::string> added_names() const { return names_; }
+    std::shared_ptr<const std::string> added_names() const { return names_.share(); }
 
 private:
     struct Item {
@@ -87,7 +89,7 @@ private:
         std::uint32_t length : 31;
         std::uint32_t folder : 1;
     };
-    std::shared_ptr<std::string> names_ = std::make_shared<std::string>();
+    NameBuffer names_;
     std::vector<Item> entries_;
 };
 

@@ -33,7 +33,7 @@ int CheckListModel::rowCount(const QModelIndex &parent) const {
 }
 
 std::string_view CheckListModel::name(std::size_t row) const {
-    return std::string_view(*names_).substr(rows_[row].offset, rows_[row].length);
+    return names_.at(rows_[row].offset, rows_[row].length);
 }
 
 CheckItem CheckListModel::item(std::size_t row) const {
@@ -84,27 +84,20 @@ Qt::ItemFlags CheckListModel::flags(const QModelIndex &index) const {
 }
 
 CheckListModel::Row CheckListModel::row_of(const CheckItem &item) {
-    if (!own_names_) {
-        own_names_ = std::make_shared<std::string>(*names_);
-        names_ = own_names_;
-    }
-    const Row row{static_cast<std::uint32_t>(own_names_->size()),
-                  static_cast<std::uint32_t>(item.name.size()), item.kind, Qt::Unchecked};
-    *own_names_ += item.name;
-    return row;
+    return {names_.add(item.name), static_cast<std::uint32_t>(item.name.size()), item.kind,
+            Qt::Unchecked};
 }
 
 void CheckListModel::set_entries(const platform::Listing &entries,
                                  const std::vector<bool> &selected) {
     beginResetModel();
-    names_ = entries.added_names();
-    own_names_.reset();
+    names_ = platform::NameBuffer(entries.added_names());
     rows_.clear();
     for (std::size_t i = 0; i < entries.size(); ++i) {
         if (!selected[i])
             continue;
         const platform::Entry entry = entries[i];
-        rows_.push_back({static_cast<std::uint32_t>(entry.name.data() - names_->data()),
+        rows_.push_back({names_.offset_of(entry.name),
                          static_cast<std::uint32_t>(entry.name.size()), kind_of(entry),
                          Qt::Unchecked});
     }
@@ -136,8 +129,7 @@ void CheckListModel::clear() {
         return;
     beginResetModel();
     // Fresh containers hand the memory back; assigning {} would only empty them.
-    names_ = std::make_shared<const std::string>();
-    own_names_.reset();
+    names_ = platform::NameBuffer();
     rows_ = decltype(rows_)();
     endResetModel();
 }

@@ -8,7 +8,6 @@
 #include <QAbstractListModel>
 #include <QListView>
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -69,8 +68,7 @@ public:
 private:
     // An item refers into names_, where every name the list was given lies end to end, so that
     // a list of a million holds each name once (a removed item leaves its bytes until the list
-    // is filled anew). A list filled from a listing views the listing's own buffer; it copies
-    // the buffer when it adds a name of its own.
+    // is filled anew). A list filled from a listing views the listing's own buffer.
     struct Row {
         std::uint32_t offset;
         std::uint32_t length;
@@ -79,8 +77,7 @@ private:
     };
     Row row_of(const CheckItem &item);
 
-    std::shared_ptr<const std::string> names_ = std::make_shared<const std::string>();
-    std::shared_ptr<std::string> own_names_; // names_ when the list made it, else null
+    platform::NameBuffer names_;
     std::vector<Row> rows_;
 };
 
