@@ -10,6 +10,8 @@ namespace tarvendi::core {
 namespace {
 
 constexpr std::size_t kLargestPiece = 65536;
+// A run shorter than this is made on one thread: waking the second costs more than it saves.
+constexpr std::size_t kLeastShared = 512;
 constexpr std::string_view kNotMade = "执行中途停止，没有改名";
 
 } // namespace
@@ -45,6 +47,7 @@ void ApplyAlong::take(const std::vector<HandedRename> &batch) {
                 run_ = journal_.begin();
             disk_.target_into(target_);
             waiting_.add(r, disk_.source, target_);
+            runs_.add(disk_.source, target_);
             place_.absolute(disk_.source, step_.path);
             place_.absolute(target_, step_.target);
             run_->add(step_);
@@ -64,6 +67,10 @@ void ApplyAlong::hand_on() {
     if (handed_on_ == 0)
         platform::forget_listed_names();
     run_->commit();
+    const std::optional<std::string_view> folder = runs_.folder();
+    waiting_.set_runs(folder && names_exact(*folder) ? runs_.starts()
+                                                     : std::vector<std::uint32_t>());
+    runs_.clear();
     handed_on_ += waiting_.size();
     handed_.give(waiting_);
     piece_ = std::min(piece_ * 2, kLargestPiece);
@@ -82,6 +89,7 @@ void ApplyAlong::Piece::add(PlannedRename &r, std::string_view source, std::stri
 void ApplyAlong::Piece::clear() {
     renames_.clear();
     paths_.clear();
+    runs_.clear();
 }
 
 void ApplyAlong::Piece::reserve(std::size_t renames) {
@@ -90,18 +98,58 @@ void ApplyAlong::Piece::reserve(std::size_t renames) {
     paths_.reserve(renames * 48);
 }
 
+bool ApplyAlong::names_exact(std::string_view folder) {
+    if (!exact_ || folder != exact_folder_) {
+        exact_folder_.assign(folder);
+        exact_ = platform::names_exact(exact_folder_);
+    }
+    return *exact_;
+}
+
 void ApplyAlong::rename_handed() {
+    const bool two_cores = std::thread::hardware_concurrency() > 1;
+    SecondThread second;
     Piece piece;
     while (handed_.take(piece)) {
-        piece.each([this](PlannedRename &r, const char *source, const char *target) {
-            const platform::RenameResult result = platform::rename_disk(source, target);
-            if (!result.ok())
-                failed_.push_back(steps_);
-            if (!result.ok() || r.verdict != Verdict::Rename)
-                answers_.push_back({&r, result});
-            ++steps_;
-        });
+        const std::vector<std::uint32_t> &runs = piece.runs();
+        if (!two_cores || runs.empty())
+            rename(piece, 0, piece.size(), answers_, failed_);
+        else
+            rename_runs(piece, second);
+        steps_ += piece.size();
     }
+}
+
+void ApplyAlong::rename_runs(const Piece &piece, SecondThread &second) {
+    const std::vector<std::uint32_t> &runs = piece.runs();
+    for (std::size_t k = 0; k < runs.size(); ++k) {
+        const std::size_t from = runs[k];
+        const std::size_t to = k + 1 < runs.size() ? runs[k + 1] : piece.size();
+        if (to - from < kLeastShared) {
+            rename(piece, from, to, answers_, failed_);
+            continue;
+        }
+        const std::size_t middle = from + (to - from) / 2;
+        second.start([&] { rename(piece, middle, to, second_answers_, second_failed_); });
+        rename(piece, from, middle, answers_, failed_);
+        second.wait();
+        answers_.insert(answers_.end(), second_answers_.begin(), second_answers_.end());
+        failed_.insert(failed_.end(), second_failed_.begin(), second_failed_.end());
+        second_answers_.clear();
+        second_failed_.clear();
+    }
+}
+
+void ApplyAlong::rename(const Piece &piece, std::size_t from, std::size_t to,
+                        std::vector<Answer> &answers, std::vector<std::size_t> &failed) const {
+    piece.each(from, to,
+               [&](std::size_t i, PlannedRename &r, const char *source, const char *target) {
+                   const platform::RenameResult result = platform::rename_disk(source, target);
+                   if (!result.ok())
+                       failed.push_back(steps_ + i);
+                   if (!result.ok() || r.verdict != Verdict::Rename)
+                       answers.push_back({&r, result});
+               });
 }
 
 void ApplyAlong::stop_renaming() {
@@ -144,7 +192,9 @@ ApplyAlong::finish(Plan &plan, std::exception_ptr &failure,
                 r.reason = kNotMade;
             }
         };
-        waiting_.each([&](PlannedRename &r, const char *, const char *) { not_made(r); });
+        waiting_.each(
+            0, waiting_.size(),
+            [&](std::size_t, PlannedRename &r, const char *, const char *) { not_made(r); });
         bool past_last_taken = last_taken_ == nullptr;
         for (PlannedRename &r : plan.renames) {
             if (past_last_taken)

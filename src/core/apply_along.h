@@ -2,7 +2,9 @@
 // Applies a plan in list order while it is still being made: the judging thread writes down each
 // batch it has judged in the journal, and a thread of its own renames what was written down,
 // while the rules plan the items after it. The thread that renames does nothing else, so an
-// execute of a large folder takes hardly longer than its renames.
+// execute of a large folder takes hardly longer than its renames. With two cores, the renames
+// of one folder that touch no name in common are shared with a second thread: the kernel makes
+// much of a rename outside the folder's lock, and they come out as in list order.
 //
 // The journal grows in pieces: every piece is flushed to the disk before its first rename, so
 // that a crash leaves each rename made written down (a run without its end is taken as cut
@@ -10,15 +12,18 @@
 // renaming starts early and a large run waits for the disk only a few times.
 
 #include "apply_steps.h"
+#include "commuting_runs.h"
 #include "handover.h"
 #include "journal.h"
 #include "judge_beside.h"
 #include "plan.h"
+#include "second_thread.h"
 
 #include <cstdint>
 #include <exception>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <thread>
@@ -60,11 +65,18 @@ private:
         bool empty() const { return renames_.empty(); }
         void clear();
         void reserve(std::size_t renames);
-        // Calls f(rename, source, target) for each, in order, the paths NUL-terminated.
-        template <class F> void each(F f) const {
-            for (const Waiting &w : renames_)
-                f(*w.rename, paths_.c_str() + w.source, paths_.c_str() + w.target);
+        // Calls f(index, rename, source, target) for those from `from` up to `to`, in order, the
+        // paths NUL-terminated.
+        template <class F> void each(std::size_t from, std::size_t to, F f) const {
+            for (std::size_t i = from; i < to; ++i) {
+                const Waiting &w = renames_[i];
+                f(i, *w.rename, paths_.c_str() + w.source, paths_.c_str() + w.target);
+            }
         }
+        // Where its runs of renames that may be made in any order start (CommutingRuns); empty:
+        // each keeps its place.
+        const std::vector<std::uint32_t> &runs() const { return runs_; }
+        void set_runs(const std::vector<std::uint32_t> &starts) { runs_ = starts; }
 
     private:
         struct Waiting {
@@ -74,6 +86,7 @@ private:
         };
         std::vector<Waiting> renames_;
         std::string paths_;
+        std::vector<std::uint32_t> runs_;
     };
     struct Answer { // what the disk, or the check before it, said to a rename
         PlannedRename *rename;
@@ -81,7 +94,14 @@ private:
     };
     // Flushes the journal and hands what waits to the renaming thread.
     void hand_on();
+    // Whether renames in folder (a path's folder part) may share threads, asked once a folder.
+    bool names_exact(std::string_view folder);
     void rename_handed();
+    // Each run of piece halved between this thread and the second.
+    void rename_runs(const Piece &piece, SecondThread &second);
+    // The renames of piece from `from` up to `to`, the disk's answers noted in answers and failed.
+    void rename(const Piece &piece, std::size_t from, std::size_t to, std::vector<Answer> &answers,
+                std::vector<std::size_t> &failed) const;
     void stop_renaming();
 
     // The judging thread's:
@@ -94,6 +114,9 @@ private:
     std::string target_;
     JournalStep step_{StepKind::Rename, {}, {}, {}};
     Piece waiting_;
+    CommutingRuns runs_; // of the renames in waiting_
+    std::string exact_folder_;
+    std::optional<bool> exact_; // names_exact(exact_folder_)
     std::size_t piece_ = 256;
     std::size_t handed_on_ = 0;                 // renames written down and handed on
     std::vector<Answer> refused_early_;         // before the disk was tried, in list order
@@ -108,6 +131,9 @@ private:
     std::vector<Answer> answers_;     // in list order: the refusals, and the renames made that
                                       // the plan did not expect to be
     std::size_t steps_ = 0;           // tried on the disk so far
+    // The second thread's answers for the part of a run it made, put after the first's.
+    std::vector<Answer> second_answers_;
+    std::vector<std::size_t> second_failed_;
     std::thread renamer_;
 };
 

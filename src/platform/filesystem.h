@@ -103,6 +103,12 @@ RenameResult rename_entry(std::string_view source, std::string_view folder,
 // The same on paths as the disk spells them (UTF-8 bytes).
 RenameResult rename_disk(const char *src, const char *dst);
 
+// Whether the names in a folder (as the disk spells it; "" the current directory) are told apart
+// byte by byte, so that renames of different names in it never touch the same entry. False where
+// that is not sure: a file system that may fold case (vfat, exFAT, NTFS, network and FUSE file
+// systems, XFS made without case), or a folder that folds case.
+bool names_exact(const std::string &disk_folder);
+
 // Short Chinese text for a refusal, for the report shown to the user (UTF-8); empty for None.
 std::string refusal_text(const RenameResult &result);
 // The same for a refusal that needs no system error (a static text; empty for None and Other).

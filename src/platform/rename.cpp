@@ -11,6 +11,11 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <linux/fs.h>
+#include <linux/magic.h>
+#include <sys/ioctl.h>
+#include <sys/vfs.h>
+#include <unistd.h>
 
 namespace tarvendi::platform {
 namespace {
@@ -82,6 +87,31 @@ RenameResult rename_disk(const char *src, const char *dst) {
     default:
         return refusal_from_errno(errno);
     }
+}
+
+bool names_exact(const std::string &disk_folder) {
+    const char *folder = disk_folder.empty() ? "." : disk_folder.c_str();
+    struct statfs fs;
+    if (::statfs(folder, &fs) != 0)
+        return false;
+    switch (static_cast<unsigned long>(fs.f_type)) {
+    case EXT4_SUPER_MAGIC:
+    case TMPFS_MAGIC:
+    case BTRFS_SUPER_MAGIC:
+    case F2FS_SUPER_MAGIC:
+        break;
+    default:
+        return false;
+    }
+    const int fd = ::open(folder, O_RDONLY | O_DIRECTORY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    // A file system that cannot fold case does not know the flag.
+    int flags = 0;
+    if (::ioctl(fd, FS_IOC_GETFLAGS, &flags) != 0)
+        flags = 0;
+    ::close(fd);
+    return (flags & FS_CASEFOLD_FL) == 0;
 }
 
 std::string_view refusal_reason(RenameRefusal refusal) {
