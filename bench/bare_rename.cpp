@@ -1,5 +1,6 @@
-// The least a batch rename can do: the list of "old<TAB>new" lines is read whole first, then the
-// loop calls renameat2(RENAME_NOREPLACE) once per line inside the folder and nothing else.
+// The least a batch rename can do on one thread: the list of "old<TAB>new" lines is read whole
+// first, then the loop calls renameat2(RENAME_NOREPLACE) once per line inside the folder and
+// nothing else.
 // cli_bench.sh measures tarvendi-cli and other renamers against it:
 //   bare_rename FOLDER LIST
 

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# tarvendi-cli renaming a large folder, beside the bare loop of renameat2 calls the same renames
-# need at the least, and beside the renamers people already use (mmv, Perl rename, a Python
-# loop). Every file "track N.mp3" becomes "f-N.mp3", numbered from 1 in name order. Each run
-# gets a freshly made folder; three rounds, the tools taking turns to go first, and the quickest
-# run of each counts, so that other load on the machine weighs on all of them alike.
+# tarvendi-cli renaming a large folder, beside the bare loop of renameat2 calls that the same
+# renames need at the least on one thread, and beside the renamers people already use (mmv, Perl
+# rename, a Python loop). Every file "track N.mp3" becomes "f-N.mp3", numbered from 1 in name
+# order. Each run gets a freshly made folder; three rounds, the tools taking turns to go first,
+# and the quickest run of each counts, so that other load on the machine weighs on all of them
+# alike.
 #   bench/cli_bench.sh BUILD_DIR [BASE=/dev/shm] [COUNT=100000]
 set -euo pipefail
 
