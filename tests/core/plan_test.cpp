@@ -223,6 +223,13 @@ TEST_P(PlanTest, VerdictsInRunOrderAndTheApplyAgrees) {
     undo_newest();
 }
 
+PassContext renaming_while_planning() {
+    PassContext context;
+    context.execute = true;
+    context.apply_while_planning = true;
+    return context;
+}
+
 // Renaming while the plan is made stops as an apply after the plan does: a rule's error keeps
 // what was planned before it, renamed and journaled; a journal that cannot be written renames
 // nothing.
@@ -238,9 +245,7 @@ TEST(ApplyWhilePlanning, StopsWhereTheApplyOfAPlanStops) {
         return std::string(in.name) + "2";
     };
     const std::vector<PassItem> items{{"a", true}, {"b", true}, {"c", true}};
-    PassContext context;
-    context.execute = true;
-    context.apply_while_planning = true;
+    const PassContext context = renaming_while_planning();
     const tarvendi::testing::TempFolder state;
     Journal journal(state.path());
     Plan plan;
@@ -292,9 +297,7 @@ TEST(ApplyWhilePlanning, LongRunComesOutAsInListOrder) {
     d.rule = [&](const RuleInput &in) -> std::optional<std::string> {
         return targets[static_cast<std::size_t>(in.index)];
     };
-    PassContext context;
-    context.execute = true;
-    context.apply_while_planning = true;
+    const PassContext context = renaming_while_planning();
     const tarvendi::testing::TempFolder state;
     Journal journal(state.path());
     Plan plan;
