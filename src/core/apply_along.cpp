@@ -108,8 +108,8 @@ bool ApplyAlong::names_exact(std::string_view folder) {
 
 void ApplyAlong::rename_handed() {
     const bool two_cores = std::thread::hardware_concurrency() > 1;
-    SecondThread second;
     Piece piece;
+    SecondThread second; // ends before piece, which its job reads
     while (handed_.take(piece)) {
         const std::vector<std::uint32_t> &runs = piece.runs();
         if (!two_cores || runs.empty())
@@ -130,7 +130,9 @@ void ApplyAlong::rename_runs(const Piece &piece, SecondThread &second) {
             continue;
         }
         const std::size_t middle = from + (to - from) / 2;
-        second.start([&] { rename(piece, middle, to, second_answers_, second_failed_); });
+        second.start([this, &piece, middle, to] {
+            rename(piece, middle, to, second_answers_, second_failed_);
+        });
         rename(piece, from, middle, answers_, failed_);
         second.wait();
         answers_.insert(answers_.end(), second_answers_.begin(), second_answers_.end());

@@ -5,6 +5,8 @@ namespace tarvendi::core {
 SecondThread::~SecondThread() {
     if (!thread_.joinable())
         return;
+    if (busy_)
+        wait();
     job_ = nullptr;
     go_.release();
     thread_.join();
@@ -12,6 +14,7 @@ SecondThread::~SecondThread() {
 
 void SecondThread::start(std::function<void()> job) {
     job_ = std::move(job);
+    busy_ = true;
     if (!thread_.joinable())
         thread_ = std::thread([this] { run(); });
     go_.release();
@@ -19,6 +22,7 @@ void SecondThread::start(std::function<void()> job) {
 
 void SecondThread::wait() {
     done_.acquire();
+    busy_ = false;
 }
 
 void SecondThread::run() {

@@ -12,6 +12,7 @@ namespace tarvendi::core {
 class SecondThread {
 public:
     SecondThread() = default;
+    // Waits for a job still running: its owner may be unwinding.
     ~SecondThread();
     SecondThread(const SecondThread &) = delete;
     SecondThread &operator=(const SecondThread &) = delete;
@@ -25,6 +26,7 @@ private:
     void run();
 
     std::function<void()> job_; // empty: the thread ends
+    bool busy_ = false;         // a job was started and not waited for
     std::binary_semaphore go_{0};
     std::binary_semaphore done_{0};
     std::thread thread_;
