@@ -1,11 +1,11 @@
 #include "folder_names.h"
 
+#include "file_system_kind.h"
+
 #include <cerrno>
 #include <filesystem>
-#include <linux/magic.h>
 #include <mutex>
 #include <sys/inotify.h>
-#include <sys/vfs.h>
 #include <unistd.h>
 
 namespace tarvendi::platform::folder_names {
@@ -45,19 +45,7 @@ std::string key(const std::string &disk_folder) {
 
 // A watch sees every change only where every change passes through this kernel.
 bool local(const std::string &folder) {
-    struct statfs fs;
-    if (::statfs(folder.c_str(), &fs) != 0)
-        return false;
-    switch (static_cast<unsigned long>(fs.f_type)) {
-    case EXT4_SUPER_MAGIC: // also ext2 and ext3
-    case TMPFS_MAGIC:
-    case XFS_SUPER_MAGIC:
-    case BTRFS_SUPER_MAGIC:
-    case F2FS_SUPER_MAGIC:
-        return true;
-    default:
-        return false;
-    }
+    return file_system_kind(folder.c_str()) != FileSystemKind::Other;
 }
 
 void forget(Kept &k) {

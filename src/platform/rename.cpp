@@ -2,6 +2,7 @@
 // equivalents of safe_rename.h where not.
 
 #include "encoding.h"
+#include "file_system_kind.h"
 #include "filesystem.h"
 #include "safe_rename.h"
 
@@ -12,9 +13,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <linux/fs.h>
-#include <linux/magic.h>
 #include <sys/ioctl.h>
-#include <sys/vfs.h>
 #include <unistd.h>
 
 namespace tarvendi::platform {
@@ -91,18 +90,8 @@ RenameResult rename_disk(const char *src, const char *dst) {
 
 bool names_exact(const std::string &disk_folder) {
     const char *folder = disk_folder.empty() ? "." : disk_folder.c_str();
-    struct statfs fs;
-    if (::statfs(folder, &fs) != 0)
+    if (file_system_kind(folder) != FileSystemKind::LocalByteExact)
         return false;
-    switch (static_cast<unsigned long>(fs.f_type)) {
-    case EXT4_SUPER_MAGIC:
-    case TMPFS_MAGIC:
-    case BTRFS_SUPER_MAGIC:
-    case F2FS_SUPER_MAGIC:
-        break;
-    default:
-        return false;
-    }
     const int fd = ::open(folder, O_RDONLY | O_DIRECTORY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return false;
