@@ -30,6 +30,19 @@ void refuse(PlannedRename &r, platform::RenameRefusal refusal) {
     refuse(r, Verdict::Invalid, platform::refusal_reason(refusal));
 }
 
+// A listing (names each followed by NUL) with every name folded to one case.
+std::string folded_listing(const std::string &names) {
+    std::string out;
+    out.reserve(names.size());
+    for (std::size_t at = 0; at < names.size();) {
+        const std::size_t end = names.find('\0', at);
+        out += platform::folded(std::string_view(names).substr(at, end - at));
+        out += '\0';
+        at = end + 1;
+    }
+    return out;
+}
+
 } // namespace
 
 TargetCheck::TargetCheck(const std::string &current_folder, bool against_disk, std::size_t renames,
@@ -54,13 +67,31 @@ std::string TargetCheck::absolute(std::string_view disk_folder) const {
     return path;
 }
 
-TargetCheck::Folder &TargetCheck::table(const std::string &absolute_folder) {
+const platform::NameRules &TargetCheck::rules(const std::string &absolute_folder) {
+    auto [at, added] = rules_.try_emplace(absolute_folder);
+    if (added)
+        at->second = platform::name_rules(absolute_folder);
+    return at->second;
+}
+
+TargetCheck::Folder &TargetCheck::table(const std::string &absolute_folder, bool folds_case) {
     auto [at, added] = folders_.try_emplace(absolute_folder);
     if (added) {
         at->second = std::make_unique<Folder>();
-        at->second->adopt(platform::disk_names(at->first), renames_);
+        std::shared_ptr<const std::string> names = platform::disk_names(at->first);
+        if (folds_case)
+            names = std::make_shared<const std::string>(folded_listing(*names));
+        at->second->adopt(std::move(names), renames_);
     }
     return *at->second;
+}
+
+std::string_view TargetCheck::key(const Recent &folder, const std::string &name,
+                                  std::string &room) const {
+    if (!folder.rules.folds_case)
+        return name;
+    room = platform::folded(name);
+    return room;
 }
 
 const TargetCheck::Recent &TargetCheck::resolve(std::string_view folder, Recent &recent) {
@@ -71,7 +102,10 @@ const TargetCheck::Recent &TargetCheck::resolve(std::string_view folder, Recent 
     std::string disk;
     recent.convertible = platform::to_disk(folder, disk);
     recent.absolute = recent.convertible ? absolute(disk) : std::string();
-    recent.table = recent.convertible && against_disk_ ? &table(recent.absolute) : nullptr;
+    recent.rules = recent.convertible ? rules(recent.absolute) : platform::NameRules{};
+    recent.table = recent.convertible && against_disk_
+                       ? &table(recent.absolute, recent.rules.folds_case)
+                       : nullptr;
     return recent;
 }
 
@@ -92,6 +126,8 @@ void TargetCheck::judge(PlannedRename &r, Source source, std::string_view folder
         return refuse(r, platform::RenameRefusal::NotConvertible);
     if (name_refusal != platform::RenameRefusal::None)
         return refuse(r, name_refusal);
+    if (to.rules.windows_names && !platform::windows_allows(new_name_))
+        return refuse(r, platform::RenameRefusal::NotAllowedHere);
 
     r.verdict = Verdict::Rename;
     r.reason = {};
@@ -99,10 +135,20 @@ void TargetCheck::judge(PlannedRename &r, Source source, std::string_view folder
         return refuse(r, Verdict::Unchanged, kUnchanged);
     if (!against_disk_)
         return;
-    Holder held = to.table->take(new_name_);
+    const std::string_view wanted = key(to, new_name_, folded_);
+    // Where the folder folds case, a new name that differs from the old one only in case is
+    // held by the item itself.
+    if (to.rules.folds_case && from.absolute == to.absolute &&
+        platform::folded(old_name_) == wanted) {
+        if (Holder *self = to.table->find(wanted); self && *self == Holder::Disk) {
+            *self = Holder::Run;
+            return;
+        }
+    }
+    Holder held = to.table->take(wanted);
     if (held != Holder::Nobody && !freeing_at_once_) {
         free_earlier_sources(r);
-        held = to.table->take(new_name_);
+        held = to.table->take(wanted);
     }
     if (held == Holder::Run)
         return refuse(r, Verdict::Duplicate, kDuplicate);
@@ -113,8 +159,9 @@ void TargetCheck::judge(PlannedRename &r, Source source, std::string_view folder
         free(from, old_name_);
 }
 
-void TargetCheck::free(const Recent &from, std::string_view old_name) {
-    if (Holder *freed = from.table->find(old_name))
+void TargetCheck::free(const Recent &from, const std::string &old_name) {
+    std::string room;
+    if (Holder *freed = from.table->find(key(from, old_name, room)))
         *freed = Holder::Nobody;
 }
 

@@ -46,12 +46,17 @@ private:
         std::string named;       // GB18030, as the run gives it
         bool convertible = true; // its name has a disk form
         std::string absolute;    // as the disk spells it
-        Folder *table = nullptr; // its names, when checked against the disk
+        platform::NameRules rules;
+        Folder *table = nullptr; // its names, when checked against the disk; folded where the
+                                 // folder folds case
     };
     const Recent &resolve(std::string_view folder, Recent &recent);
     std::string absolute(std::string_view disk_folder) const;
-    Folder &table(const std::string &absolute_folder);
-    void free(const Recent &from, std::string_view old_name);
+    const platform::NameRules &rules(const std::string &absolute_folder);
+    Folder &table(const std::string &absolute_folder, bool folds_case);
+    // name as the table of folder holds it.
+    std::string_view key(const Recent &folder, const std::string &name, std::string &room) const;
+    void free(const Recent &from, const std::string &old_name);
     // Frees the names of every rename judged before current that will rename, and from now on
     // each one's at once.
     void free_earlier_sources(const PlannedRename &current);
@@ -60,10 +65,12 @@ private:
     bool against_disk_;
     std::size_t renames_;
     std::unordered_map<std::string, std::unique_ptr<Folder>> folders_;
+    std::unordered_map<std::string, platform::NameRules> rules_;
     Recent sources_;
     Recent targets_;
     std::string old_name_; // the disk forms of the item in work, their room reused
     std::string new_name_;
+    std::string folded_; // room for a name folded to one case
     SourceOf source_of_;
     // A rename frees its source name for the items after it; that matters only to an item that
     // wants a name the table shows as held. Until one does, nothing is freed: the renames judged

@@ -52,6 +52,8 @@ enum class RenameRefusal {
     NameTooLong,    // longer than the file system allows
     NotConvertible, // source or target is not valid GB18030 (a cut character, a non-UTF-8 name)
     Permission,     // the folder or file may not be changed
+    NotAllowedHere, // the file system of the target folder cannot hold the name (FAT, exFAT...)
+    Unsupported,    // the file system lacks what the rename needs
     Other,          // any other system error; see errno_value
 };
 
@@ -108,6 +110,20 @@ RenameResult rename_disk(const char *src, const char *dst);
 // that is not sure: a file system that may fold case (vfat, exFAT, NTFS, network and FUSE file
 // systems, XFS made without case), or a folder that folds case.
 bool names_exact(const std::string &disk_folder);
+
+// What the file system of a folder (as the disk spells it; "" the current directory) lets its
+// names be. Both are false where nothing is known.
+struct NameRules {
+    bool folds_case = false;    // names that differ only in letter case are one entry
+    bool windows_names = false; // the media of Windows: FAT, exFAT, NTFS, SMB (windows_allows)
+};
+NameRules name_rules(const std::string &disk_folder);
+// Whether a folder with windows_names can hold disk_name (UTF-8): none of " * : < > ? \ | and
+// no control character, no trailing "." or blank, at most 255 UTF-16 units.
+bool windows_allows(std::string_view disk_name);
+// disk_name with its letters in one case, for telling whether two names are one entry where
+// names fold case. Bytes that are not UTF-8 stay as they are; the result is as long as disk_name.
+std::string folded(std::string_view disk_name);
 
 // Short Chinese text for a refusal, for the report shown to the user (UTF-8); empty for None.
 std::string refusal_text(const RenameResult &result);

@@ -45,7 +45,8 @@ std::string key(const std::string &disk_folder) {
 
 // A watch sees every change only where every change passes through this kernel.
 bool local(const std::string &folder) {
-    return file_system_kind(folder.c_str()) != FileSystemKind::Other;
+    const FileSystemKind kind = file_system_kind(folder.c_str());
+    return kind == FileSystemKind::Local || kind == FileSystemKind::LocalByteExact;
 }
 
 void forget(Kept &k) {

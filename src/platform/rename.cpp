@@ -75,13 +75,18 @@ RenameResult rename_entry(std::string_view source, std::string_view folder,
 RenameResult rename_disk(const char *src, const char *dst) {
     if (std::strcmp(src, dst) == 0)
         return {};
-    if (::renameat2(AT_FDCWD, src, AT_FDCWD, dst, RENAME_NOREPLACE) == 0)
+    if (no_noreplace_simulated())
+        errno = EINVAL;
+    else if (::renameat2(AT_FDCWD, src, AT_FDCWD, dst, RENAME_NOREPLACE) == 0)
         return {};
+    // The kernel remembers that a FUSE file system refused the flag and answers EINVAL without
+    // asking it again.
     switch (errno) {
     case EEXIST:
         return rename_onto_existing(src, dst);
     case EINVAL:
     case ENOSYS:
+    case EOPNOTSUPP:
         return rename_without_noreplace(src, dst);
     default:
         return refusal_from_errno(errno);
@@ -92,15 +97,7 @@ bool names_exact(const std::string &disk_folder) {
     const char *folder = disk_folder.empty() ? "." : disk_folder.c_str();
     if (file_system_kind(folder) != FileSystemKind::LocalByteExact)
         return false;
-    const int fd = ::open(folder, O_RDONLY | O_DIRECTORY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    // A file system that cannot fold case does not know the flag.
-    int flags = 0;
-    if (::ioctl(fd, FS_IOC_GETFLAGS, &flags) != 0)
-        flags = 0;
-    ::close(fd);
-    return (flags & FS_CASEFOLD_FL) == 0;
+    return !folder_folds_case(folder);
 }
 
 std::string_view refusal_reason(RenameRefusal refusal) {
@@ -120,6 +117,10 @@ std::string_view refusal_reason(RenameRefusal refusal) {
         return "名称无法转换编码";
     case RenameRefusal::Permission:
         return "没有权限";
+    case RenameRefusal::NotAllowedHere:
+        return "此文件系统不允许该名称";
+    case RenameRefusal::Unsupported:
+        return "此文件系统不支持该操作";
     }
     return {};
 }
