@@ -202,6 +202,14 @@ User guide: menu &quot;Help&quot; → &quot;User guide&quot;.&lt;/p&gt;</transla
         <source>无法写入撤销记录，操作没有执行：</source>
         <translation>Cannot write the undo record; nothing was done: </translation>
     </message>
+    <message>
+        <source>此文件系统不允许该名称</source>
+        <translation>This file system does not allow that name</translation>
+    </message>
+    <message>
+        <source>此文件系统不支持该操作</source>
+        <translation>This file system does not support that</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

@@ -1,17 +1,21 @@
 // tarvendi-cli run as a user runs it, on a temporary folder: each subcommand's renames, that a
 // dry run changes nothing and an execute is undone, the order of standard input, exit statuses.
 
+#include "removable_image.h"
 #include "temp_folder.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 #include <set>
 #include <string>
 #include <vector>
 
+using tarvendi::testing::ImageFormat;
+using tarvendi::testing::RemovableImage;
 using tarvendi::testing::TempFolder;
 
 namespace {
@@ -109,16 +113,15 @@ const Case kCases[] = {
 
 class CliRename : public ::testing::TestWithParam<Case> {};
 
-TEST_P(CliRename, DryRunChangesNothingExecuteRenamesUndoRestores) {
-    const Case &c = GetParam();
-    TempFolder folder;
+// Runs c in work (made here), with folder as the current directory: the dry run changes nothing,
+// the execute renames, undo restores.
+void renames_and_undoes(const Case &c, const TempFolder &folder, const std::string &work) {
     // The name list as the window saves it: GB18030 ("甲", "乙") with CR LF line ends.
     folder.file("names.txt", "\xbc\xd7\r\n\xd2\xd2\r\n");
-    folder.folder("work");
-    const std::string work = folder / "work";
+    std::filesystem::create_directory(work);
     std::set<std::string> before;
     for (const auto &[name, content] : c.files) {
-        folder.file("work/" + name, content);
+        std::ofstream(work + "/" + name, std::ios::binary) << content;
         before.insert(name);
     }
     const std::string args = std::string(c.args) + " --dir '" + work + "'";
@@ -137,6 +140,60 @@ TEST_P(CliRename, DryRunChangesNothingExecuteRenamesUndoRestores) {
     EXPECT_EQ(listed(), c.after) << run.out;
     EXPECT_EQ(cli(folder, "undo --execute").status, 0);
     EXPECT_EQ(listed(), before);
+}
+
+bool ascii(const Case &c) {
+    const auto plain = [](const std::string &s) {
+        return std::all_of(s.begin(), s.end(), [](char ch) { return (ch & 0x80) == 0; });
+    };
+    return std::all_of(c.files.begin(), c.files.end(),
+                       [&](const auto &f) { return plain(f.first); }) &&
+           std::all_of(c.after.begin(), c.after.end(), plain);
+}
+
+TEST_P(CliRename, DryRunChangesNothingExecuteRenamesUndoRestores) {
+    TempFolder folder;
+    renames_and_undoes(GetParam(), folder, folder / "work");
+}
+
+// The same on a stick or card mounted through FUSE, which has neither RENAME_NOREPLACE nor hard
+// links. fusefat takes no name outside ASCII.
+TEST_P(CliRename, OnRemovableMedia) {
+    for (const ImageFormat format : {ImageFormat::Exfat, ImageFormat::Fat}) {
+        if (format == ImageFormat::Fat && !ascii(GetParam()))
+            continue;
+        RemovableImage image(format);
+        if (!image.mounted())
+            GTEST_SKIP() << "no image mounted: " << image.why();
+        TempFolder folder;
+        renames_and_undoes(GetParam(), folder, image / "work");
+    }
+}
+
+// What the plan tells there before anything is renamed.
+TEST(Cli, VerdictsOnRemovableMedia) {
+    const struct {
+        const char *args;
+        const char *verdict;
+    } cases[] = {
+        {"ext --to mp3 --mask Song.MP3", "Song.MP3 → Song.mp3\n"},
+        {"wildcard --template SONG --mask x.mp3", "x.mp3 → SONG.mp3  [exists: 目标已存在]\n"},
+        {"replace --find x --with 'a|b' --mask x.mp3",
+         "x.mp3 → a|b.mp3  [invalid: 此文件系统不允许该名称]\n"},
+        {"ext --to 'mp3.' --mask x.mp3", "x.mp3 → x.mp3.  [invalid: 此文件系统不允许该名称]\n"},
+    };
+    for (const ImageFormat format : {ImageFormat::Exfat, ImageFormat::Fat}) {
+        RemovableImage image(format);
+        if (!image.mounted())
+            GTEST_SKIP() << "no image mounted: " << image.why();
+        TempFolder folder;
+        std::ofstream(image / "Song.MP3") << "song";
+        std::ofstream(image / "x.mp3") << "x";
+        for (const auto &c : cases)
+            EXPECT_EQ(cli(folder, std::string(c.args) + " --dir '" + image.path() + "'").out,
+                      c.verdict)
+                << c.args;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(EverySubcommand, CliRename, ::testing::ValuesIn(kCases));

@@ -1,9 +1,11 @@
 #include "filesystem.h"
+#include "removable_image.h"
 #include "safe_rename.h"
 #include "temp_folder.h"
 
 #include <algorithm>
 #include <cerrno>
+#include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
 #include <vector>
@@ -17,32 +19,36 @@ using testing::TempFolder;
 // symbolic link; in a set-up, "h=>f" makes h a hard link of f.
 using Entries = std::vector<std::string>;
 
-void build(const TempFolder &tmp, const Entries &entries) {
+void build(const std::string &root, const Entries &entries) {
     for (const std::string &e : entries) {
+        const auto at = [&](const std::string &name) {
+            return root + "/" + name;
+        };
         if (e.ends_with("/")) {
-            tmp.folder(e.substr(0, e.size() - 1));
+            std::filesystem::create_directories(at(e.substr(0, e.size() - 1)));
         } else if (const std::size_t arrow = e.find("->"); arrow != std::string::npos) {
-            tmp.make_link(e.substr(arrow + 2), e.substr(0, arrow));
+            ASSERT_EQ(::symlink(e.substr(arrow + 2).c_str(), at(e.substr(0, arrow)).c_str()), 0);
         } else if (const std::size_t hard = e.find("=>"); hard != std::string::npos) {
-            ASSERT_EQ(::link((tmp / e.substr(hard + 2)).c_str(), (tmp / e.substr(0, hard)).c_str()),
-                      0);
+            ASSERT_EQ(::link(at(e.substr(hard + 2)).c_str(), at(e.substr(0, hard)).c_str()), 0);
         } else {
             const std::size_t eq = e.find('=');
-            tmp.file(e.substr(0, eq), e.substr(eq + 1));
+            std::ofstream(at(e.substr(0, eq)), std::ios::binary) << e.substr(eq + 1);
         }
     }
 }
 
-Entries snapshot(const TempFolder &tmp) {
+Entries snapshot(const std::string &root) {
     Entries entries;
-    for (const auto &it : std::filesystem::recursive_directory_iterator(tmp.path())) {
-        const std::string rel = it.path().lexically_relative(tmp.path()).string();
-        if (it.is_symlink())
+    for (const auto &it : std::filesystem::recursive_directory_iterator(root)) {
+        const std::string rel = it.path().lexically_relative(root).string();
+        if (it.is_symlink()) {
             entries.push_back(rel + "->" + std::filesystem::read_symlink(it.path()).string());
-        else if (it.is_directory())
+        } else if (it.is_directory()) {
             entries.push_back(rel + "/");
-        else
-            entries.push_back(rel + "=" + tmp.read(rel));
+        } else {
+            std::ifstream in(it.path(), std::ios::binary);
+            entries.push_back(rel + "=" + std::string(std::istreambuf_iterator<char>(in), {}));
+        }
     }
     std::sort(entries.begin(), entries.end());
     return entries;
@@ -65,9 +71,9 @@ struct Case {
     Entries after; // sorted
 };
 
-std::string expand(std::string text, const TempFolder &tmp) {
+std::string expand(std::string text, const std::string &root) {
     if (const std::size_t at = text.find("{tmp}"); at != std::string::npos)
-        text.replace(at, 5, tmp.path());
+        text.replace(at, 5, root);
     return text;
 }
 
@@ -144,32 +150,48 @@ const std::vector<Case> &common_cases() {
     return cases;
 }
 
-void run(const Case &c, const std::function<RenameResult(const TempFolder &)> &rename) {
+// Runs c's rename with rename_entry in root (emptied first), the current directory meanwhile.
+void clear(const std::string &root) {
+    for (const auto &entry : std::filesystem::directory_iterator(root))
+        std::filesystem::remove_all(entry.path());
+}
+
+void run_in(const std::string &root, const Case &c, const std::string &how = {}) {
+    clear(root);
+    build(root, c.before);
+    set_current_folder(root);
+    const RenameResult result = rename_entry(c.source, expand(c.folder, root), c.new_name);
+    EXPECT_EQ(result.refusal, c.refusal) << c.what << how;
+    EXPECT_EQ(result.ok(), c.refusal == RenameRefusal::None) << c.what << how;
+    EXPECT_EQ(snapshot(root), c.after) << c.what << how;
+}
+
+void run(const Case &c) {
     TempFolder tmp;
-    build(tmp, c.before);
-    set_current_folder(tmp.path());
-    const RenameResult result = rename(tmp);
-    EXPECT_EQ(result.refusal, c.refusal) << c.what;
-    EXPECT_EQ(result.ok(), c.refusal == RenameRefusal::None) << c.what;
-    EXPECT_EQ(snapshot(tmp), c.after) << c.what;
+    run_in(tmp.path(), c);
 }
 
 TEST(RenameEntry, NeverOverwrites) {
-    for (const Case &c : common_cases()) {
-        run(c, [&](const TempFolder &tmp) {
-            return rename_entry(c.source, expand(c.folder, tmp), c.new_name);
-        });
-    }
+    for (const Case &c : common_cases())
+        run(c);
 }
 
+// Every way a file system without RENAME_NOREPLACE leaves: hard links, a placeholder for the
+// new name where there are none, and a check first where a folder cannot replace an empty one.
 TEST(RenameWithoutNoreplace, NeverOverwrites) {
-    for (const Case &c : common_cases()) {
-        run(c, [&](const TempFolder &tmp) {
-            const std::string folder = expand(c.folder, tmp);
-            return rename_without_noreplace(c.source, folder.empty() ? c.new_name
-                                                                     : folder + "/" + c.new_name);
-        });
+    const std::pair<MissingFeatures, const char *> ways[] = {
+        {{false, false}, " (hard links)"},
+        {{true, false}, " (placeholder)"},
+        {{true, true}, " (folders checked first)"},
+    };
+    for (const auto &[missing, how] : ways) {
+        simulate_no_noreplace(missing);
+        for (const Case &c : common_cases()) {
+            TempFolder tmp;
+            run_in(tmp.path(), c, how);
+        }
     }
+    simulate_no_noreplace(std::nullopt);
 }
 
 TEST(RenameEntry, RefusesWhatARuleMustNotDo) {
@@ -227,20 +249,17 @@ TEST(RenameEntry, RefusesWhatARuleMustNotDo) {
          {"阿.mp3=A"}},
         {"outside GBK", {"a=A"}, "a", "", "\x94\x39\xFC\x36", RenameRefusal::None, {"😀=A"}},
     };
-    for (const Case &c : cases) {
-        run(c, [&](const TempFolder &tmp) {
-            return rename_entry(c.source, expand(c.folder, tmp), c.new_name);
-        });
-    }
+    for (const Case &c : cases)
+        run(c);
 }
 
 TEST(RenameEntry, NameThatIsNotUtf8StaysWhereItIs) {
     // Both names show as "caf�.mp3" in the lists; the one that is not UTF-8 lists with the
     // marker of its byte 0xE9 and never converts back, so no rename of it can reach the other file.
     TempFolder tmp;
-    build(tmp, {"caf\xE9.mp3=latin", "caf\xEF\xBF\xBD.mp3=valid"});
+    build(tmp.path(), {"caf\xE9.mp3=latin", "caf\xEF\xBF\xBD.mp3=valid"});
     set_current_folder(tmp.path());
-    const Entries before = snapshot(tmp);
+    const Entries before = snapshot(tmp.path());
     const struct {
         std::string source;
         std::string new_name;
@@ -252,7 +271,7 @@ TEST(RenameEntry, NameThatIsNotUtf8StaysWhereItIs) {
     };
     for (const auto &a : attempts) {
         EXPECT_EQ(rename_entry(a.source, "", a.new_name).refusal, RenameRefusal::NotConvertible);
-        EXPECT_EQ(snapshot(tmp), before);
+        EXPECT_EQ(snapshot(tmp.path()), before);
     }
 }
 
@@ -306,6 +325,152 @@ TEST(RefusalFromErrno, MapsSystemErrors) {
         const RenameResult r = refusal_from_errno(c.err);
         EXPECT_EQ(r.refusal, c.refusal) << c.err;
         EXPECT_EQ(r.errno_value, c.err);
+    }
+}
+
+TEST(NameRules, WhatWindowsMediaCannotHoldAndHowNamesFold) {
+    const std::string smiles(4 * 127, 'x'); // room for 127 four-byte characters
+    std::string up_to_255, past_255;
+    for (int i = 0; i < 127; ++i)
+        up_to_255 += "😀"; // two UTF-16 units each
+    past_255 = up_to_255 + "😀";
+    const std::pair<std::string, bool> allowed[] = {
+        {"Song.mp3", true},
+        {"a?b", false},
+        {"a\"b", false},
+        {"a:b", false},
+        {"a|b", false},
+        {"a<b", false},
+        {"a>b", false},
+        {"a*b", false},
+        {"a\\b", false},
+        {"a.", false},
+        {"a ", false},
+        {"a\x1f", false},
+        {".hidden", true},
+        {"中文 名.txt", true},
+        {up_to_255, true},
+        {past_255, false},
+        {std::string(255, 'x'), true},
+        {std::string(256, 'x'), false},
+    };
+    for (const auto &[name, ok] : allowed)
+        EXPECT_EQ(windows_allows(name), ok) << name;
+
+    const std::pair<std::string, std::string> folds[] = {
+        {"Song.MP3", "SONG.MP3"},
+        {"école", "ÉCOLE"},
+        {"straße", "STRAßE"},   // no single upper-case letter
+        {"ı", "ı"},             // its upper case is shorter in UTF-8
+        {"caf\xE9", "CAF\xE9"}, // not UTF-8: the byte stays
+        {"中文", "中文"},
+    };
+    for (const auto &[name, folded_name] : folds)
+        EXPECT_EQ(folded(name), folded_name) << name;
+
+    EXPECT_FALSE(name_rules("/dev/shm").folds_case);
+    EXPECT_FALSE(name_rules("/dev/shm").windows_names);
+}
+
+// The sticks and cards people carry, mounted through FUSE: no RENAME_NOREPLACE, no hard links,
+// names that fold case, and (fusefat) no folder renames that keep what a folder holds.
+TEST(RemovableMedia, RenamesWithoutOverwritingAndByCase) {
+    struct MediaCase {
+        Case c;
+        bool folder; // fusefat loses a renamed folder's contents: refused there
+    };
+    const MediaCase cases[] = {
+        {{"file", {"a=A"}, "a", "", "b", RenameRefusal::None, {"b=A"}}, false},
+        {{"onto file", {"a=A", "b=B"}, "a", "", "b", RenameRefusal::TargetExists, {"a=A", "b=B"}},
+         false},
+        {{"onto another file in other case",
+          {"a=A", "B=B"},
+          "a",
+          "",
+          "b",
+          RenameRefusal::TargetExists,
+          {"B=B", "a=A"}},
+         false},
+        {{"case only",
+          {"Song.MP3=S"},
+          "Song.MP3",
+          "",
+          "Song.mp3",
+          RenameRefusal::None,
+          {"Song.mp3=S"}},
+         false},
+        {{"case only, other path", {"ab=S"}, "ab", "{tmp}", "AB", RenameRefusal::None, {"AB=S"}},
+         false},
+        {{"same name", {"a=A"}, "a", "", "a", RenameRefusal::None, {"a=A"}}, false},
+        {{"name the medium cannot hold",
+          {"a=A"},
+          "a",
+          "",
+          "a?b",
+          RenameRefusal::NotAllowedHere,
+          {"a=A"}},
+         false},
+        {{"missing source", {"a=A"}, "b", "", "c", RenameRefusal::NotFound, {"a=A"}}, false},
+        {{"folder", {"d1/", "d1/x=X"}, "d1", "", "d3", RenameRefusal::None, {"d3/", "d3/x=X"}},
+         true},
+        {{"folder, case only",
+          {"abc/", "abc/x=X"},
+          "abc",
+          "",
+          "ABC",
+          RenameRefusal::None,
+          {"ABC/", "ABC/x=X"}},
+         true},
+        {{"folder onto empty folder",
+          {"d1/", "d1/x=X", "d2/"},
+          "d1",
+          "",
+          "d2",
+          RenameRefusal::TargetExists,
+          {"d1/", "d1/x=X", "d2/"}},
+         true},
+    };
+    for (const tarvendi::testing::ImageFormat format :
+         {tarvendi::testing::ImageFormat::Exfat, tarvendi::testing::ImageFormat::Fat}) {
+        const bool fat = format == tarvendi::testing::ImageFormat::Fat;
+        const std::string medium = fat ? " on FAT" : " on exFAT";
+        tarvendi::testing::RemovableImage image(format);
+        if (!image.mounted())
+            GTEST_SKIP() << "no image mounted: " << image.why();
+        EXPECT_TRUE(name_rules(image.path()).folds_case);
+        EXPECT_TRUE(name_rules(image.path()).windows_names);
+        for (MediaCase m : cases) {
+            if (fat && m.folder && m.c.refusal == RenameRefusal::None) {
+                m.c.refusal = RenameRefusal::Unsupported;
+                m.c.after = m.c.before;
+            }
+            run_in(image.path(), m.c, medium);
+        }
+
+        // Many files renamed, each then refused onto the name of the next in both cases. (fusefat
+        // slows down with every entry a folder holds: a few hundred take it seconds.)
+        clear(image.path());
+        std::filesystem::create_directory(image / "many");
+        const int count = fat ? 150 : 2000;
+        for (int i = 0; i < count; ++i)
+            std::ofstream(image / ("many/f" + std::to_string(i))) << i;
+        for (int i = 0; i < count; ++i) {
+            const std::string name = "many/f" + std::to_string(i);
+            ASSERT_TRUE(rename_entry(name, "many", "g" + std::to_string(i)).ok()) << name;
+            if (i + 1 == count)
+                continue;
+            for (const char *next : {"f", "F"})
+                EXPECT_EQ(
+                    rename_entry("many/g" + std::to_string(i), "many", next + std::to_string(i + 1))
+                        .refusal,
+                    RenameRefusal::TargetExists)
+                    << name << medium;
+        }
+        Entries expected{"many/"};
+        for (int i = 0; i < count; ++i)
+            expected.push_back("many/g" + std::to_string(i) + "=" + std::to_string(i));
+        std::sort(expected.begin(), expected.end());
+        EXPECT_EQ(snapshot(image.path()), expected) << medium;
     }
 }
 

@@ -17,6 +17,8 @@ constexpr const char *kTexts[] = {
     QT_TRANSLATE_NOOP("CoreText", "名称过长"),
     QT_TRANSLATE_NOOP("CoreText", "名称无法转换编码"),
     QT_TRANSLATE_NOOP("CoreText", "没有权限"),
+    QT_TRANSLATE_NOOP("CoreText", "此文件系统不允许该名称"),
+    QT_TRANSLATE_NOOP("CoreText", "此文件系统不支持该操作"),
     QT_TRANSLATE_NOOP("CoreText", "名称无法转换"),
     QT_TRANSLATE_NOOP("CoreText", "正则表达式匹配超出限制"),
     QT_TRANSLATE_NOOP("CoreText", "改名后的文件已不在（已被再次改名或删除）"),
