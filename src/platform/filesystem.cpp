@@ -6,6 +6,7 @@
 #include "errors.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstdlib>
 #include <ctime>
@@ -34,9 +35,18 @@ std::string home_folder() {
 
 } // namespace
 
+namespace {
+std::atomic<unsigned> folder_changes{0};
+} // namespace
+
 void set_current_folder(std::string_view folder) {
     if (::chdir(disk_path(folder).c_str()) != 0)
         throw IoError(errno, escaped_text(folder));
+    ++folder_changes;
+}
+
+unsigned current_folder_generation() {
+    return folder_changes.load(std::memory_order_relaxed);
 }
 
 std::string current_folder() {

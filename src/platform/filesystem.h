@@ -12,6 +12,9 @@ namespace tarvendi::platform {
 
 // Makes folder the process's current directory. Throws IoError (naming the path) when it cannot.
 void set_current_folder(std::string_view folder);
+// Counts the changes of the current directory made through set_current_folder, so that what was
+// learnt of a relative path can be known to be stale.
+unsigned current_folder_generation();
 
 // The process's current directory, without trailing "/" except for the root. Throws IoError
 // when it no longer exists.

@@ -72,22 +72,53 @@ RenameResult rename_entry(std::string_view source, std::string_view folder,
     return rename_disk(disk.source.c_str(), disk.target().c_str());
 }
 
+namespace {
+
+// The folder part of a path as written ("" for a bare name).
+std::string_view folder_text(std::string_view path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string_view::npos ? std::string_view() : path.substr(0, slash);
+}
+
+// The folder (as the last rename wrote it) where the file system was last seen to refuse
+// RENAME_NOREPLACE: a large run there asks once. The kernel would answer at once, but only after
+// looking both names up, which costs a FUSE file system a round trip each. A folder written
+// relative to the current directory means another once that changes.
+thread_local std::string refusing_folder;
+thread_local bool refusing_known = false;
+thread_local unsigned refusing_generation = 0;
+
+bool known_refusing(std::string_view dst) {
+    return refusing_known && folder_text(dst) == refusing_folder &&
+           (dst.starts_with('/') || refusing_generation == current_folder_generation());
+}
+
+} // namespace
+
 RenameResult rename_disk(const char *src, const char *dst) {
     if (std::strcmp(src, dst) == 0)
         return {};
-    if (no_noreplace_simulated())
+    const bool known = known_refusing(dst);
+    if (known || no_noreplace_simulated())
         errno = EINVAL;
     else if (::renameat2(AT_FDCWD, src, AT_FDCWD, dst, RENAME_NOREPLACE) == 0)
         return {};
-    // The kernel remembers that a FUSE file system refused the flag and answers EINVAL without
-    // asking it again.
     switch (errno) {
     case EEXIST:
         return rename_onto_existing(src, dst);
     case EINVAL:
     case ENOSYS:
-    case EOPNOTSUPP:
-        return rename_without_noreplace(src, dst);
+    case EOPNOTSUPP: {
+        // EINVAL also refuses a folder moved into itself: only a rename that the other way
+        // makes tells that the flag was what the file system refused.
+        const RenameResult result = rename_without_noreplace(src, dst);
+        if (result.ok() && !known && !no_noreplace_simulated()) {
+            refusing_folder.assign(folder_text(dst));
+            refusing_known = true;
+            refusing_generation = current_folder_generation();
+        }
+        return result;
+    }
     default:
         return refusal_from_errno(errno);
     }
