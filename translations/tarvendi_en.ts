@@ -210,6 +210,14 @@ User guide: menu &quot;Help&quot; → &quot;User guide&quot;.&lt;/p&gt;</transla
         <source>此文件系统不支持该操作</source>
         <translation>This file system does not support that</translation>
     </message>
+    <message>
+        <source>此文件夹存放撤销记录</source>
+        <translation>this folder holds the undo records</translation>
+    </message>
+    <message>
+        <source>无法继续写入撤销记录，其余没有执行，已执行的可以撤销：</source>
+        <translation>Cannot write the undo record any further; the rest was not done, and what was done can be undone: </translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -1099,12 +1107,56 @@ Template codes:
 <context>
     <name>tarvendi::ui::UndoCommand</name>
     <message>
-        <source>撤销记录已损坏，无法撤销，已放到一旁：%1（%2）</source>
-        <translation>The undo record is damaged and cannot be undone; it was set aside: %1 (%2)</translation>
-    </message>
-    <message>
         <source>上次改名没有完成（程序被中断）。<byte value="xd"/><byte value="xd"/>是否撤销已经完成的部分？</source>
         <translation>The last rename did not finish (the program was interrupted).<byte value="xd"/><byte value="xd"/>Undo the part that was done?</translation>
+    </message>
+    <message>
+        <source>%1 个改名</source>
+        <translation>%1 renames</translation>
+    </message>
+    <message>
+        <source>%1 个标签写入</source>
+        <translation>%1 tag writes</translation>
+    </message>
+    <message>
+        <source>%1 个创建的文件夹</source>
+        <translation>%1 folders made</translation>
+    </message>
+    <message>
+        <source>0 个改名</source>
+        <translation>0 renames</translation>
+    </message>
+    <message>
+        <source>M月d日 HH:mm</source>
+        <translation>d MMM HH:mm</translation>
+    </message>
+    <message>
+        <source>某时</source>
+        <translation>an unknown time</translation>
+    </message>
+    <message>
+        <source>（命令行）</source>
+        <translation> (command line)</translation>
+    </message>
+    <message>
+        <source>撤销 %1 在 %2 的 %3%4？</source>
+        <translation>Undo the %3 of %1 in %2%4?</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>另一个改名还在进行</source>
+        <translation>Another rename is still running</translation>
+    </message>
+    <message>
+        <source>撤销记录已损坏，无法撤销，已放到一旁：%1（第 %2 行）</source>
+        <translation>The undo record is damaged and cannot be undone; it was set aside: %1 (line %2)</translation>
+    </message>
+    <message>
+        <source>已撤销 %1 项</source>
+        <translation>%1 undone</translation>
     </message>
 </context>
 <context>

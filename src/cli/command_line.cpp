@@ -105,6 +105,7 @@ const std::vector<CommandSpec> &commands() {
         {"undo",
          "take back the last execute (of the window or of this program)",
          {{"execute", "", "undo; without it, only show what would be undone"},
+          {"no-wait", "", "refuse instead of waiting while another rename or undo runs"},
           {"json", "", "print one JSON document instead of lines"}},
          false},
     };

@@ -47,7 +47,7 @@ int rename_items(CommandLine line) {
 
     TMP3Info tags;
     const core::PassDescription description = describe(line, tags, items.paths);
-    core::Journal journal(platform::journal_folder());
+    core::Journal journal(platform::journal_folder(), "cli");
     core::PassContext context;
     context.execute = execute;
     context.order = line.flag("order");
@@ -86,7 +86,7 @@ int run(const std::vector<std::string> &args) {
         return kDone;
     }
     if (line.command->name == "undo")
-        return undo_last(line.flag("execute"), line.flag("json"));
+        return undo_last(line.flag("execute"), !line.flag("no-wait"), line.flag("json"));
     return rename_items(line);
 }
 

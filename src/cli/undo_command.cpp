@@ -1,5 +1,6 @@
 #include "undo_command.h"
 
+#include "encoding.h"
 #include "journal.h"
 #include "report.h"
 #include "state_files.h"
@@ -12,45 +13,57 @@ namespace tarvendi::cli {
 
 namespace {
 
+std::string path_shown(const std::string &disk_path) {
+    return shown(platform::name_from_disk(disk_path));
+}
+
 std::string step_text(const core::JournalStep &step) {
     switch (step.kind) {
     case core::StepKind::Rename:
-        return step.target + " → " + step.path;
+        return path_shown(step.target) + " → " + path_shown(step.path);
     case core::StepKind::Tag:
-        return step.path + ": tag back as it was";
+        return path_shown(step.path) + ": tag back as it was";
     case core::StepKind::Folder:
-        return step.path + ": folder removed when empty";
+        return path_shown(step.path) + ": folder removed when empty";
     }
     return {};
 }
 
 } // namespace
 
-int undo_last(bool execute, bool json) {
+int undo_last(bool execute, bool wait, bool json) {
     core::Journal journal(platform::journal_folder());
-    const std::optional<std::string> name = journal.newest();
-    if (!name) {
+    if (!journal.has_newest()) {
         std::cerr << "tarvendi-cli: nothing to undo\n";
         return 0;
     }
-    const core::JournalRecord record = journal.load(*name);
-    // Undone in reverse order; a step that did not take place has nothing to undo.
-    std::vector<std::string> steps;
-    for (std::size_t i = record.steps.size(); i-- > 0;)
-        if (std::find(record.failed.begin(), record.failed.end(), i) == record.failed.end())
-            steps.push_back(step_text(record.steps[i]));
-    std::vector<core::RefusedRename> refused;
-    if (execute) {
-        refused = core::undo(record);
-        journal.mark_undone(*name);
+    const core::Journal::Lock lock = journal.lock(wait);
+    if (!lock) {
+        std::cerr << "tarvendi-cli: 另一个改名还在进行\n";
+        return 1;
     }
+    std::vector<core::Journal::SetAside> set_aside;
+    const std::optional<core::Journal::Entry> entry = journal.newest(&set_aside);
+    for (const core::Journal::SetAside &record : set_aside)
+        std::cerr << "tarvendi-cli: 撤销记录已损坏，已放到一旁：" << journal.folder() << '/'
+                  << record.name << "（第 " << record.line << " 行）\n";
+    if (!entry) {
+        std::cerr << "tarvendi-cli: nothing to undo\n";
+        return set_aside.empty() ? 0 : 1;
+    }
+    std::vector<std::string> steps;
+    for (const std::size_t index : core::steps_to_undo(entry->record))
+        steps.push_back(step_text(entry->record.steps[index]));
+    core::UndoResult result;
+    if (execute)
+        result = core::undo_entry(journal, *entry);
     if (json) {
         nlohmann::ordered_json failed = nlohmann::ordered_json::array();
-        for (const core::RefusedRename &r : refused)
+        for (const core::RefusedRename &r : result.refused)
             failed.push_back({{"path", shown(r.source)}, {"reason", r.reason}});
-        std::cout << nlohmann::ordered_json{{"record", *name},
+        std::cout << nlohmann::ordered_json{{"record", entry->name},
                                             {"steps", steps},
-                                            {"undone", execute},
+                                            {"undone", result.undone},
                                             {"refused", failed}}
                          .dump(1, ' ', false, nlohmann::json::error_handler_t::replace)
                   << '\n';
@@ -58,9 +71,9 @@ int undo_last(bool execute, bool json) {
         for (const std::string &step : steps)
             std::cout << step << '\n';
     }
-    for (const core::RefusedRename &r : refused)
+    for (const core::RefusedRename &r : result.refused)
         std::cerr << shown(r.source) << ": " << r.reason << '\n';
-    return refused.empty() ? 0 : 1;
+    return result.refused.empty() && set_aside.empty() ? 0 : 1;
 }
 
 } // namespace tarvendi::cli

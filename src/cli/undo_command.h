@@ -4,7 +4,8 @@
 
 namespace tarvendi::cli {
 
-// Returns the exit status: 1 when something could not be undone.
-int undo_last(bool execute, bool json);
+// Returns the exit status: 1 when something could not be undone, a damaged record was set aside,
+// or (wait false) another rename or undo runs.
+int undo_last(bool execute, bool wait, bool json);
 
 } // namespace tarvendi::cli

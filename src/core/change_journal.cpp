@@ -46,6 +46,7 @@ TagJournal::TagJournal(Journal &journal, const std::vector<PassItem> &items,
             run_ = journal.begin();
         run_->add({StepKind::Tag, std::move(disk), {}, tag_at_end(path)});
         step_items_.push_back(static_cast<std::uint32_t>(i));
+        paths_.push_back(path);
     }
     if (run_)
         run_->commit();
@@ -59,8 +60,13 @@ void TagJournal::finish(const Plan &plan) {
         written[r.item] = true;
     std::vector<std::size_t> failed;
     for (std::size_t step = 0; step < step_items_.size(); ++step) {
-        if (!written[step_items_[step]])
+        if (!written[step_items_[step]]) {
             failed.push_back(step);
+            continue;
+        }
+        // What was written, so that undo can tell a tag changed since from its own.
+        if (const std::optional<std::string> tail = tag_at_end(paths_[step]))
+            run_->note(written_tag_line(step, *tail));
     }
     run_->finish(failed);
 }

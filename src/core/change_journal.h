@@ -23,6 +23,7 @@ public:
 private:
     std::unique_ptr<Journal::Run> run_;
     std::vector<std::uint32_t> step_items_;
+    std::vector<std::string> paths_; // GB18030, per step
 };
 
 // Writes down the folders (GB18030 paths) about to be made; finish() with those not made.

@@ -5,8 +5,11 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cinttypes>
 #include <cstdio>
 #include <ctime>
+#include <map>
+#include <mutex>
 #include <unistd.h>
 
 namespace tarvendi::core {
@@ -15,23 +18,39 @@ namespace {
 
 constexpr std::string_view kOpen = ".jsonl";
 constexpr std::string_view kUndone = ".undone";
+constexpr std::string_view kDamaged = ".damaged";
 constexpr std::size_t kPiece = 1 << 20;
 
-// UTC with microseconds, then the process: names that sort in the order the executes began.
-std::pair<std::string, std::string> new_name() {
-    const auto now = std::chrono::system_clock::now();
-    const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
-    const auto micros =
-        std::chrono::duration_cast<std::chrono::microseconds>(now.time_since_epoch()).count() %
-        1000000;
+// "s" and twelve digits lead the name of a numbered record, so that the names sort in the order
+// the runs began, after the records of earlier versions (named by their UTC time, "2026...").
+constexpr char kNumbered = 's';
+constexpr int kDigits = 12;
+
+std::optional<std::uint64_t> number_of(const std::string &name) {
+    if (name.size() < 1 + kDigits || name[0] != kNumbered)
+        return std::nullopt;
+    std::uint64_t number = 0;
+    for (int i = 1; i <= kDigits; ++i) {
+        if (name[i] < '0' || name[i] > '9')
+            return std::nullopt;
+        number = number * 10 + static_cast<std::uint64_t>(name[i] - '0');
+    }
+    return number;
+}
+
+// The record's name, and its start in UTC (for people: the order is the number's).
+std::pair<std::string, std::string> new_name(std::uint64_t number) {
+    const std::time_t seconds =
+        std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
     std::tm utc{};
     gmtime_r(&seconds, &utc);
     char stamp[32];
     std::strftime(stamp, sizeof stamp, "%Y-%m-%dT%H:%M:%SZ", &utc);
-    char name[64];
-    std::snprintf(name, sizeof name, "%04d%02d%02d-%02d%02d%02d-%06lld-%d", utc.tm_year + 1900,
-                  utc.tm_mon + 1, utc.tm_mday, utc.tm_hour, utc.tm_min, utc.tm_sec,
-                  static_cast<long long>(micros), static_cast<int>(::getpid()));
+    char compact[32];
+    std::strftime(compact, sizeof compact, "%Y%m%dT%H%M%SZ", &utc);
+    char name[96];
+    std::snprintf(name, sizeof name, "%c%012" PRIu64 "-%s-%d", kNumbered, number, compact,
+                  static_cast<int>(::getpid()));
     return {std::string(name) + std::string(kOpen), stamp};
 }
 
@@ -39,63 +58,136 @@ std::string stem(const std::string &name) {
     return name.substr(0, name.rfind('.'));
 }
 
-template <class F> auto guarded(F f) {
+constexpr std::string_view kNothingDone = "无法写入撤销记录，操作没有执行：";
+// Once renames went ahead, the run says so: they stand, and undo takes them back.
+constexpr std::string_view kRestNotDone = "无法继续写入撤销记录，其余没有执行，已执行的可以撤销：";
+
+template <class F> auto guarded(F f, std::string_view lead = kNothingDone) {
     try {
         return f();
     } catch (const platform::IoError &error) {
-        throw JournalError(std::string("无法写入撤销记录，操作没有执行：") + error.what());
+        throw JournalError(std::string(lead) + error.what());
     }
+}
+
+// Every record of the folder, in the order the runs began.
+std::vector<std::string> all_records(const std::string &folder) {
+    std::vector<std::string> names;
+    for (const std::string_view suffix : {kOpen, kUndone, kDamaged}) {
+        std::vector<std::string> more = platform::files_ending_with(folder, suffix);
+        names.insert(names.end(), more.begin(), more.end());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 } // namespace
 
-Journal::Journal(std::string folder)
-    : folder_(std::move(folder)) {}
+Journal::Journal(std::string folder, std::string by)
+    : folder_(std::move(folder))
+    , by_(std::move(by)) {}
 
-Journal::Run::Run(const std::string &path, std::string header)
-    : file_(guarded([&] { return platform::AppendFile(path); }))
+Journal::Lock Journal::lock(bool wait) const {
+    // A second lock of the file in this process would wait for the first for ever: the parts of
+    // one process share one.
+    static std::mutex mutex;
+    static std::map<std::string, std::weak_ptr<platform::FileLock>> held;
+    const std::lock_guard guard(mutex);
+    if (Lock existing = held[folder_].lock())
+        return existing;
+    auto lock =
+        guarded([&] { return std::make_shared<platform::FileLock>(folder_ + "/lock", wait); });
+    if (!lock->held())
+        return nullptr;
+    held[folder_] = lock;
+    return lock;
+}
+
+Journal::Run::Run(Lock lock, const std::string &path, std::string header)
+    : lock_(std::move(lock))
+    , path_(path)
+    , file_(guarded([&] { return platform::AppendFile(path); }))
     , pending_(std::move(header)) {}
+
+Journal::Run::~Run() {
+    if (!committed_)
+        platform::remove_file(path_);
+}
 
 void Journal::Run::add(const JournalStep &step) {
     append_step_line(step, pending_);
+    ++steps_;
     if (pending_.size() >= kPiece) {
-        guarded([&] { file_.append(pending_); });
+        guarded([&] { file_.append(pending_); }, committed_ ? kRestNotDone : kNothingDone);
         pending_.clear();
     }
 }
 
 void Journal::Run::commit() {
-    guarded([&] {
-        file_.append(pending_);
-        file_.sync();
-    });
+    guarded(
+        [&] {
+            file_.append(pending_);
+            file_.sync();
+        },
+        committed_ ? kRestNotDone : kNothingDone);
     pending_.clear();
+    committed_ = true;
 }
 
 void Journal::Run::finish(const std::vector<std::size_t> &failed) {
+    if (failed.size() >= steps_) {
+        // Nothing took place: there is nothing to take back.
+        platform::remove_file(path_);
+        return;
+    }
     try {
-        file_.append(finished_line(failed));
+        file_.append(pending_ + finished_line(failed));
         file_.sync();
     } catch (const platform::IoError &) {
     }
 }
 
+std::uint64_t Journal::next_number() const {
+    std::uint64_t last = 0;
+    for (const std::string &name : all_records(folder_))
+        last = std::max(last, number_of(name).value_or(0));
+    return last + 1;
+}
+
 std::unique_ptr<Journal::Run> Journal::begin() {
-    const auto [name, started] = new_name();
-    auto run = std::make_unique<Run>(folder_ + "/" + name, journal_header(started));
+    Lock held = lock(true);
+    const auto [name, started] = new_name(next_number());
+    auto run =
+        std::make_unique<Run>(std::move(held), folder_ + "/" + name, journal_header(started, by_));
     prune();
     return run;
 }
 
-std::optional<std::string> Journal::newest() const {
-    const std::vector<std::string> names = platform::files_ending_with(folder_, kOpen);
-    if (names.empty())
-        return std::nullopt;
-    return names.back();
+bool Journal::has_newest() const {
+    return !platform::files_ending_with(folder_, kOpen).empty();
 }
 
-JournalRecord Journal::load(const std::string &name) const {
-    return parse_journal(platform::read_whole_file(folder_ + "/" + name));
+std::optional<Journal::Entry> Journal::newest(std::vector<SetAside> *set_aside) {
+    for (;;) {
+        const std::vector<std::string> names = platform::files_ending_with(folder_, kOpen);
+        if (names.empty())
+            return std::nullopt;
+        const std::string &name = names.back();
+        const std::string path = folder_ + "/" + name;
+        try {
+            JournalRecord record = parse_journal(platform::read_whole_file(path));
+            if (!record.steps.empty() || !set_aside)
+                return Entry{name, std::move(record)};
+            platform::remove_file(path);
+        } catch (const DamagedRecord &damage) {
+            if (!set_aside)
+                return std::nullopt;
+            const std::string aside = stem(name) + std::string(kDamaged);
+            if (!platform::rename_disk(path.c_str(), (folder_ + "/" + aside).c_str()).ok())
+                throw JournalError("无法把损坏的撤销记录放到一旁：" + name);
+            set_aside->push_back({aside, damage.line});
+        }
+    }
 }
 
 void Journal::mark_interrupted(const std::string &name) {
@@ -111,10 +203,7 @@ void Journal::mark_undone(const std::string &name) {
 }
 
 void Journal::prune() {
-    std::vector<std::string> names = platform::files_ending_with(folder_, kOpen);
-    const std::vector<std::string> undone = platform::files_ending_with(folder_, kUndone);
-    names.insert(names.end(), undone.begin(), undone.end());
-    std::sort(names.begin(), names.end());
+    const std::vector<std::string> names = all_records(folder_);
     for (std::size_t i = 0; i + kKept < names.size(); ++i)
         platform::remove_file(folder_ + "/" + names[i]);
 }

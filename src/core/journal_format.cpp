@@ -1,5 +1,6 @@
 #include "journal_format.h"
 
+#include <algorithm>
 #include <nlohmann/json.hpp>
 #include <stdexcept>
 
@@ -106,9 +107,13 @@ std::optional<std::string> path_at(const json &line, const std::string &key) {
 
 } // namespace
 
-std::string journal_header(std::string_view started) {
+std::string journal_header(std::string_view started, std::string_view by) {
     std::string line = "{\"tarvendi_journal\":1,\"started\":";
     append_quoted(started, line);
+    if (!by.empty()) {
+        line += ",\"by\":";
+        append_quoted(by, line);
+    }
     return line + "}\n";
 }
 
@@ -135,6 +140,12 @@ void append_step_line(const JournalStep &step, std::string &out) {
     out += "}\n";
 }
 
+std::string written_tag_line(std::size_t step, std::string_view tail) {
+    std::string line = "{\"wrote\":" + std::to_string(step) + ",\"tail\":";
+    append_quoted(hex(tail), line);
+    return line + "}\n";
+}
+
 std::string finished_line(const std::vector<std::size_t> &failed) {
     return json{{"finished", true}, {"failed", failed}}.dump() + "\n";
 }
@@ -143,39 +154,105 @@ std::string interrupted_line() {
     return "{\"interrupted\":true}\n";
 }
 
+namespace {
+
+// Adds what one line says to record; false when the line is not a line of a journal.
+bool take_line(const json &line, JournalRecord &record) {
+    if (auto source = path_at(line, "rename")) {
+        record.steps.push_back(
+            {StepKind::Rename, std::move(*source), path_at(line, "to").value(), {}});
+    } else if (auto file = path_at(line, "tag")) {
+        JournalStep step{StepKind::Tag, std::move(*file), {}, {}};
+        if (const json &old = line.at("old"); !old.is_null())
+            step.old_tail = unhex(old.get<std::string>());
+        record.steps.push_back(std::move(step));
+    } else if (auto folder = path_at(line, "folder")) {
+        record.steps.push_back({StepKind::Folder, std::move(*folder), {}, {}});
+    } else if (const auto wrote = line.find("wrote"); wrote != line.end()) {
+        record.written[wrote->get<std::size_t>()] = unhex(line.at("tail").get<std::string>());
+    } else if (line.contains("finished")) {
+        record.finished = true;
+        record.failed = line.at("failed").get<std::vector<std::size_t>>();
+        std::sort(record.failed.begin(), record.failed.end());
+    } else if (line.contains("interrupted")) {
+        record.interrupted = true;
+    } else {
+        return false;
+    }
+    return true;
+}
+
+bool is_mark(const json &line) {
+    return line.contains("finished") || line.contains("interrupted") || line.contains("wrote");
+}
+
+// Whether a line nests deeper than any line of a journal: the JSON reader recurses, and a line of
+// a million "[" must not take the stack.
+bool too_deep(std::string_view content) {
+    int depth = 0;
+    bool quoted = false;
+    for (std::size_t i = 0; i < content.size(); ++i) {
+        const char c = content[i];
+        if (quoted) {
+            if (c == '\\')
+                ++i;
+            else if (c == '"')
+                quoted = false;
+        } else if (c == '"') {
+            quoted = true;
+        } else if ((c == '[' || c == '{') && ++depth > 3) {
+            return true;
+        } else if (c == ']' || c == '}') {
+            --depth;
+        }
+    }
+    return false;
+}
+
+std::optional<json> read_line(std::string_view content) {
+    if (too_deep(content))
+        return std::nullopt;
+    json line = json::parse(content, nullptr, false);
+    if (line.is_discarded() || !line.is_object())
+        return std::nullopt;
+    return line;
+}
+
+} // namespace
+
 JournalRecord parse_journal(std::string_view text) {
     JournalRecord record;
-    bool header = false;
-    std::size_t start = 0;
-    while (start < text.size()) {
+    std::size_t number = 0;
+    std::size_t cut_at = 0; // the step line cut short, once met: only marks may follow it
+    for (std::size_t start = 0; start < text.size();) {
         const std::size_t end = text.find('\n', start);
         if (end == std::string_view::npos)
             break; // cut short by a crash before its end was written
-        const json line = json::parse(text.substr(start, end - start));
+        const std::optional<json> line = read_line(text.substr(start, end - start));
         start = end + 1;
-        if (!header) {
-            if (!line.contains("tarvendi_journal"))
-                throw std::runtime_error("not a journal");
-            header = true;
-        } else if (auto source = path_at(line, "rename")) {
-            record.steps.push_back(
-                {StepKind::Rename, std::move(*source), path_at(line, "to").value(), {}});
-        } else if (auto file = path_at(line, "tag")) {
-            JournalStep step{StepKind::Tag, std::move(*file), {}, {}};
-            if (const json &old = line.at("old"); !old.is_null())
-                step.old_tail = unhex(old.get<std::string>());
-            record.steps.push_back(std::move(step));
-        } else if (auto folder = path_at(line, "folder")) {
-            record.steps.push_back({StepKind::Folder, std::move(*folder), {}, {}});
-        } else if (line.contains("finished")) {
-            record.finished = true;
-            record.failed = line.at("failed").get<std::vector<std::size_t>>();
-        } else if (line.contains("interrupted")) {
-            record.interrupted = true;
+        ++number;
+        if (!line) {
+            if (number == 1 || cut_at != 0)
+                throw DamagedRecord(number);
+            cut_at = number;
+            continue;
         }
+        bool taken = false;
+        try {
+            if (number == 1) {
+                taken = line->contains("tarvendi_journal");
+                record.started = line->value("started", std::string());
+                record.by = line->value("by", std::string());
+            } else if (cut_at == 0 || is_mark(*line))
+                taken = take_line(*line, record);
+        } catch (const std::exception &) {
+            // a value of the wrong type, a path in hex that is not hex
+        }
+        if (!taken)
+            throw DamagedRecord(cut_at != 0 ? cut_at : number);
     }
-    if (!header)
-        throw std::runtime_error("not a journal");
+    if (number == 0)
+        throw DamagedRecord(1);
     return record;
 }
 

@@ -193,9 +193,19 @@ apply_plan(Plan &plan, const std::function<void(std::size_t done)> &progress, Jo
                 continue;
             stranded[index] = true;
         }
-        // A rename stopped on its temporary name is reported under that name.
+        // A rename stopped on its temporary name goes back to its own, or is reported under the
+        // temporary one: nothing stays under a hidden name unsaid.
+        bool stranded_hidden = false;
+        if (!result.ok() && leg == Leg::FromTemporary) {
+            const std::string original = plan.source(r);
+            platform::DiskRename back;
+            stranded_hidden =
+                !place.prepare(temporary(index), rules::folder_part(original),
+                               rules::file_name_part(original), back) ||
+                !platform::rename_disk(back.source.c_str(), back.target().c_str()).ok();
+        }
         if (!result.ok())
-            refused.push_back({leg == Leg::FromTemporary ? temporary(index) : plan.source(r),
+            refused.push_back({stranded_hidden ? temporary(index) : plan.source(r),
                                std::string(plan.new_name(r)), platform::refusal_text(result)});
         set_outcome(r, result);
     }

@@ -2,6 +2,7 @@
 
 #include "encoding.h"
 #include "listing.h"
+#include "state_files.h"
 
 #include <filesystem>
 
@@ -12,6 +13,7 @@ namespace {
 constexpr std::string_view kHides = "新名称以\".\"开头，文件会被隐藏";
 constexpr std::string_view kUnchanged = "名称未变";
 constexpr std::string_view kDuplicate = "与前面的新名称重复";
+constexpr std::string_view kJournal = "此文件夹存放撤销记录";
 
 // On Linux a leading "." hides a file, and the file list leaves hidden files out: a rule that
 // empties the base of "123.txt" must not make the file vanish from the user's view. ("." and
@@ -43,11 +45,19 @@ std::string folded_listing(const std::string &names) {
     return out;
 }
 
+// The journal's folder where it holds records: only then would renaming it, or a folder above
+// it, cut undo off from them.
+std::string journal_in_use() {
+    std::string folder = platform::journal_folder();
+    return platform::entry_exists(folder) ? folder : std::string();
+}
+
 } // namespace
 
 TargetCheck::TargetCheck(const std::string &current_folder, bool against_disk, std::size_t renames,
                          SourceOf source_of)
     : current_(platform::name_to_disk(current_folder).value_or(std::string()))
+    , journal_(journal_in_use())
     , against_disk_(against_disk)
     , renames_(renames)
     , source_of_(std::move(source_of)) {}
@@ -103,6 +113,10 @@ const TargetCheck::Recent &TargetCheck::resolve(std::string_view folder, Recent 
     recent.convertible = platform::to_disk(folder, disk);
     recent.absolute = recent.convertible ? absolute(disk) : std::string();
     recent.rules = recent.convertible ? rules(recent.absolute) : platform::NameRules{};
+    recent.above_journal = recent.convertible && !journal_.empty() &&
+                           journal_.size() > recent.absolute.size() &&
+                           journal_.starts_with(recent.absolute) &&
+                           (recent.absolute == "/" || journal_[recent.absolute.size()] == '/');
     recent.table = recent.convertible && against_disk_
                        ? &table(recent.absolute, recent.rules.folds_case)
                        : nullptr;
@@ -126,6 +140,9 @@ void TargetCheck::judge(PlannedRename &r, Source source, std::string_view folder
         return refuse(r, platform::RenameRefusal::NotConvertible);
     if (name_refusal != platform::RenameRefusal::None)
         return refuse(r, name_refusal);
+    // Renaming it would cut every undo off from its records.
+    if (from.above_journal && holds_journal(from, old_name_))
+        return refuse(r, Verdict::Invalid, kJournal);
     if (to.rules.windows_names && !platform::windows_allows(new_name_))
         return refuse(r, platform::RenameRefusal::NotAllowedHere);
 
@@ -157,6 +174,12 @@ void TargetCheck::judge(PlannedRename &r, Source source, std::string_view folder
                       platform::refusal_reason(platform::RenameRefusal::TargetExists));
     if (freeing_at_once_)
         free(from, old_name_);
+}
+
+bool TargetCheck::holds_journal(const Recent &folder, std::string_view name) const {
+    const std::size_t at = folder.absolute == "/" ? 1 : folder.absolute.size() + 1;
+    return journal_.compare(at, name.size(), name) == 0 &&
+           (journal_.size() == at + name.size() || journal_[at + name.size()] == '/');
 }
 
 void TargetCheck::free(const Recent &from, const std::string &old_name) {

@@ -47,8 +47,9 @@ private:
         bool convertible = true; // its name has a disk form
         std::string absolute;    // as the disk spells it
         platform::NameRules rules;
-        Folder *table = nullptr; // its names, when checked against the disk; folded where the
-                                 // folder folds case
+        bool above_journal = false; // the journal's folder lies somewhere below it
+        Folder *table = nullptr;    // its names, when checked against the disk; folded where the
+                                    // folder folds case
     };
     const Recent &resolve(std::string_view folder, Recent &recent);
     std::string absolute(std::string_view disk_folder) const;
@@ -57,11 +58,14 @@ private:
     // name as the table of folder holds it.
     std::string_view key(const Recent &folder, const std::string &name, std::string &room) const;
     void free(const Recent &from, const std::string &old_name);
+    // Whether the entry name in folder is the journal's folder or holds it.
+    bool holds_journal(const Recent &folder, std::string_view name) const;
     // Frees the names of every rename judged before current that will rename, and from now on
     // each one's at once.
     void free_earlier_sources(const PlannedRename &current);
 
     std::string current_;
+    std::string journal_; // the journal's folder, as the disk spells it
     bool against_disk_;
     std::size_t renames_;
     std::unordered_map<std::string, std::unique_ptr<Folder>> folders_;

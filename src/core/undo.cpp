@@ -15,7 +15,8 @@ namespace {
 
 constexpr std::string_view kGone = "改名后的文件已不在（已被再次改名或删除）";
 constexpr std::string_view kNotEmpty = "文件夹中已有内容，未删除";
-constexpr std::string_view kTagChanged = "文件末尾已没有标签，未恢复";
+constexpr std::string_view kTagGone = "文件末尾已没有标签，未恢复";
+constexpr std::string_view kTagChanged = "标签已被再次修改";
 
 std::string gb(const std::string &disk_path) {
     return platform::name_from_disk(disk_path);
@@ -25,82 +26,150 @@ RefusedRename refusal(const std::string &current, const std::string &back, std::
     return {gb(current), std::string(rules::file_name_part(gb(back))), std::move(reason)};
 }
 
-bool took_place(const JournalRecord &record, const JournalStep &step, std::size_t index) {
-    if (record.finished)
-        return !std::binary_search(record.failed.begin(), record.failed.end(), index);
-    // Cut short: the disk tells. A rename happened when its target is there and its source not;
-    // a folder, when it is there (it may have been there before only if making it failed).
+bool failed(const JournalRecord &record, std::size_t index) {
+    return std::binary_search(record.failed.begin(), record.failed.end(), index);
+}
+
+// Whether step is to be taken back (or reported as gone). A rename stands when its target is
+// there and its source not; once undone (also by an undo cut short), its source is back and its
+// target gone, and there is nothing to do. Only a run that reached its end can tell a rename that
+// took place and was renamed away since (gone) from one that never took place.
+bool to_undo(const JournalRecord &record, const JournalStep &step, std::size_t index) {
+    if (record.finished && failed(record, index))
+        return false;
     switch (step.kind) {
-    case StepKind::Rename:
-        return platform::entry_exists(step.target) && !platform::entry_exists(step.path);
+    case StepKind::Rename: {
+        const bool target = platform::entry_exists(step.target);
+        const bool source = platform::entry_exists(step.path);
+        if (target)
+            return !source || record.finished;
+        return record.finished && !source;
+    }
     case StepKind::Folder:
         return platform::entry_exists(step.path);
     case StepKind::Tag:
-        break;
+        return true;
     }
-    return true;
+    return false;
 }
 
-void undo_rename(const JournalStep &step, std::vector<RefusedRename> &refused) {
-    if (!platform::entry_exists(step.target))
-        return refused.push_back(refusal(step.target, step.path, std::string(kGone)));
+// Whether a rename refused this way can be taken back once the user clears the way.
+bool can_retry(const platform::RenameResult &result) {
+    return result.refusal != platform::RenameRefusal::NotFound;
+}
+
+bool undo_rename(const JournalStep &step, UndoResult &out) {
+    if (!platform::entry_exists(step.target)) {
+        out.refused.push_back(refusal(step.target, step.path, std::string(kGone)));
+        return false;
+    }
     const platform::RenameResult result =
         platform::rename_disk(step.target.c_str(), step.path.c_str());
-    if (!result.ok())
-        refused.push_back(refusal(step.target, step.path, platform::refusal_text(result)));
+    if (result.ok())
+        return true;
+    out.refused.push_back(refusal(step.target, step.path, platform::refusal_text(result)));
+    out.remains |= can_retry(result);
+    return false;
 }
 
+// A file made read-only since its tag was written is written as it was, and made read-only again.
+class Writable {
+public:
+    explicit Writable(const std::string &path)
+        : path_(path)
+        , was_read_only_(platform::is_read_only(path) && platform::clear_read_only(path)) {}
+    ~Writable() {
+        if (was_read_only_)
+            platform::set_read_only(path_);
+    }
+    Writable(const Writable &) = delete;
+    Writable &operator=(const Writable &) = delete;
+
+private:
+    std::string path_;
+    bool was_read_only_;
+};
+
 // The file ends with the tag that was written, or was given one where it had none: put back the
-// 128 bytes it ended with, or cut the tag off. A file that no longer ends with a tag was changed
-// since and is left alone; so is one whose tag already is the old one.
-void undo_tag(const JournalStep &step, std::vector<RefusedRename> &refused) {
+// 128 bytes it ended with, or cut the tag off. A file whose tag changed since it was written is
+// left alone, and so is one whose tag already is the old one.
+bool undo_tag(const JournalRecord &record, const JournalStep &step, std::size_t index,
+              UndoResult &out) {
     try {
-        platform::File file(gb(step.path), platform::File::Mode::ReadWrite);
+        const std::string path = gb(step.path);
+        const Writable writable(path);
+        platform::File file(path, platform::File::Mode::ReadWrite);
         const std::string tail = file.read_tail(kTagSize);
+        const auto written = record.written.find(index);
+        if (written != record.written.end() && written->second != tail && step.old_tail != tail) {
+            out.refused.push_back(refusal(step.path, step.path, std::string(kTagChanged)));
+            return false;
+        }
         if (!tail.starts_with("TAG")) {
             if (step.old_tail)
-                refused.push_back(refusal(step.path, step.path, std::string(kTagChanged)));
-            return;
+                out.refused.push_back(refusal(step.path, step.path, std::string(kTagGone)));
+            return false;
         }
         if (step.old_tail == tail)
-            return;
+            return false;
         file.seek(file.size() - static_cast<std::int64_t>(kTagSize));
         if (step.old_tail)
             file.write(*step.old_tail);
         else
             file.truncate();
         file.close();
+        return true;
     } catch (const platform::IoError &error) {
-        refused.push_back(refusal(step.path, step.path, error.what()));
+        out.refused.push_back(refusal(step.path, step.path, error.what()));
+        return false;
     }
 }
 
-void undo_folder(const JournalStep &step, std::vector<RefusedRename> &refused) {
-    if (platform::entry_exists(step.path) && !platform::remove_empty_folder(step.path))
-        refused.push_back(refusal(step.path, step.path, std::string(kNotEmpty)));
+bool undo_folder(const JournalStep &step, UndoResult &out) {
+    if (platform::remove_empty_folder(step.path))
+        return true;
+    out.refused.push_back(refusal(step.path, step.path, std::string(kNotEmpty)));
+    return false;
 }
 
 } // namespace
 
-std::vector<RefusedRename> undo(const JournalRecord &record) {
-    std::vector<RefusedRename> refused;
+std::vector<std::size_t> steps_to_undo(const JournalRecord &record) {
+    std::vector<std::size_t> steps;
+    for (std::size_t i = record.steps.size(); i-- > 0;)
+        if (to_undo(record, record.steps[i], i))
+            steps.push_back(i);
+    return steps;
+}
+
+UndoResult undo(const JournalRecord &record) {
+    UndoResult out;
     for (std::size_t i = record.steps.size(); i-- > 0;) {
         const JournalStep &step = record.steps[i];
-        if (!took_place(record, step, i))
+        if (!to_undo(record, step, i))
             continue;
+        bool done = false;
         switch (step.kind) {
         case StepKind::Rename:
-            undo_rename(step, refused);
+            done = undo_rename(step, out);
             break;
         case StepKind::Tag:
-            undo_tag(step, refused);
+            done = undo_tag(record, step, i, out);
             break;
         case StepKind::Folder:
-            undo_folder(step, refused);
+            done = undo_folder(step, out);
             break;
         }
+        out.undone += done ? 1 : 0;
     }
-    return refused;
+    return out;
+}
+
+UndoResult undo_entry(Journal &journal, const Journal::Entry &entry) {
+    UndoResult result = undo(entry.record);
+    if (!result.remains)
+        journal.mark_undone(entry.name);
+    return result;
 }
 
 } // namespace tarvendi::core

@@ -10,6 +10,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <memory>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -82,9 +83,14 @@ AppendFile::AppendFile(const std::string &path)
 
 AppendFile::AppendFile(const std::string &path, bool)
     : path_(path) {
-    fd_ = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+    fd_ = ::open(path.c_str(), O_RDWR | O_APPEND | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
     if (fd_ < 0)
         throw IoError(errno, escaped_path(path));
+    struct stat st {};
+    char last = '\n';
+    if (::fstat(fd_, &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0 &&
+        ::pread(fd_, &last, 1, st.st_size - 1) == 1)
+        cut_line_ = last != '\n';
 }
 
 AppendFile::~AppendFile() {
@@ -93,6 +99,10 @@ AppendFile::~AppendFile() {
 }
 
 void AppendFile::append(std::string_view text) {
+    if (cut_line_) {
+        cut_line_ = false;
+        append("\n");
+    }
     while (!text.empty()) {
         const ssize_t n = ::write(fd_, text.data(), text.size());
         if (n < 0 && errno == EINTR)
@@ -106,6 +116,28 @@ void AppendFile::append(std::string_view text) {
 void AppendFile::sync() {
     if (::fsync(fd_) != 0)
         throw IoError(errno, escaped_path(path_));
+}
+
+FileLock::FileLock(const std::string &path, bool wait) {
+    make_folders(parent_of(path));
+    fd_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0600);
+    if (fd_ < 0)
+        throw IoError(errno, escaped_path(path));
+    int rc;
+    while ((rc = ::flock(fd_, LOCK_EX | (wait ? 0 : LOCK_NB))) != 0 && errno == EINTR) {
+    }
+    if (rc != 0) {
+        const int err = errno;
+        ::close(fd_);
+        fd_ = -1;
+        if (err != EWOULDBLOCK)
+            throw IoError(err, escaped_path(path));
+    }
+}
+
+FileLock::~FileLock() {
+    if (fd_ >= 0)
+        ::close(fd_);
 }
 
 std::vector<std::string> files_ending_with(const std::string &folder, std::string_view suffix) {

@@ -23,7 +23,8 @@ public:
     // Creates the file (it must not exist yet), private to the user, with its folder and the
     // folders above it as needed, and makes the new entry itself durable.
     explicit AppendFile(const std::string &path);
-    // Opens an existing file to append to it.
+    // Opens an existing file to append to it. When its last line was cut short (a crash in the
+    // middle of a write), what is appended starts on a line of its own.
     AppendFile(const std::string &path, bool existing);
     ~AppendFile();
     AppendFile(const AppendFile &) = delete;
@@ -34,6 +35,23 @@ public:
 
 private:
     std::string path_;
+    int fd_ = -1;
+    bool cut_line_ = false;
+};
+
+// An exclusive lock on a file (made, with its folders, when missing) that other processes
+// respect: held from construction to destruction, and free again when its process dies. With
+// wait false, held() tells whether another holder was there first. Throws IoError when the file
+// cannot be opened. Two locks of one file in one process exclude each other too.
+class FileLock {
+public:
+    FileLock(const std::string &path, bool wait);
+    ~FileLock();
+    FileLock(const FileLock &) = delete;
+    FileLock &operator=(const FileLock &) = delete;
+    bool held() const { return fd_ >= 0; }
+
+private:
     int fd_ = -1;
 };
 

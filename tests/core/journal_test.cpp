@@ -21,7 +21,7 @@ TEST(JournalFormat, ReadsBackWhatItWroteAndDropsALineCutShort) {
         {StepKind::Tag, "/m/u.mp3", {}, std::nullopt},
         {StepKind::Folder, "/m/new", {}, {}},
     };
-    std::string text = journal_header("2026-12-07T16:00:00Z");
+    std::string text = journal_header("2026-12-07T16:00:00Z", "cli");
     for (const JournalStep &step : steps)
         append_step_line(step, text);
     const JournalRecord unfinished = parse_journal(text + "{\"finished\":tr");
@@ -91,7 +91,7 @@ TEST_F(UndoTest, TakesBackWhatTookPlaceAndNeverOverwrites) {
             record.steps.push_back(rename(from, to));
         record.finished = c.finished;
         record.failed = c.failed;
-        EXPECT_EQ(undo(record).size(), c.refused) << c.what;
+        EXPECT_EQ(undo(record).refused.size(), c.refused) << c.what;
         EXPECT_EQ(names(), c.after) << c.what;
     }
 }
@@ -114,7 +114,7 @@ TEST_F(UndoTest, PutsTagsBackAndRemovesOnlyEmptyFolders) {
                     {StepKind::Folder, at("full"), {}, {}}};
     record.finished = true;
     // The file that lost its tag since, and the folder that is not empty, are refused.
-    EXPECT_EQ(undo(record).size(), 2u);
+    EXPECT_EQ(undo(record).refused.size(), 2u);
     EXPECT_EQ(folder_.read("retagged.mp3"), audio + old_tag);
     EXPECT_EQ(folder_.read("tagged.mp3"), audio);
     EXPECT_EQ(folder_.read("untagged.mp3"), audio);

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPlainTextEdit>
@@ -16,6 +17,7 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -39,6 +41,16 @@ void execute_wildcard(ApplicationWindows &w, const QString &tmpl) {
     control<QComboBox>(&w.Form1, "edit10")->setCurrentText(tmpl);
     BoxAnswerer boxes;
     control<QPushButton>(&w.Form1, "Button6")->click();
+}
+
+// Triggers N14 (or what does, given), answering Yes; returns the texts of the boxes shown.
+QStringList undo_answering(ApplicationWindows &w, const std::function<void()> &trigger = {}) {
+    BoxAnswerer boxes;
+    if (trigger)
+        trigger();
+    else
+        control<QAction>(&w.Form1, "N14")->trigger();
+    return boxes.texts;
 }
 
 // The child of crash_in_the_middle: opens the folder and numbers every file.
@@ -76,11 +88,19 @@ private slots:
         QCOMPARE(names_in(dir), QStringList({"x1-a.txt", "x2-b.txt"}));
         auto *list = control<QListView>(&w->Form1, "ListBox1");
         list->setFocus();
-        QTest::keyClick(list, Qt::Key_Z, Qt::ControlModifier);
+        // It says what it will take back first, and what it did after.
+        const QStringList asked =
+            undo_answering(*w, [&] { QTest::keyClick(list, Qt::Key_Z, Qt::ControlModifier); });
+        QCOMPARE(asked.size(), 1);
+        QVERIFY2(
+            asked[0].startsWith("撤销 ") &&
+                asked[0].endsWith(" 在 " + QString::fromStdString(dir.path()) + " 的 2 个改名？"),
+            qPrintable(asked[0]));
+        QCOMPARE(control<QLabel>(&w->Form1, "Label26")->text(), QString("已撤销 2 项"));
         QCOMPARE(names_in(dir), QStringList({"1-a.txt", "2-b.txt"}));
         QCOMPARE(texts_of(control<QListView>(&w->Form1, "ListBox1")),
                  QStringList({"1-a.txt", "2-b.txt"}));
-        undo->trigger();
+        undo_answering(*w);
         QCOMPARE(names_in(dir), QStringList({"a.txt", "b.txt"}));
         QCOMPARE(dir.read("a.txt"), std::string("alpha"));
         QVERIFY(!undo->isEnabled());
@@ -124,7 +144,7 @@ private slots:
                 control<QPushButton>(&w->Form1, page.execute)->click();
             }
             QVERIFY2(names_in(dir) != page.files, page.execute);
-            control<QAction>(&w->Form1, "N14")->trigger();
+            undo_answering(*w);
             QCOMPARE(names_in(dir), page.files);
             for (const QString &file : page.files)
                 QCOMPARE(dir.read(file.toStdString()), file.toStdString());
@@ -142,8 +162,8 @@ private slots:
         dir.file("a.txt", "new");
         BoxAnswerer boxes;
         control<QAction>(&w->Form1, "N14")->trigger();
-        QCOMPARE(boxes.titles, QStringList({"未改名的文件"}));
-        QVERIFY(boxes.texts.value(0).startsWith("以下 2 个文件没有改名"));
+        QCOMPARE(boxes.titles, QStringList({"确认", "未改名的文件"}));
+        QVERIFY(boxes.texts.value(1).startsWith("以下 2 个文件没有改名"));
         QCOMPARE(names_in(dir), QStringList({"1-a.txt", "a.txt", "other.txt"}));
         QCOMPARE(dir.read("a.txt"), std::string("new"));
     }
@@ -167,10 +187,9 @@ private slots:
             control<QPushButton>(&w->Form1, "Button2")->click();
         }
         QVERIFY(fs::is_directory(dir / "made too"));
-        auto *undo = control<QAction>(&w->Form1, "N14");
-        undo->trigger();
+        QCOMPARE(undo_answering(*w).value(0).section(" 的 ", 1), QString("2 个创建的文件夹？"));
         QVERIFY(!fs::exists(dir / "made") && !fs::exists(dir / "made too"));
-        undo->trigger();
+        QCOMPARE(undo_answering(*w).value(0).section(" 的 ", 1), QString("2 个标签写入？"));
         QCOMPARE(dir.read("a.mp3"), tagged);
         QCOMPARE(dir.read("b.mp3"), std::string(200, 'y'));
     }
@@ -198,14 +217,14 @@ private slots:
         QCOMPARE(dir.read("a.txt"), std::string("beta"));
         QCOMPARE(dir.read("b.txt"), std::string("alpha"));
         QCOMPARE(names_in(dir), QStringList({"a.txt", "b.txt"}));
-        control<QAction>(&w->Form1, "N14")->trigger();
+        undo_answering(*w);
         QCOMPARE(dir.read("a.txt"), std::string("alpha"));
         option->trigger(); // off again for the tests after this one
         QVERIFY(!start_windows()->Form1.findChild<QAction *>("N15")->isChecked());
     }
 
-    // A damaged record asks nothing at a start; its undo says so and sets it aside, and the
-    // next undo reaches the execute before it.
+    // A damaged record asks nothing at a start; its undo says so, with its line, sets it aside
+    // and goes on to the execute before it.
     void damaged_record_set_aside() {
         TempFolder dir;
         dir.file("a.txt");
@@ -214,17 +233,16 @@ private slots:
             execute_wildcard(*w, "#-*");
         }
         fs::create_directories(dir.journal_folder());
-        std::ofstream(dir.journal_folder() + "/99999999-damaged.jsonl") << "{\"tarvendi_journ";
+        std::ofstream(dir.journal_folder() + "/s999999999999-damaged.jsonl")
+            << "{\"tarvendi_journal\":1}\n{\"rename\":\"/a\",\"to\":\"/"
+               "b\"}\ngarbage\n{\"folder\":\"/c\"}\n";
         auto w = start_windows();
-        auto *undo = control<QAction>(&w->Form1, "N14");
-        {
-            BoxAnswerer boxes;
-            undo->trigger();
-            QCOMPARE(boxes.texts.size(), 1);
-            QVERIFY(boxes.texts[0].contains("撤销记录已损坏"));
-        }
-        QCOMPARE(names_in(dir), QStringList({"1-a.txt"}));
-        undo->trigger();
+        const QStringList shown = undo_answering(*w);
+        QCOMPARE(shown.size(), 2);
+        QVERIFY2(shown[0].contains("撤销记录已损坏") &&
+                     shown[0].endsWith("s999999999999-damaged.damaged（第 3 行）"),
+                 qPrintable(shown[0]));
+        QVERIFY(shown[1].startsWith("撤销 "));
         QCOMPARE(names_in(dir), QStringList({"a.txt"}));
     }
 

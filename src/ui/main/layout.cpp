@@ -143,7 +143,11 @@ void TForm1::build_menus() {
     // In a text field Ctrl+Z stays the field's own undo: the field takes the key first.
     QAction *undo = item(names, "N14", tr("撤销上次改名"), &TForm1::N14Click);
     undo->setShortcut(QKeySequence::Undo);
-    undo_ = new UndoCommand(this, undo, [this] { full_refresh(); });
+    undo_ = new UndoCommand(
+        this, undo, [this] { full_refresh(); },
+        [this](const QString &text) { preview_->tell(text); });
+    // Another process (tarvendi-cli) may have written a record since.
+    connect(names, &QMenu::aboutToShow, undo_, &UndoCommand::update);
     N15 = option_item(names, "N15", tr("自动处理名称交换和顺延"), swaps_and_shifts(),
                       set_swaps_and_shifts);
 

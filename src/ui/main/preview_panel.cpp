@@ -16,7 +16,6 @@ PreviewPanel::PreviewPanel(QWidget *parent)
     , model_(new PreviewModel(this))
     , failures_(named(new QLabel, "Label26")) {
     failures_->setFixedHeight(16);
-    failures_->setStyleSheet(QStringLiteral("color: #c00000;"));
     list_->setModel(model_);
     list_->setUniformItemSizes(true);
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -29,7 +28,13 @@ PreviewPanel::PreviewPanel(QWidget *parent)
 void PreviewPanel::show_plan(core::Plan &plan) {
     model_->show_plan(plan);
     const std::size_t refusals = model_->refusals();
+    failures_->setStyleSheet(QStringLiteral("color: #c00000;"));
     failures_->setText(refusals == 0 ? QString() : tr("%1 个将无法改名").arg(refusals));
+}
+
+void PreviewPanel::tell(const QString &text) {
+    failures_->setStyleSheet(QString());
+    failures_->setText(text);
 }
 
 void PreviewPanel::clear() {

@@ -21,6 +21,8 @@ public:
     // Takes the plan's renames over (the plan is spent afterwards).
     void show_plan(core::Plan &plan);
     void clear();
+    // A line of what an execute or an undo did, beside the caption until the next preview.
+    void tell(const QString &text);
     QListView *list() const { return list_; }
 
 private:

@@ -1,72 +1,127 @@
 #include "undo_command.h"
 
+#include "encoding.h"
 #include "messages.h"
 #include "refusal_report.h"
 #include "state_files.h"
 #include "undo.h"
 
 #include <QAction>
+#include <QDateTime>
 #include <QWidget>
 
 namespace tarvendi::ui {
 
-UndoCommand::UndoCommand(QWidget *window, QAction *action, std::function<void()> refresh)
+namespace {
+
+QString disk_text(const std::string &disk_path) {
+    return QString::fromUtf8(disk_path.data(), static_cast<qsizetype>(disk_path.size()));
+}
+
+QString folder_of(const std::string &disk_path) {
+    const std::size_t slash = disk_path.rfind('/');
+    return disk_text(slash == 0 ? std::string("/") : disk_path.substr(0, slash));
+}
+
+} // namespace
+
+UndoCommand::UndoCommand(QWidget *window, QAction *action, std::function<void()> refresh,
+                         std::function<void(const QString &)> tell)
     : QObject(window)
     , window_(window)
     , action_(action)
     , refresh_(std::move(refresh))
-    , journal_(platform::journal_folder()) {
+    , tell_(std::move(tell))
+    , journal_(platform::journal_folder(), "window") {
     update();
 }
 
 void UndoCommand::update() {
-    action_->setEnabled(journal_.newest().has_value());
+    action_->setEnabled(journal_.has_newest());
 }
 
-std::optional<UndoCommand::Newest> UndoCommand::newest(bool set_damaged_aside) {
-    const std::optional<std::string> name = journal_.newest();
-    if (!name)
-        return std::nullopt;
-    try {
-        return Newest{*name, journal_.load(*name)};
-    } catch (const std::exception &error) {
-        if (!set_damaged_aside)
-            return std::nullopt;
-        // A damaged record must not stand in front of the older ones for ever: it is set aside
-        // like an undone one, where a person can still read it.
-        journal_.mark_undone(*name);
-        update();
-        throw core::JournalError(
-            tr("撤销记录已损坏，无法撤销，已放到一旁：%1（%2）")
-                .arg(QString::fromStdString(*name), QString::fromUtf8(error.what()))
-                .toStdString());
+QString UndoCommand::question(const core::JournalRecord &record) {
+    std::size_t renames = 0;
+    std::size_t tags = 0;
+    std::size_t folders = 0;
+    const std::vector<std::size_t> steps = core::steps_to_undo(record);
+    for (const std::size_t index : steps) {
+        switch (record.steps[index].kind) {
+        case core::StepKind::Rename:
+            ++renames;
+            break;
+        case core::StepKind::Tag:
+            ++tags;
+            break;
+        case core::StepKind::Folder:
+            ++folders;
+            break;
+        }
     }
+    QStringList what;
+    if (renames)
+        what << tr("%1 个改名").arg(renames);
+    if (tags)
+        what << tr("%1 个标签写入").arg(tags);
+    if (folders)
+        what << tr("%1 个创建的文件夹").arg(folders);
+    if (what.isEmpty())
+        what << tr("0 个改名");
+    const QDateTime started =
+        QDateTime::fromString(QString::fromStdString(record.started), Qt::ISODate).toLocalTime();
+    const QString when = started.isValid() ? started.toString(tr("M月d日 HH:mm")) : tr("某时");
+    const QString where = record.steps.empty() ? QString() : folder_of(record.steps.front().path);
+    const QString by = record.by == "cli" ? tr("（命令行）") : QString();
+    return tr("撤销 %1 在 %2 的 %3%4？").arg(when, where, what.join(tr("、")), by);
+}
+
+std::optional<core::Journal::Entry> UndoCommand::newest(const core::Journal::Lock &lock) {
+    if (!lock) {
+        inform(window_, tr("另一个改名还在进行"));
+        return std::nullopt;
+    }
+    std::vector<core::Journal::SetAside> set_aside;
+    std::optional<core::Journal::Entry> entry = journal_.newest(&set_aside);
+    for (const core::Journal::SetAside &record : set_aside)
+        inform(window_, tr("撤销记录已损坏，无法撤销，已放到一旁：%1（第 %2 行）")
+                            .arg(QString::fromStdString(journal_.folder() + "/" + record.name))
+                            .arg(record.line));
+    update();
+    return entry;
 }
 
 void UndoCommand::undo_newest() {
-    if (const std::optional<Newest> newest_run = newest(true))
-        undo(newest_run->name, newest_run->record);
+    if (!journal_.has_newest())
+        return update();
+    const core::Journal::Lock lock = journal_.lock(false);
+    const std::optional<core::Journal::Entry> entry = newest(lock);
+    if (entry && confirm(window_, question(entry->record)))
+        undo(*entry);
 }
 
 void UndoCommand::offer_interrupted() {
+    // Nothing to look at: the journal's folder is not made only to look.
+    if (!journal_.has_newest())
+        return;
+    const core::Journal::Lock lock = journal_.lock(false);
+    if (!lock)
+        return; // another process is writing it: not cut short
     // A damaged record asks nothing here: its undo tells, when the user asks for it.
-    const std::optional<Newest> run = newest(false);
+    const std::optional<core::Journal::Entry> run = journal_.newest(nullptr);
     if (!run || run->record.finished || run->record.interrupted)
         return;
     if (confirm(window_, tr("上次改名没有完成（程序被中断）。\r\r是否撤销已经完成的部分？")))
-        undo(run->name, run->record);
+        undo(*run);
     else
         journal_.mark_interrupted(run->name);
 }
 
-void UndoCommand::undo(const std::string &name, const core::JournalRecord &record) {
-    const std::vector<core::RefusedRename> refused = core::undo(record);
-    // Taken back as far as it could be: what is left is reported, and the next undo goes further
-    // back instead of trying the same again.
-    journal_.mark_undone(name);
+void UndoCommand::undo(const core::Journal::Entry &entry) {
+    const core::UndoResult result = core::undo_entry(journal_, entry);
     update();
     refresh_();
-    report_refused(window_, refused);
+    tell_(tr("已撤销 %1 项").arg(result.undone));
+    report_refused(window_, result.refused);
 }
 
 } // namespace tarvendi::ui

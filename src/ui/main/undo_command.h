@@ -1,10 +1,11 @@
 #pragma once
-// "撤销上次改名" (N14): takes back the newest execute of the journal not undone yet, and at a
-// start offers to take back an execute that a crash cut short.
+// "撤销上次改名" (N14): takes back the newest execute of the journal not undone yet, after saying
+// what it is, and at a start offers to take back an execute that a crash cut short.
 
 #include "journal.h"
 
 #include <QObject>
+#include <QString>
 #include <functional>
 #include <optional>
 #include <string>
@@ -17,8 +18,9 @@ namespace tarvendi::ui {
 class UndoCommand : public QObject {
     Q_OBJECT
 public:
-    // refresh: the window's full refresh, after an undo.
-    UndoCommand(QWidget *window, QAction *action, std::function<void()> refresh);
+    // refresh: the window's full refresh, after an undo; tell: shows a line of what was done.
+    UndoCommand(QWidget *window, QAction *action, std::function<void()> refresh,
+                std::function<void(const QString &)> tell);
 
     core::Journal &journal() { return journal_; }
     // Enables the menu item when there is an execute to take back.
@@ -27,19 +29,20 @@ public:
     // Asks whether to take back an execute that never reached its end.
     void offer_interrupted();
 
+    // The question before an undo: when, where and what, e.g. "撤销 12月8日 10:14 在 /x 的 3
+    // 个改名？".
+    static QString question(const core::JournalRecord &record);
+
 private:
-    struct Newest {
-        std::string name;
-        core::JournalRecord record;
-    };
-    // The newest record not undone, read. A damaged one counts as none, or is set aside and
-    // reported (JournalError) when set_damaged_aside.
-    std::optional<Newest> newest(bool set_damaged_aside);
-    void undo(const std::string &name, const core::JournalRecord &record);
+    // The newest record not undone, read while holding the journal's lock; records that cannot
+    // be read are set aside and reported. Nothing when another process holds the lock (said).
+    std::optional<core::Journal::Entry> newest(const core::Journal::Lock &lock);
+    void undo(const core::Journal::Entry &entry);
 
     QWidget *window_;
     QAction *action_;
     std::function<void()> refresh_;
+    std::function<void(const QString &)> tell_;
     core::Journal journal_;
 };
 
