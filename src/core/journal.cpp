@@ -190,6 +190,28 @@ std::optional<Journal::Entry> Journal::newest(std::vector<SetAside> *set_aside) 
     }
 }
 
+std::vector<Journal::Past> Journal::history() const {
+    std::vector<Past> past;
+    const std::vector<std::string> names = all_records(folder_);
+    for (auto name = names.rbegin(); name != names.rend(); ++name) {
+        Past entry{*name, Past::State::Undoable, {}};
+        try {
+            if (name->ends_with(kDamaged))
+                throw DamagedRecord(0);
+            entry.record = parse_journal(platform::read_whole_file(folder_ + "/" + *name));
+            if (name->ends_with(kUndone))
+                entry.state = Past::State::Undone;
+            else if (!entry.record.finished)
+                entry.state = Past::State::Interrupted;
+        } catch (const std::exception &) {
+            entry.state = Past::State::Damaged;
+            entry.record = {};
+        }
+        past.push_back(std::move(entry));
+    }
+    return past;
+}
+
 void Journal::mark_interrupted(const std::string &name) {
     platform::AppendFile(folder_ + "/" + name, true).append(interrupted_line());
 }

@@ -97,6 +97,16 @@ public:
     // nothing is changed: a damaged newest record gives nothing.
     std::optional<Entry> newest(std::vector<SetAside> *set_aside);
 
+    // One record as the history shows it.
+    struct Past {
+        enum class State { Undoable, Undone, Interrupted, Damaged };
+        std::string name;
+        State state = State::Undoable;
+        JournalRecord record; // empty when damaged
+    };
+    // Every record kept, newest first. Reads them all: for a person's look, not for a run.
+    std::vector<Past> history() const;
+
     // Leaves a run that was cut short as it is: no start asks about it again.
     void mark_interrupted(const std::string &name);
     void mark_undone(const std::string &name);
