@@ -26,7 +26,9 @@ struct Result {
 };
 
 // Runs the program in folder with a journal of its own; input goes to its standard input.
-Result cli(const TempFolder &folder, const std::string &args, const std::string &input = {}) {
+// wrapper (e.g. "timeout -s KILL 0.2") runs it.
+Result cli(const TempFolder &folder, const std::string &args, const std::string &input = {},
+           const std::string &wrapper = {}) {
     const std::string in = folder / ".stdin";
     {
         std::FILE *f = std::fopen(in.c_str(), "wb");
@@ -34,7 +36,8 @@ Result cli(const TempFolder &folder, const std::string &args, const std::string 
         std::fclose(f);
     }
     const std::string command = "cd '" + folder.path() + "' && XDG_STATE_HOME='" + folder.path() +
-                                ".state' " CLI_PATH " " + args + " < '" + in + "' 2>/dev/null";
+                                ".state' " + wrapper + " " CLI_PATH " " + args + " < '" + in +
+                                "' 2>/dev/null";
     Result result;
     std::FILE *pipe = ::popen(command.c_str(), "r");
     char buffer[4096];
@@ -237,6 +240,60 @@ TEST(Cli, StandardInputOrderVerdictsAndExitStatus) {
     EXPECT_NE(runaway.out.find("正则表达式匹配超出限制"), std::string::npos);
     EXPECT_EQ(cli(folder, "--version").status, 0);
     EXPECT_NE(cli(folder, "range --help").out.find("--from"), std::string::npos);
+}
+
+// Undo reports and takes back what the disk shows: after a run killed in its middle only what
+// was renamed, and after an undo killed in its middle the rest, with no refusal. The folder that
+// holds the journal is never renamed.
+TEST(Cli, UndoAfterKillsAndTheJournalsOwnFolder) {
+    TempFolder folder;
+    std::string shm = "/dev/shm/tarvendi-cli-test-XXXXXX";
+    ASSERT_TRUE(::mkdtemp(shm.data()));
+    const auto count = [&](char first) {
+        std::size_t n = 0;
+        for (const auto &entry : std::filesystem::directory_iterator(shm))
+            n += entry.path().filename().string().front() == first;
+        return n;
+    };
+    constexpr std::size_t kFiles = 20000;
+    const auto lines = [](const std::string &text) {
+        return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+    };
+    // Killed after a growing delay until it is caught in the middle.
+    std::size_t renamed = 0;
+    for (int delay_ms = 20; delay_ms < 2000 && (renamed == 0 || renamed == kFiles); delay_ms *= 2) {
+        std::filesystem::remove_all(shm);
+        std::filesystem::create_directory(shm);
+        for (std::size_t i = 0; i < kFiles; ++i)
+            std::ofstream(shm + "/f" + std::to_string(i));
+        while (cli(folder, "undo --execute").out.size() > 0) {
+        }
+        cli(folder, "wildcard --template 'n-#####' --execute --dir '" + shm + "'", {},
+            "timeout -s KILL " + std::to_string(delay_ms / 1000.0));
+        renamed = count('n');
+    }
+    if (renamed == 0 || renamed == kFiles)
+        GTEST_SKIP() << "the run could not be caught in its middle";
+    EXPECT_EQ(count('f') + renamed, kFiles);
+    EXPECT_EQ(lines(cli(folder, "undo").out), renamed);
+
+    // The undo killed in its middle, then finished.
+    cli(folder, "undo --execute", {}, "timeout -s KILL 0.05");
+    const std::size_t left = count('n');
+    const Result rest = cli(folder, "undo --execute");
+    EXPECT_EQ(rest.status, 0) << rest.out;
+    EXPECT_EQ(lines(rest.out), left);
+    EXPECT_EQ(count('f'), kFiles);
+    EXPECT_EQ(cli(folder, "undo").out, "");
+
+    const std::string state = folder.path() + ".state";
+    const Result journal =
+        cli(folder, "wildcard --dirs --template '*-x' --execute -", state + "\n");
+    EXPECT_EQ(journal.status, 1);
+    EXPECT_NE(journal.out.find("此文件夹存放撤销记录"), std::string::npos) << journal.out;
+    EXPECT_TRUE(std::filesystem::is_directory(state + "/tarvendi"));
+    std::filesystem::remove_all(shm);
+    std::filesystem::remove_all(state);
 }
 
 } // namespace

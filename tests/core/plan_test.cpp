@@ -8,9 +8,12 @@
 #include "undo.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <sys/mount.h>
 
 namespace fs = std::filesystem;
 using namespace tarvendi::core;
@@ -284,6 +287,50 @@ TEST(ApplyWhilePlanning, StopsWhereTheApplyOfAPlanStops) {
     Plan again;
     EXPECT_THROW(run_pass(d, items, context, again, unwritable), JournalError);
     EXPECT_TRUE(fs::exists("a") && fs::exists("b") && fs::exists("m0"));
+}
+
+// A journal whose disk fills after the first renames went ahead: the run stops, says that what
+// was done can be undone, and undo takes back exactly that.
+TEST(ApplyWhilePlanning, DiskFullInTheMiddleIsToldAsItIs) {
+    const tarvendi::testing::TempFolder state;
+    if (::mount("tmpfs", state.path().c_str(), "tmpfs", 0, "size=32k") != 0)
+        GTEST_SKIP() << "cannot mount a small tmpfs here: " << std::strerror(errno);
+    struct Unmount {
+        std::string path;
+        ~Unmount() { ::umount2(path.c_str(), MNT_DETACH); }
+    } unmount{state.path()};
+    tarvendi::testing::TempFolder folder;
+    folder.enter();
+    std::vector<PassItem> items;
+    std::vector<std::string> names;
+    for (int i = 0; i < 2000; ++i)
+        std::ofstream(names.emplace_back("m" + std::to_string(i))) << i;
+    for (const std::string &name : names)
+        items.push_back({name, true});
+    PassDescription d;
+    d.rule = [](const RuleInput &in) -> std::optional<std::string> {
+        return "n" + std::string(in.name);
+    };
+    Journal journal(state.path() + "/tarvendi");
+    Plan plan;
+    const PassRun run = run_pass(d, items, renaming_while_planning(), plan, journal);
+    ASSERT_TRUE(run.failure);
+    try {
+        std::rethrow_exception(run.failure);
+    } catch (const JournalError &error) {
+        EXPECT_TRUE(std::string(error.what()).starts_with("无法继续写入撤销记录")) << error.what();
+    }
+    const std::size_t renamed = static_cast<std::size_t>(
+        std::count_if(plan.renames.begin(), plan.renames.end(),
+                      [](const PlannedRename &r) { return r.verdict == Verdict::Rename; }));
+    EXPECT_GT(renamed, 0u);
+    EXPECT_LT(renamed, names.size());
+    EXPECT_EQ(undo_newest_record(journal).undone, renamed);
+    EXPECT_EQ(names_on_disk(), [&] {
+        std::vector<std::string> sorted = names;
+        std::sort(sorted.begin(), sorted.end());
+        return sorted;
+    }());
 }
 
 // Renames may hang on others far away in the list: in every block of a thousand, the first half
