@@ -6,6 +6,7 @@
 #include "pass_run.h"
 #include "temp_folder.h"
 #include "undo.h"
+#include "unprivileged.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -14,8 +15,10 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sys/mount.h>
+#include <sys/stat.h>
 
 namespace fs = std::filesystem;
+using tarvendi::testing::Unprivileged;
 using namespace tarvendi::core;
 
 namespace {
@@ -331,6 +334,43 @@ TEST(ApplyWhilePlanning, DiskFullInTheMiddleIsToldAsItIs) {
         std::sort(sorted.begin(), sorted.end());
         return sorted;
     }());
+}
+
+// A swap whose second rename is refused (a file of another user in a sticky folder): the first
+// comes back from its temporary name, so nothing is left under a hidden name, and the report
+// names each file as it stands.
+TEST(ApplyInRunOrder, CycleMemberThatCannotMoveTakesItsNameBack) {
+    tarvendi::testing::TempFolder folder;
+    folder.enter();
+    std::ofstream("a") << "a";
+    std::ofstream("b") << "b";
+    ASSERT_EQ(::chmod(folder.path().c_str(), 01777), 0);
+    ASSERT_EQ(::chown("a", Unprivileged::kNobody, Unprivileged::kNobody), 0);
+    PassDescription d;
+    d.rule = [](const RuleInput &in) -> std::optional<std::string> {
+        return std::string(in.name == "a" ? "b" : "a");
+    };
+    const std::vector<PassItem> items{{"a", true}, {"b", true}};
+    PassContext context;
+    context.execute = true;
+    context.order = true;
+    const tarvendi::testing::TempFolder state;
+    ASSERT_EQ(::chmod(state.path().c_str(), 0777), 0);
+    Journal journal(state.path());
+    Plan plan;
+    PassRun run;
+    {
+        Unprivileged user;
+        if (!user.error().empty())
+            GTEST_SKIP() << user.error();
+        run = run_pass(d, items, context, plan, journal);
+    }
+    EXPECT_EQ(names_on_disk(), (std::vector<std::string>{"a", "b"}));
+    std::ifstream a("a");
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(a), {}), "a");
+    ASSERT_EQ(run.refused.size(), 2u);
+    for (const RefusedRename &refused : run.refused)
+        EXPECT_TRUE(refused.source == "a" || refused.source == "b") << refused.source;
 }
 
 // Renames may hang on others far away in the list: in every block of a thousand, the first half
