@@ -1,5 +1,7 @@
 #include "regex_rule.h"
 
+#include "utf8.h"
+
 #define PCRE2_CODE_UNIT_WIDTH 8
 #include <pcre2.h>
 
@@ -178,62 +180,6 @@ std::string Regex::replace(std::string_view utf8_text, std::string_view replacem
 
 namespace {
 
-// Decodes the character at i into cp and returns its byte length, or 0 when the bytes there are
-// not valid UTF-8 (overlong forms, surrogates and values past U+10FFFF included).
-std::size_t decode(std::string_view s, std::size_t i, char32_t &cp) {
-    const auto b0 = static_cast<unsigned char>(s[i]);
-    if (b0 < 0x80) {
-        cp = b0;
-        return 1;
-    }
-    std::size_t len = 0;
-    char32_t min = 0;
-    if (b0 >= 0xC2 && b0 <= 0xDF) {
-        len = 2;
-        cp = b0 & 0x1F;
-        min = 0x80;
-    } else if (b0 >= 0xE0 && b0 <= 0xEF) {
-        len = 3;
-        cp = b0 & 0x0F;
-        min = 0x800;
-    } else if (b0 >= 0xF0 && b0 <= 0xF4) {
-        len = 4;
-        cp = b0 & 0x07;
-        min = 0x10000;
-    } else {
-        return 0;
-    }
-    if (i + len > s.size())
-        return 0;
-    for (std::size_t k = 1; k < len; ++k) {
-        const auto b = static_cast<unsigned char>(s[i + k]);
-        if (!is_continuation(b))
-            return 0;
-        cp = (cp << 6) | (b & 0x3F);
-    }
-    if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
-        return 0;
-    return len;
-}
-
-void encode(char32_t cp, std::string &out) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
-
 constexpr bool in(char32_t cp, char32_t lo, char32_t hi) {
     return cp >= lo && cp <= hi;
 }
@@ -388,7 +334,7 @@ bool is_word_char(char32_t cp) {
 // True when a cased letter starts at i; false past the end and for invalid bytes.
 bool cased_at(std::string_view s, std::size_t i) {
     char32_t cp = 0;
-    return i < s.size() && decode(s, i, cp) != 0 && is_cased(cp);
+    return i < s.size() && decode_utf8(s, i, cp) != 0 && is_cased(cp);
 }
 
 } // namespace
@@ -402,7 +348,7 @@ std::string change_case(std::string_view utf8, LetterCase mode) {
     bool after_cased = false;
     for (std::size_t i = 0; i < utf8.size();) {
         char32_t cp = 0;
-        const std::size_t len = decode(utf8, i, cp);
+        const std::size_t len = decode_utf8(utf8, i, cp);
         if (len == 0) {
             out += utf8[i];
             ++i;
@@ -427,7 +373,7 @@ std::string change_case(std::string_view utf8, LetterCase mode) {
             if (cp == 0x03A3 && after_cased && !cased_at(utf8, i + len))
                 mapped = 0x03C2;
         }
-        encode(mapped, out);
+        append_utf8(mapped, out);
         word_start = !word_char;
         after_cased = is_cased(cp);
         i += len;
