@@ -218,6 +218,18 @@ User guide: menu &quot;Help&quot; → &quot;User guide&quot;.&lt;/p&gt;</transla
         <source>无法继续写入撤销记录，其余没有执行，已执行的可以撤销：</source>
         <translation>Cannot write the undo record any further; the rest was not done, and what was done can be undone: </translation>
     </message>
+    <message>
+        <source>标签已被再次修改</source>
+        <translation>the tag was changed again</translation>
+    </message>
+    <message>
+        <source>执行中途停止，没有改名</source>
+        <translation>the run stopped halfway, not renamed</translation>
+    </message>
+    <message>
+        <source>无法把损坏的撤销记录放到一旁：</source>
+        <translation>Cannot set the damaged undo record aside: </translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -403,6 +415,18 @@ User guide: menu &quot;Help&quot; → &quot;User guide&quot;.&lt;/p&gt;</transla
         <source><byte value="xd"/><byte value="xd"/> 是否要去除文件名中包含的所有的%1？<byte value="xd"/><byte value="xd"/>如果预览，请选择 &quot;否&quot;  <byte value="xd"/><byte value="xd"/> 可用&quot;撤销上次改名&quot;恢复！ <byte value="xd"/><byte value="xd"/> </source>
         <translation><byte value="xd"/><byte value="xd"/> Remove all %1 from the file names?<byte value="xd"/><byte value="xd"/> To preview, choose &quot;No&quot;.  <byte value="xd"/><byte value="xd"/> &quot;Undo last rename&quot; takes it back. <byte value="xd"/><byte value="xd"/> </translation>
     </message>
+    <message>
+        <source>改名记录…</source>
+        <translation>Rename history…</translation>
+    </message>
+    <message>
+        <source>已改名 %1 个</source>
+        <translation>%1 renamed</translation>
+    </message>
+    <message>
+        <source>已改名 %1 个，%2 个未改名</source>
+        <translation>%1 renamed, %2 not renamed</translation>
+    </message>
 </context>
 <context>
     <name>TFpara</name>
@@ -490,6 +514,33 @@ files to the new one</translation>
     <message>
         <source>|*.*|音乐|*.MP3;*.wma;*.wav|图片|*.BMP;*.JPG;*.GIF|视频 |*.RMVB;*.RM;*.mpg;*.dat;*.flv;*.AVI;*.ASF;*.WAV;*.MP4;*.MOV;*.VOB;*.MKV;*.CSF|文档|*.txt;*.doc;*.pdf;*.chm;*.docx|DOC|*.DOC|JPG|*.JPG|MP3|*.MP3|RM|*.RMVB;*.RM|TXT|*.txt</source>
         <translation>|*.*|Music|*.MP3;*.wma;*.wav|Pictures|*.BMP;*.JPG;*.GIF|Videos |*.RMVB;*.RM;*.mpg;*.dat;*.flv;*.AVI;*.ASF;*.WAV;*.MP4;*.MOV;*.VOB;*.MKV;*.CSF|Documents|*.txt;*.doc;*.pdf;*.chm;*.docx|DOC|*.DOC|JPG|*.JPG|MP3|*.MP3|RM|*.RMVB;*.RM|TXT|*.txt</translation>
+    </message>
+</context>
+<context>
+    <name>tarvendi::ui::HistoryWindow</name>
+    <message>
+        <source>撤销</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>改名记录</source>
+        <translation>Rename history</translation>
+    </message>
+    <message>
+        <source>已损坏</source>
+        <translation>damaged</translation>
+    </message>
+    <message>
+        <source>已撤销</source>
+        <translation>undone</translation>
+    </message>
+    <message>
+        <source>已中断</source>
+        <translation>interrupted</translation>
+    </message>
+    <message>
+        <source>可撤销</source>
+        <translation>can be undone</translation>
     </message>
 </context>
 <context>

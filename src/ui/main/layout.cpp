@@ -4,6 +4,7 @@
 #include "drive_combo.h"
 #include "file_list.h"
 #include "filter_combo.h"
+#include "history_window.h"
 #include "language_menu.h"
 #include "main_window.h"
 #include "notebook.h"
@@ -140,6 +141,7 @@ void TForm1::build_menus() {
     item(names, "N8", tr("去除文件名中的- _"), &TForm1::N8Click);
     item(names, "N12", tr("去除文件名中的空格"), &TForm1::N12Click);
     names->addSeparator();
+    item(names, "N21", tr("改名记录…"), &TForm1::N21Click);
     // In a text field Ctrl+Z stays the field's own undo: the field takes the key first.
     QAction *undo = item(names, "N14", tr("撤销上次改名"), &TForm1::N14Click);
     undo->setShortcut(QKeySequence::Undo);

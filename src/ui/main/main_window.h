@@ -29,6 +29,7 @@ class DirectoryListBox;
 class DriveComboBox;
 class FileListBox;
 class FilterComboBox;
+class HistoryWindow;
 class Notebook;
 class PathEdit;
 class PreviewPanel;
@@ -91,6 +92,8 @@ public slots:
     void N12Click();
     // "撤销上次改名".
     void N14Click();
+    // "改名记录…".
+    void N21Click();
 
 public: // PassHost
     void act(const std::function<void()> &action) override;
@@ -133,6 +136,8 @@ private:
     void reread_file_list();
     void rebuild_folder_list();
     void full_refresh();
+    // The history window, when it is open, after an execute or an undo.
+    void refresh_history();
 
     // Selects every file-list entry (the re-read after the pass clears the selection again) and
     // returns them as items, names in the file list's folder.
@@ -168,6 +173,7 @@ private:
 
     // Menus.
     tarvendi::ui::UndoCommand *undo_ = nullptr;
+    tarvendi::ui::HistoryWindow *history_ = nullptr; // made when first opened
     QAction *N6 = nullptr;
     QAction *N15 = nullptr;
     QAction *N16 = nullptr;

@@ -1,6 +1,7 @@
 #include "check_list.h"
 #include "file_list.h"
 #include "gb_text.h"
+#include "history_window.h"
 #include "main_window.h"
 #include "memory.h"
 #include "options.h"
@@ -14,6 +15,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
+#include <algorithm>
 #include <exception>
 
 using namespace tarvendi;
@@ -69,6 +71,21 @@ core::Journal &TForm1::journal() {
 
 void TForm1::N14Click() {
     actions_.run([&] { undo_->undo_newest(); });
+    refresh_history();
+}
+
+void TForm1::N21Click() {
+    actions_.run([&] {
+        if (!history_)
+            history_ = new HistoryWindow(this, undo_->journal(),
+                                         [this] { actions_.run([&] { undo_->undo_newest(); }); });
+        history_->open_anew();
+    });
+}
+
+void TForm1::refresh_history() {
+    if (history_ && history_->isVisible())
+        history_->refresh();
 }
 
 void TForm1::clear_preview() {
@@ -110,6 +127,11 @@ void TForm1::run_pass_in(std::string_view folder, const PassDescription &descrip
     if (execute || description.writes_tags)
         undo_->update();
     progress.finish();
+    // After the run each rename's verdict is what the disk did with it.
+    const auto renamed =
+        std::count_if(plan.renames.begin(), plan.renames.end(), [](const core::PlannedRename &r) {
+            return r.verdict == core::Verdict::Rename;
+        });
     // A full refresh empties the preview list: its lines are not made at all, which spares a
     // huge folder the memory of holding them beside the lists being read again.
     const bool full = after == Refresh::Full && !failure;
@@ -128,6 +150,13 @@ void TForm1::run_pass_in(std::string_view folder, const PassDescription &descrip
             failure = std::current_exception();
         }
     }
+    // Said after the refresh, which empties the preview column, and kept until the next preview.
+    if (execute)
+        preview_->tell(refused.empty()
+                           ? tr("已改名 %1 个").arg(renamed)
+                           : tr("已改名 %1 个，%2 个未改名").arg(renamed).arg(refused.size()));
+    if (execute || description.writes_tags)
+        refresh_history();
     // A pass over a huge folder frees hundreds of megabytes of small blocks; give them back,
     // so that the program does not keep the most a pass ever needed.
     platform::hand_back_free_memory();

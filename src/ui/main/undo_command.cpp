@@ -40,11 +40,21 @@ void UndoCommand::update() {
     action_->setEnabled(journal_.has_newest());
 }
 
-QString UndoCommand::question(const core::JournalRecord &record) {
+QString UndoCommand::when(const core::JournalRecord &record) {
+    const QDateTime started =
+        QDateTime::fromString(QString::fromStdString(record.started), Qt::ISODate).toLocalTime();
+    return started.isValid() ? started.toString(tr("M月d日 HH:mm")) : tr("某时");
+}
+
+QString UndoCommand::where(const core::JournalRecord &record) {
+    return record.steps.empty() ? QString() : folder_of(record.steps.front().path);
+}
+
+QString UndoCommand::what(const core::JournalRecord &record,
+                          const std::vector<std::size_t> &steps) {
     std::size_t renames = 0;
     std::size_t tags = 0;
     std::size_t folders = 0;
-    const std::vector<std::size_t> steps = core::steps_to_undo(record);
     for (const std::size_t index : steps) {
         switch (record.steps[index].kind) {
         case core::StepKind::Rename:
@@ -58,21 +68,25 @@ QString UndoCommand::question(const core::JournalRecord &record) {
             break;
         }
     }
-    QStringList what;
+    QStringList parts;
     if (renames)
-        what << tr("%1 个改名").arg(renames);
+        parts << tr("%1 个改名").arg(renames);
     if (tags)
-        what << tr("%1 个标签写入").arg(tags);
+        parts << tr("%1 个标签写入").arg(tags);
     if (folders)
-        what << tr("%1 个创建的文件夹").arg(folders);
-    if (what.isEmpty())
-        what << tr("0 个改名");
-    const QDateTime started =
-        QDateTime::fromString(QString::fromStdString(record.started), Qt::ISODate).toLocalTime();
-    const QString when = started.isValid() ? started.toString(tr("M月d日 HH:mm")) : tr("某时");
-    const QString where = record.steps.empty() ? QString() : folder_of(record.steps.front().path);
-    const QString by = record.by == "cli" ? tr("（命令行）") : QString();
-    return tr("撤销 %1 在 %2 的 %3%4？").arg(when, where, what.join(tr("、")), by);
+        parts << tr("%1 个创建的文件夹").arg(folders);
+    if (parts.isEmpty())
+        parts << tr("0 个改名");
+    return parts.join(tr("、"));
+}
+
+QString UndoCommand::by(const core::JournalRecord &record) {
+    return record.by == "cli" ? tr("（命令行）") : QString();
+}
+
+QString UndoCommand::question(const core::JournalRecord &record) {
+    return tr("撤销 %1 在 %2 的 %3%4？")
+        .arg(when(record), where(record), what(record, core::steps_to_undo(record)), by(record));
 }
 
 std::optional<core::Journal::Entry> UndoCommand::newest(const core::Journal::Lock &lock) {
@@ -108,7 +122,7 @@ void UndoCommand::offer_interrupted() {
         return; // another process is writing it: not cut short
     // A damaged record asks nothing here: its undo tells, when the user asks for it.
     const std::optional<core::Journal::Entry> run = journal_.newest(nullptr);
-    if (!run || run->record.finished || run->record.interrupted)
+    if (!run || run->record.finished || run->record.interrupted || run->record.steps.empty())
         return;
     if (confirm(window_, tr("上次改名没有完成（程序被中断）。\r\r是否撤销已经完成的部分？")))
         undo(*run);

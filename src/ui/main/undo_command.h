@@ -9,6 +9,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 class QAction;
 class QWidget;
@@ -32,6 +33,14 @@ public:
     // The question before an undo: when, where and what, e.g. "撤销 12月8日 10:14 在 /x 的 3
     // 个改名？".
     static QString question(const core::JournalRecord &record);
+
+    // What a person knows an execute by, the question's parts, shared with the history: when it
+    // began (local time), the folder of its first step, what the given steps of it are ("3
+    // 个改名、1 个创建的文件夹"), and a mark when the command line wrote it.
+    static QString when(const core::JournalRecord &record);
+    static QString where(const core::JournalRecord &record);
+    static QString what(const core::JournalRecord &record, const std::vector<std::size_t> &steps);
+    static QString by(const core::JournalRecord &record);
 
 private:
     // The newest record not undone, read while holding the journal's lock; records that cannot
