@@ -542,6 +542,10 @@ files to the new one</translation>
         <source>可撤销</source>
         <translation>can be undone</translation>
     </message>
+    <message>
+        <source>：</source>
+        <translation>: </translation>
+    </message>
 </context>
 <context>
     <name>tarvendi::ui::NamesPage</name>

@@ -48,6 +48,7 @@ int rename_items(CommandLine line) {
     TMP3Info tags;
     const core::PassDescription description = describe(line, tags, items.paths);
     core::Journal journal(platform::journal_folder(), "cli");
+    journal.describe_next(std::string(line.command->name));
     core::PassContext context;
     context.execute = execute;
     context.order = line.flag("order");

@@ -11,6 +11,7 @@
 #include <map>
 #include <mutex>
 #include <unistd.h>
+#include <utility>
 
 namespace tarvendi::core {
 
@@ -157,8 +158,8 @@ std::uint64_t Journal::next_number() const {
 std::unique_ptr<Journal::Run> Journal::begin() {
     Lock held = lock(true);
     const auto [name, started] = new_name(next_number());
-    auto run =
-        std::make_unique<Run>(std::move(held), folder_ + "/" + name, journal_header(started, by_));
+    auto run = std::make_unique<Run>(std::move(held), folder_ + "/" + name,
+                                     journal_header(started, by_, std::exchange(what_, {})));
     prune();
     return run;
 }

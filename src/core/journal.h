@@ -40,6 +40,9 @@ public:
     // wait is false and another process holds it. Throws JournalError when the lock file cannot
     // be made.
     using Lock = std::shared_ptr<platform::FileLock>;
+
+    // Names the rule or command of the next record begun (UTF-8), for the history; used once.
+    void describe_next(std::string what) { what_ = std::move(what); }
     Lock lock(bool wait) const;
 
     // One execute being written down; holds the lock until it is destroyed.
@@ -117,6 +120,7 @@ private:
 
     std::string folder_;
     std::string by_;
+    std::string what_;
 };
 
 } // namespace tarvendi::core

@@ -107,12 +107,16 @@ std::optional<std::string> path_at(const json &line, const std::string &key) {
 
 } // namespace
 
-std::string journal_header(std::string_view started, std::string_view by) {
+std::string journal_header(std::string_view started, std::string_view by, std::string_view what) {
     std::string line = "{\"tarvendi_journal\":1,\"started\":";
     append_quoted(started, line);
     if (!by.empty()) {
         line += ",\"by\":";
         append_quoted(by, line);
+    }
+    if (!what.empty()) {
+        line += ",\"what\":";
+        append_quoted(what, line);
     }
     return line + "}\n";
 }
@@ -156,6 +160,14 @@ std::string interrupted_line() {
 
 namespace {
 
+// A step number as the journal writes it. The JSON reader would turn a float or a negative
+// number into one without a word (and a float past the range is undefined).
+std::size_t step_number(const json &value) {
+    if (!value.is_number_unsigned())
+        throw std::runtime_error("not a step number");
+    return value.get<std::size_t>();
+}
+
 // Adds what one line says to record; false when the line is not a line of a journal.
 bool take_line(const json &line, JournalRecord &record) {
     if (auto source = path_at(line, "rename")) {
@@ -169,10 +181,15 @@ bool take_line(const json &line, JournalRecord &record) {
     } else if (auto folder = path_at(line, "folder")) {
         record.steps.push_back({StepKind::Folder, std::move(*folder), {}, {}});
     } else if (const auto wrote = line.find("wrote"); wrote != line.end()) {
-        record.written[wrote->get<std::size_t>()] = unhex(line.at("tail").get<std::string>());
+        record.written[step_number(*wrote)] = unhex(line.at("tail").get<std::string>());
     } else if (line.contains("finished")) {
         record.finished = true;
-        record.failed = line.at("failed").get<std::vector<std::size_t>>();
+        const json &failed = line.at("failed");
+        if (!failed.is_array())
+            return false;
+        record.failed.clear();
+        for (const json &step : failed)
+            record.failed.push_back(step_number(step));
         std::sort(record.failed.begin(), record.failed.end());
     } else if (line.contains("interrupted")) {
         record.interrupted = true;
@@ -182,7 +199,11 @@ bool take_line(const json &line, JournalRecord &record) {
     return true;
 }
 
+// A line appended after the run (its end, a mark), and no step.
 bool is_mark(const json &line) {
+    for (const char *step : {"rename", "rename_hex", "tag", "tag_hex", "folder", "folder_hex"})
+        if (line.contains(step))
+            return false;
     return line.contains("finished") || line.contains("interrupted") || line.contains("wrote");
 }
 
@@ -243,6 +264,7 @@ JournalRecord parse_journal(std::string_view text) {
                 taken = line->contains("tarvendi_journal");
                 record.started = line->value("started", std::string());
                 record.by = line->value("by", std::string());
+                record.what = line->value("what", std::string());
             } else if (cut_at == 0 || is_mark(*line))
                 taken = take_line(*line, record);
         } catch (const std::exception &) {

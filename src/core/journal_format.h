@@ -2,7 +2,7 @@
 // The text of a journal file: one JSON object a line, so that a person can read it and a run cut
 // short by a crash leaves every line before the cut whole.
 //
-//   {"tarvendi_journal":1,"started":"2026-12-07T16:25:00Z","by":"cli"}
+//   {"tarvendi_journal":1,"started":"2026-12-07T16:25:00Z","by":"cli","what":"wildcard"}
 //   {"rename":"/music/a.mp3","to":"/music/01-a.mp3"}      a rename that will be tried
 //   {"tag":"/music/b.mp3","old":"5441..."}                the 128 bytes a file ended with (hex)
 //   {"tag":"/music/c.mp3","old":null}                     a file that had no tag
@@ -38,6 +38,7 @@ struct JournalStep {
 struct JournalRecord {
     std::string started; // UTC, ISO 8601, as the header gives it
     std::string by;      // the front end that wrote it: "window", "cli", or empty
+    std::string what;    // the rule or command, as its front end names it; may be empty
     std::vector<JournalStep> steps;
     bool finished = false;           // the run reached its end: failed tells what did not happen
     bool interrupted = false;        // cut short, and found so at a start
@@ -45,7 +46,8 @@ struct JournalRecord {
     std::map<std::size_t, std::string> written; // tag steps: the 128 bytes each wrote
 };
 
-std::string journal_header(std::string_view started, std::string_view by);
+std::string journal_header(std::string_view started, std::string_view by,
+                           std::string_view what = {});
 // Appends the line of step to out.
 void append_step_line(const JournalStep &step, std::string &out);
 std::string written_tag_line(std::size_t step, std::string_view tail);

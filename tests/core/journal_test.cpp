@@ -29,7 +29,7 @@ TEST(JournalFormat, ReadsBackWhatItWroteAndDropsALineCutShort) {
         {StepKind::Tag, "/m/u.mp3", {}, std::nullopt},
         {StepKind::Folder, "/m/new", {}, {}},
     };
-    std::string text = journal_header("2026-12-07T16:00:00Z", "cli");
+    std::string text = journal_header("2026-12-07T16:00:00Z", "cli", "wildcard");
     for (const JournalStep &step : steps)
         append_step_line(step, text);
     const JournalRecord unfinished = parse_journal(text + "{\"finished\":tr");
@@ -44,6 +44,8 @@ TEST(JournalFormat, ReadsBackWhatItWroteAndDropsALineCutShort) {
     }
     EXPECT_TRUE(record.finished);
     EXPECT_EQ(record.failed, (std::vector<std::size_t>{1, 3}));
+    EXPECT_EQ(record.by, "cli");
+    EXPECT_EQ(record.what, "wildcard");
     EXPECT_TRUE(parse_journal(text + interrupted_line()).interrupted);
     EXPECT_THROW(parse_journal("{\"rename\":\"/a\",\"to\":\"/b\"}\n"), std::exception);
 }
@@ -229,6 +231,10 @@ TEST(JournalFormat, RecordsAsTheyAreLeft) {
         {"nested past any line of a journal", record_text({header, std::string(100000, '[')}), 0,
          0},
         {"an unknown line", record_text({header, R"({"what":1})", step}), 0, 2},
+        {"a step number that is no step number",
+         record_text({header, step, R"({"finished":true,"failed":[-1.5]})"}), 0, 3},
+        {"a step and a mark after a cut line",
+         record_text({header, "cut", R"({"folder":"/x","finished":true,"failed":[]})"}), 0, 2},
     };
     for (const Case &c : cases) {
         try {

@@ -44,7 +44,7 @@ private slots:
         const QRegularExpression row(
             "^\\d+月\\d+日 \\d\\d:\\d\\d  " +
             QRegularExpression::escape(QString::fromStdString(dir.path())) +
-            "  2 个改名  (可撤销|已撤销)$");
+            "  通配符改名：2 个改名  (可撤销|已撤销)$");
         const auto states = [&] {
             QStringList out;
             for (const QString &text : texts_of(control<QListWidget>(history, "HistoryList")))
@@ -71,7 +71,7 @@ private slots:
         control<QAction>(&w->Form1, "N21")->trigger();
         QVERIFY(texts_of(control<QListWidget>(&w->Form1, "HistoryList"))
                     .value(0)
-                    .endsWith("  1 个改名  可撤销"));
+                    .endsWith("  通配符改名：1 个改名  可撤销"));
     }
 };
 

@@ -64,8 +64,11 @@ QString HistoryWindow::row(const core::Journal::Past &past) {
     const QString state = past.state == State::Undone        ? tr("已撤销")
                           : past.state == State::Interrupted ? tr("已中断")
                                                              : tr("可撤销");
+    const QString rule = QString::fromStdString(record.what);
     QStringList parts = {UndoCommand::when(record), UndoCommand::where(record),
-                         UndoCommand::what(record, done) + UndoCommand::by(record), state};
+                         (rule.isEmpty() ? QString() : rule + tr("：")) +
+                             UndoCommand::what(record, done) + UndoCommand::by(record),
+                         state};
     parts.removeAll(QString());
     return parts.join(separator);
 }

@@ -100,6 +100,9 @@ void TForm1::run_pass(const PassDescription &description, const std::vector<Pass
 void TForm1::run_pass_in(std::string_view folder, const PassDescription &description,
                          const std::vector<PassItem> &items, bool execute, Refresh after) {
     clear_preview();
+    // The history names a run by the menu item that started it; a page names its own.
+    if (const auto *action = qobject_cast<const QAction *>(sender()))
+        journal().describe_next(QString(action->text()).remove(QLatin1Char('&')).toStdString());
     core::Plan plan;
     core::PassContext context;
     context.execute = execute;

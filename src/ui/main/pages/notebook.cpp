@@ -1,8 +1,10 @@
 #include "notebook.h"
 
 #include "extension_page.h"
+#include "journal.h"
 #include "names_page.h"
 #include "padding_page.h"
+#include "pass_host.h"
 #include "range_page.h"
 #include "regex_page.h"
 #include "replace_page.h"
@@ -12,6 +14,8 @@
 #include "tag_rename_page.h"
 #include "wildcard_page.h"
 
+#include <QPushButton>
+
 namespace tarvendi::ui {
 
 Notebook::Notebook(PassHost &host, TMP3Info &tags)
@@ -20,9 +24,14 @@ Notebook::Notebook(PassHost &host, TMP3Info &tags)
     , special_(new SpecialPage(host))
     , tags_(new TagPage(host, tags)) {
     setObjectName(QStringLiteral("PageControl1"));
-    auto page = [this](const char *name, const QString &caption, QWidget *content) {
+    auto page = [this, &host](const char *name, const QString &caption, QWidget *content) {
         content->setObjectName(QLatin1String(name));
         addTab(content, caption);
+        // The history names a run by the page it was started from. A button is pressed before
+        // it is clicked, so the name is there when the page's own reaction runs.
+        for (QPushButton *button : content->findChildren<QPushButton *>())
+            connect(button, &QPushButton::pressed, this,
+                    [&host, caption] { host.journal().describe_next(caption.toStdString()); });
     };
     auto *sequence = new SequencePage(host);
     page("TabSheet7", tr("文本换名"), names_);
