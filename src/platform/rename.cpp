@@ -74,12 +74,6 @@ RenameResult rename_entry(std::string_view source, std::string_view folder,
 
 namespace {
 
-// The folder part of a path as written ("" for a bare name).
-std::string_view folder_text(std::string_view path) {
-    const std::size_t slash = path.rfind('/');
-    return slash == std::string_view::npos ? std::string_view() : path.substr(0, slash);
-}
-
 // The folder (as the last rename wrote it) where the file system was last seen to refuse
 // RENAME_NOREPLACE: a large run there asks once. The kernel would answer at once, but only after
 // looking both names up, which costs a FUSE file system a round trip each. A folder written
@@ -89,7 +83,7 @@ thread_local bool refusing_known = false;
 thread_local unsigned refusing_generation = 0;
 
 bool known_refusing(std::string_view dst) {
-    return refusing_known && folder_text(dst) == refusing_folder &&
+    return refusing_known && folder_prefix(dst) == refusing_folder &&
            (dst.starts_with('/') || refusing_generation == current_folder_generation());
 }
 
@@ -113,7 +107,7 @@ RenameResult rename_disk(const char *src, const char *dst) {
         // makes tells that the flag was what the file system refused.
         const RenameResult result = rename_without_noreplace(src, dst);
         if (result.ok() && !known && !no_noreplace_simulated()) {
-            refusing_folder.assign(folder_text(dst));
+            refusing_folder.assign(folder_prefix(dst));
             refusing_known = true;
             refusing_generation = current_folder_generation();
         }

@@ -31,12 +31,6 @@ std::string_view last_component(std::string_view path) {
     return slash == std::string_view::npos ? path : path.substr(slash + 1);
 }
 
-// The folder part of path as written, "/" included; empty for a bare name.
-std::string_view folder_prefix(std::string_view path) {
-    const std::size_t slash = path.rfind('/');
-    return slash == std::string_view::npos ? std::string_view() : path.substr(0, slash + 1);
-}
-
 // The real folder that holds path's last component, or nothing when it cannot be resolved.
 std::optional<std::string> real_parent(std::string_view path) {
     const std::string_view prefix = folder_prefix(path);
@@ -225,6 +219,11 @@ RenameResult rename_case_only(const std::string &src, const std::string &dst,
 }
 
 } // namespace
+
+std::string_view folder_prefix(std::string_view path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string_view::npos ? std::string_view() : path.substr(0, slash + 1);
+}
 
 RenameResult refusal_from_errno(int err) {
     switch (err) {

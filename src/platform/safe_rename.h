@@ -9,6 +9,10 @@
 
 namespace tarvendi::platform {
 
+// The folder part of a disk path as written, "/" included; empty for a bare name. (The rules'
+// folder_part walks GB18030 characters, which a UTF-8 path is not.)
+std::string_view folder_prefix(std::string_view path);
+
 // The refusal that a system error number stands for.
 RenameResult refusal_from_errno(int err);
 
