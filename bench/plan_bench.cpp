@@ -3,6 +3,7 @@
 // the whole folder with and without the journal, taking turns: what the journal costs. In one
 // run. Run it on tmpfs:  plan_bench /dev/shm 100000
 
+#include "apply.h"
 #include "journal.h"
 #include "pass.h"
 #include "wildcard.h"

@@ -19,3 +19,13 @@ if(TARVENDI_SANITIZE)
         -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
     target_link_options(tarvendi_common INTERFACE -fsanitize=address,undefined)
 endif()
+
+# ThreadSanitizer cannot share a build with AddressSanitizer: it is a build of its own.
+option(TARVENDI_TSAN "Build with ThreadSanitizer" OFF)
+if(TARVENDI_TSAN)
+    if(TARVENDI_SANITIZE)
+        message(FATAL_ERROR "TARVENDI_TSAN and TARVENDI_SANITIZE exclude each other")
+    endif()
+    target_compile_options(tarvendi_common INTERFACE -fsanitize=thread -fno-omit-frame-pointer)
+    target_link_options(tarvendi_common INTERFACE -fsanitize=thread)
+endif()

@@ -215,10 +215,6 @@ User guide: menu &quot;Help&quot; → &quot;User guide&quot;.&lt;/p&gt;</transla
         <translation>this folder holds the undo records</translation>
     </message>
     <message>
-        <source>无法继续写入撤销记录，其余没有执行，已执行的可以撤销：</source>
-        <translation>Cannot write the undo record any further; the rest was not done, and what was done can be undone: </translation>
-    </message>
-    <message>
         <source>标签已被再次修改</source>
         <translation>the tag was changed again</translation>
     </message>
@@ -412,10 +408,6 @@ User guide: menu &quot;Help&quot; → &quot;User guide&quot;.&lt;/p&gt;</transla
         <translation>Files selected: </translation>
     </message>
     <message>
-        <source><byte value="xd"/><byte value="xd"/> 是否要去除文件名中包含的所有的%1？<byte value="xd"/><byte value="xd"/>如果预览，请选择 &quot;否&quot;  <byte value="xd"/><byte value="xd"/> 可用&quot;撤销上次改名&quot;恢复！ <byte value="xd"/><byte value="xd"/> </source>
-        <translation><byte value="xd"/><byte value="xd"/> Remove all %1 from the file names?<byte value="xd"/><byte value="xd"/> To preview, choose &quot;No&quot;.  <byte value="xd"/><byte value="xd"/> &quot;Undo last rename&quot; takes it back. <byte value="xd"/><byte value="xd"/> </translation>
-    </message>
-    <message>
         <source>改名记录…</source>
         <translation>Rename history…</translation>
     </message>
@@ -426,6 +418,10 @@ User guide: menu &quot;Help&quot; → &quot;User guide&quot;.&lt;/p&gt;</transla
     <message>
         <source>已改名 %1 个，%2 个未改名</source>
         <translation>%1 renamed, %2 not renamed</translation>
+    </message>
+    <message>
+        <source>是否要去除文件名中包含的所有的%1？</source>
+        <translation>Remove all %1 from the file names?</translation>
     </message>
 </context>
 <context>
@@ -465,8 +461,8 @@ User guide: menu &quot;Help&quot; → &quot;User guide&quot;.&lt;/p&gt;</transla
 <context>
     <name>TagWriting</name>
     <message>
-        <source><byte value="xd"/><byte value="xd"/> 是否要按格式添加？<byte value="xd"/><byte value="xd"/>如果预览，请选择 &quot;否&quot;  <byte value="xd"/><byte value="xd"/> 可用&quot;撤销上次改名&quot;恢复！ <byte value="xd"/><byte value="xd"/> </source>
-        <translation><byte value="xd"/><byte value="xd"/> Write the titles in this format?<byte value="xd"/><byte value="xd"/> To preview, choose &quot;No&quot;.  <byte value="xd"/><byte value="xd"/> &quot;Undo last rename&quot; takes it back. <byte value="xd"/><byte value="xd"/> </translation>
+        <source>是否要按格式添加？</source>
+        <translation>Write the titles in this format?</translation>
     </message>
 </context>
 <context>
@@ -499,10 +495,6 @@ User guide: menu &quot;Help&quot; → &quot;User guide&quot;.&lt;/p&gt;</transla
         <translation>  
   Changes the extension of the selected
 files to the new one</translation>
-    </message>
-    <message>
-        <source>请首先选择需要改名的文件！</source>
-        <translation>Select the files to rename first!</translation>
     </message>
 </context>
 <context>
@@ -663,10 +655,6 @@ files to the new one</translation>
   front of each line; &quot;Delete numbers&quot;
   cuts by start and length.</translation>
     </message>
-    <message>
-        <source>请首先选择需要改名的文件！</source>
-        <translation>Select the files to rename first!</translation>
-    </message>
 </context>
 <context>
     <name>tarvendi::ui::Notebook</name>
@@ -737,10 +725,6 @@ files to the new one</translation>
         <source>001.doc,101.doc,002.doc,015.doc（就是数字位填充，不足多少位补0），</source>
         <translation>001.doc, 101.doc, 002.doc, 015.doc (numbers padded with 0 to the width),</translation>
     </message>
-    <message>
-        <source>请在界面左边选择需要改名的文件！</source>
-        <translation>Select the files to rename on the left!</translation>
-    </message>
 </context>
 <context>
     <name>tarvendi::ui::ParamDialog</name>
@@ -809,10 +793,6 @@ files to the new one</translation>
     <message>
         <source>可以批量替换成目标文字</source>
         <translation>are all replaced with the new text</translation>
-    </message>
-    <message>
-        <source>请首先选择需要改名的文件！</source>
-        <translation>Select the files to rename first!</translation>
     </message>
 </context>
 <context>
@@ -890,10 +870,6 @@ files to the new one</translation>
         <translation>With nothing to find, only the case changes.</translation>
     </message>
     <message>
-        <source>请首先选择需要改名的文件！</source>
-        <translation>Select the files to rename first!</translation>
-    </message>
-    <message>
         <source>正则表达式有错误（第 %1 个字符）：%2</source>
         <translation>Error in the regular expression (character %1): %2</translation>
     </message>
@@ -928,9 +904,20 @@ files to the new one</translation>
         <source>替换为</source>
         <translation>Replace with</translation>
     </message>
+</context>
+<context>
+    <name>tarvendi::ui::RulePage</name>
+    <message>
+        <source><byte value="xd"/><byte value="xd"/> %1<byte value="xd"/><byte value="xd"/>如果预览，请选择 &quot;否&quot;  <byte value="xd"/><byte value="xd"/> 可用&quot;撤销上次改名&quot;恢复！ <byte value="xd"/><byte value="xd"/> </source>
+        <translation><byte value="xd"/><byte value="xd"/> %1<byte value="xd"/><byte value="xd"/> To preview, choose &quot;No&quot;.  <byte value="xd"/><byte value="xd"/> &quot;Undo last rename&quot; takes it back. <byte value="xd"/><byte value="xd"/> </translation>
+    </message>
     <message>
         <source>请首先选择需要改名的文件！</source>
         <translation>Select the files to rename first!</translation>
+    </message>
+    <message>
+        <source>请在界面左边选择需要改名的文件！</source>
+        <translation>Select the files to rename on the left!</translation>
     </message>
 </context>
 <context>
@@ -1003,17 +990,9 @@ files to the new one</translation>
         <source> 则 开始位置设置为 1 长度设置为3 模板设置为：中国名曲-###.</source>
         <translation> so start 1, length 3, template: Classics-###.</translation>
     </message>
-    <message>
-        <source>请首先选择需要改名的文件！</source>
-        <translation>Select the files to rename first!</translation>
-    </message>
 </context>
 <context>
     <name>tarvendi::ui::SpecialPage</name>
-    <message>
-        <source><byte value="xd"/><byte value="xd"/> 是否要将文件名中的中文数字转换为阿拉伯数字？<byte value="xd"/><byte value="xd"/>如果预览，请选择 &quot;否&quot;  <byte value="xd"/><byte value="xd"/> 可用&quot;撤销上次改名&quot;恢复！ <byte value="xd"/><byte value="xd"/> </source>
-        <translation><byte value="xd"/><byte value="xd"/> Turn the Chinese numerals in the file names into digits?<byte value="xd"/><byte value="xd"/> To preview, choose &quot;No&quot;.  <byte value="xd"/><byte value="xd"/> &quot;Undo last rename&quot; takes it back. <byte value="xd"/><byte value="xd"/> </translation>
-    </message>
     <message>
         <source>数字</source>
         <translation>Digits</translation>
@@ -1055,8 +1034,8 @@ files to the new one</translation>
         <translation>Move the end of the name to the front</translation>
     </message>
     <message>
-        <source>请首先选择需要改名的文件！</source>
-        <translation>Select the files to rename first!</translation>
+        <source>是否要将文件名中的中文数字转换为阿拉伯数字？</source>
+        <translation>Turn the Chinese numerals in the file names into digits?</translation>
     </message>
 </context>
 <context>
@@ -1155,8 +1134,8 @@ Template codes:
         <translation>Write file names into mp3 titles</translation>
     </message>
     <message>
-        <source><byte value="xd"/><byte value="xd"/> 将用mp3 标签 唱片标题重命名当前文件夹的所有mp3文件名？<byte value="xd"/><byte value="xd"/>如果预览，请选择 &quot;否&quot;  <byte value="xd"/><byte value="xd"/> 可用&quot;撤销上次改名&quot;恢复！ <byte value="xd"/><byte value="xd"/> </source>
-        <translation><byte value="xd"/><byte value="xd"/> Rename the selected mp3 files to the titles in their mp3 tags?<byte value="xd"/><byte value="xd"/> To preview, choose &quot;No&quot;.  <byte value="xd"/><byte value="xd"/> &quot;Undo last rename&quot; takes it back. <byte value="xd"/><byte value="xd"/> </translation>
+        <source>将用mp3 标签 唱片标题重命名当前文件夹的所有mp3文件名？</source>
+        <translation>Rename the selected mp3 files to the titles in their mp3 tags?</translation>
     </message>
 </context>
 <context>
@@ -1275,14 +1254,6 @@ Steps:
     <message>
         <source>更名模板</source>
         <translation>Template</translation>
-    </message>
-    <message>
-        <source>请在界面左边选择需要改名的文件！</source>
-        <translation>Select the files to rename on the left!</translation>
-    </message>
-    <message>
-        <source>请首先选择需要改名的文件！</source>
-        <translation>Select the files to rename first!</translation>
     </message>
 </context>
 </TS>

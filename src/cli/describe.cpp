@@ -51,7 +51,7 @@ std::string name_list(const CommandLine &line) {
     return lines;
 }
 
-core::PassDescription rule_pass(const CommandLine &line, TMP3Info &tags) {
+core::PassDescription rule_pass(const CommandLine &line, tags::Id3v1Tag &tags) {
     const std::string_view name = line.command->name;
     const auto start = [&] {
         return number(line, "start", "1");
@@ -124,7 +124,7 @@ core::PassDescription rule_pass(const CommandLine &line, TMP3Info &tags) {
 
 } // namespace
 
-core::PassDescription describe(const CommandLine &line, TMP3Info &tags, bool paths) {
+core::PassDescription describe(const CommandLine &line, tags::Id3v1Tag &tags, bool paths) {
     core::PassDescription d = rule_pass(line, tags);
     if (paths) {
         // A path from standard input keeps its folder: the rule sees its bare name and the new

@@ -4,13 +4,15 @@
 #include "command_line.h"
 #include "pass.h"
 
-class TMP3Info;
+namespace tarvendi::tags {
+class Id3v1Tag;
+}
 
 namespace tarvendi::cli {
 
 // Throws platform::ConversionError for a number that is not a whole number, and UsageError for a
 // missing or unreadable parameter. paths: the items are paths, each renamed where it is.
-core::PassDescription describe(const CommandLine &line, TMP3Info &tags, bool paths);
+core::PassDescription describe(const CommandLine &line, tags::Id3v1Tag &tags, bool paths);
 
 // An argument (UTF-8) as a GB18030 text.
 std::string argument(const CommandLine &line, std::string_view name,

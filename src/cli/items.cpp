@@ -17,10 +17,11 @@ void view_names(Items &items) {
 
 } // namespace
 
-Items folder_items(std::string_view mask, bool folders, bool natural) {
+Items folder_items(const std::string &folder, std::string_view mask, bool folders, bool natural) {
     Items items;
+    items.folder = folder;
     items.listing = std::make_unique<platform::Listing>(platform::list_folder(
-        {}, mask, folders ? platform::EntryKinds::Folders : platform::EntryKinds::Files,
+        folder, mask, folders ? platform::EntryKinds::Folders : platform::EntryKinds::Files,
         natural ? platform::NameOrder::Numbers : platform::NameOrder::Text));
     items.items.reserve(items.listing->size());
     for (const platform::Entry &entry : *items.listing) {
@@ -32,9 +33,10 @@ Items folder_items(std::string_view mask, bool folders, bool natural) {
     return items;
 }
 
-Items stdin_items(char separator) {
+Items stdin_items(const std::string &folder, char separator) {
     Items items;
     items.paths = true;
+    items.folder = folder;
     std::string line;
     while (std::getline(std::cin, line, separator)) {
         if (separator == '\n' && line.ends_with('\r'))

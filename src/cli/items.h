@@ -1,6 +1,6 @@
 #pragma once
-// The items a command works on: the entries of the current directory that a mask admits, in the
-// order the window's file list shows them, or the paths read from standard input, in their order.
+// The items a command works on: the entries of its folder that a mask admits, in the order the
+// window's file list shows them, or the paths read from standard input, in their order.
 
 #include "listing.h"
 #include "pass.h"
@@ -19,10 +19,12 @@ struct Items {
     std::vector<std::string> names;
     std::vector<core::PassItem> items;
     bool paths = false; // read from standard input: each renamed where it is
+    std::string folder; // GB18030, from the root: the names, and relative paths, lie in it
 };
 
-Items folder_items(std::string_view mask, bool folders, bool natural);
-// separator: '\n' or '\0'. Empty lines are passed over.
-Items stdin_items(char separator);
+// folder: GB18030, from the root.
+Items folder_items(const std::string &folder, std::string_view mask, bool folders, bool natural);
+// separator: '\n' or '\0'. Empty lines are passed over; relative paths lie in folder.
+Items stdin_items(const std::string &folder, char separator);
 
 } // namespace tarvendi::cli

@@ -1,12 +1,12 @@
 // tarvendi-cli: every rule of the window on the command line, with the same plan, verdicts and
 // undo journal.
 
-#include "MP3Info.h"
 #include "command_line.h"
 #include "describe.h"
 #include "display_text.h"
 #include "errors.h"
 #include "filesystem.h"
+#include "id3v1_tag.h"
 #include "items.h"
 #include "journal.h"
 #include "memory.h"
@@ -33,36 +33,31 @@ int rename_items(CommandLine line) {
     // Files named on the command line are where the user stands, not in --dir.
     if (const auto names = line.value("names"); names && !names->starts_with('/'))
         line.values["names"] = std::filesystem::current_path().string() + "/" + *names;
-    if (const auto dir = line.value("dir"))
-        platform::set_current_folder(platform::typed_text(*dir));
+    // The folder is passed to everything below, never entered.
+    const std::string folder =
+        platform::absolute_path(line.value("dir") ? platform::typed_text(*line.value("dir")) : ".");
+    platform::check_folder(folder);
     const bool from_stdin = line.flag("from-stdin") || line.flag("0");
-    Items items = from_stdin ? stdin_items(line.flag("0") ? '\0' : '\n')
-                             : folder_items(argument(line, "mask", "*.*"), line.flag("dirs"),
-                                            line.flag("natural"));
+    Items items = from_stdin ? stdin_items(folder, line.flag("0") ? '\0' : '\n')
+                             : folder_items(folder, argument(line, "mask", "*.*"),
+                                            line.flag("dirs"), line.flag("natural"));
     if (line.command->name == "tag-show")
         return show_tags(items, line.flag("id3v2"), line.flag("json"));
     const bool execute = line.flag("execute");
     if (line.command->name == "tag-set" && !execute)
         return show_tag_changes(items, line, line.flag("json"));
 
-    TMP3Info tags;
+    tags::Id3v1Tag tags;
     const core::PassDescription description = describe(line, tags, items.paths);
     core::Journal journal(platform::journal_folder(), "cli");
     journal.describe_next(std::string(line.command->name));
     core::PassContext context;
     context.execute = execute;
     context.order = line.flag("order");
-    context.apply_while_planning = true;
-    // The lines of the report are made on the core the renames leave idle.
-    EarlyLines early;
-    if (!line.flag("json"))
-        context.while_renaming = [&early](const core::Plan &made) {
-            early.make(made, made.refused);
-        };
+    context.folder = folder;
     core::Plan plan;
     const core::PassRun run = core::run_pass(description, items.items, context, plan, journal);
-    const Outcome outcome =
-        report(plan, plan.refused, line.flag("json"), platform::current_folder(), &early);
+    const Outcome outcome = report(plan, plan.refused, line.flag("json"), folder);
     if (run.failure) {
         try {
             std::rethrow_exception(run.failure);

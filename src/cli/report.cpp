@@ -27,7 +27,7 @@ void append_shown(std::string_view gb18030, std::string &out) {
 }
 
 void append_line(std::string_view old_name, std::string_view folder, std::string_view name,
-                 std::string_view verdict, std::string_view reason, std::string &out) {
+                 core::Verdict verdict, std::string_view reason, std::string &out) {
     append_shown(old_name, out);
     out += " → ";
     if (!folder.empty()) {
@@ -35,9 +35,9 @@ void append_line(std::string_view old_name, std::string_view folder, std::string
         out += '/';
     }
     append_shown(name, out);
-    if (verdict != "rename") {
+    if (verdict != core::Verdict::Rename) {
         out += "  [";
-        out += verdict;
+        out += core::verdict_word(verdict);
         out += ": ";
         out += reason;
         out += ']';
@@ -45,52 +45,24 @@ void append_line(std::string_view old_name, std::string_view folder, std::string
     out += '\n';
 }
 
-bool refused(std::string_view verdict) {
-    return verdict != "rename" && verdict != "unchanged";
-}
-
 // Calls line(old name, target folder, target name, verdict, reason) for each line of a report.
 template <class F>
 void each_line(const core::Plan &plan, const std::vector<core::RefusedRename> &refused_by_rules,
                F line) {
     for (const core::RefusedRename &r : refused_by_rules)
-        line(r.source, std::string_view(), std::string_view(r.new_name), "invalid", r.reason);
+        line(r.source, std::string_view(), std::string_view(r.new_name), core::Verdict::Invalid,
+             r.reason);
     std::string source;
     for (const core::PlannedRename &r : plan.renames) {
         plan.source_into(r, source);
-        line(source, plan.target_folder(r), plan.target_name(r), core::verdict_word(r.verdict),
-             r.reason);
+        line(source, plan.target_folder(r), plan.target_name(r), r.verdict, r.reason);
     }
 }
 
 } // namespace
 
-void EarlyLines::make(const core::Plan &plan,
-                      const std::vector<core::RefusedRename> &refused_by_rules) {
-    made_ = true;
-    verdicts_.reserve(plan.renames.size());
-    for (const core::PlannedRename &r : plan.renames)
-        verdicts_.emplace_back(r.verdict, r.reason);
-    each_line(plan, refused_by_rules,
-              [&](std::string_view old_name, std::string_view target_folder, std::string_view name,
-                  std::string_view verdict, std::string_view reason) {
-                  append_line(old_name, target_folder, name, verdict, reason, lines_);
-              });
-}
-
-const std::string *EarlyLines::still_valid(const core::Plan &plan) const {
-    if (!made_ || verdicts_.size() != plan.renames.size())
-        return nullptr;
-    for (std::size_t i = 0; i < verdicts_.size(); ++i) {
-        const core::PlannedRename &r = plan.renames[i];
-        if (verdicts_[i].first != r.verdict || verdicts_[i].second != r.reason)
-            return nullptr;
-    }
-    return &lines_;
-}
-
 Outcome report(const core::Plan &plan, const std::vector<core::RefusedRename> &refused_by_rules,
-               bool json, const std::string &folder, const EarlyLines *early) {
+               bool json, const std::string &folder) {
     Outcome outcome;
     outcome.refused = refused_by_rules.size();
     for (const core::PlannedRename &r : plan.renames) {
@@ -104,16 +76,13 @@ Outcome report(const core::Plan &plan, const std::vector<core::RefusedRename> &r
     const auto each = [&](auto &&line) {
         each_line(plan, refused_by_rules, line);
     };
-    const std::string *early_lines = early && !json ? early->still_valid(plan) : nullptr;
-    if (early_lines) {
-        std::fwrite(early_lines->data(), 1, early_lines->size(), stdout);
-    } else if (json) {
+    if (json) {
         nlohmann::ordered_json items = nlohmann::ordered_json::array();
         each([&](std::string_view old_name, std::string_view target_folder, std::string_view name,
-                 std::string_view verdict, std::string_view reason) {
+                 core::Verdict verdict, std::string_view reason) {
             items.push_back({{"old", shown(old_name)},
                              {"new", shown(core::join(target_folder, name))},
-                             {"verdict", verdict},
+                             {"verdict", core::verdict_word(verdict)},
                              {"reason", reason}});
         });
         out = nlohmann::ordered_json{{"folder", shown(folder)},
@@ -127,7 +96,7 @@ Outcome report(const core::Plan &plan, const std::vector<core::RefusedRename> &r
         constexpr std::size_t kChunk = 64 * 1024;
         out.reserve(kChunk + 4096);
         each([&](std::string_view old_name, std::string_view target_folder, std::string_view name,
-                 std::string_view verdict, std::string_view reason) {
+                 core::Verdict verdict, std::string_view reason) {
             append_line(old_name, target_folder, name, verdict, reason, out);
             if (out.size() >= kChunk) {
                 std::fwrite(out.data(), 1, out.size(), stdout);
@@ -137,8 +106,8 @@ Outcome report(const core::Plan &plan, const std::vector<core::RefusedRename> &r
     }
     if (outcome.refused != 0) {
         each([&](std::string_view old_name, std::string_view, std::string_view,
-                 std::string_view verdict, std::string_view reason) {
-            if (refused(verdict)) {
+                 core::Verdict verdict, std::string_view reason) {
+            if (core::is_refusal(verdict)) {
                 append_shown(old_name, errors);
                 errors += ": ";
                 errors += reason;

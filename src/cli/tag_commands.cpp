@@ -1,10 +1,9 @@
 #include "tag_commands.h"
 
-#include "MP3Info.h"
 #include "describe.h"
+#include "id3v1_tag.h"
 #include "report.h"
 #include "song_fields.h"
-#include "tag_bytes.h"
 #include "tag_template.h"
 
 #include <iostream>
@@ -34,21 +33,21 @@ void print(const std::vector<nlohmann::ordered_json> &files, bool json) {
 } // namespace
 
 int show_tags(const Items &items, bool prefer_id3v2, bool json) {
-    TMP3Info tags;
+    tags::Id3v1Tag tags;
     std::vector<nlohmann::ordered_json> files;
     for (const core::PassItem &item : items.items) {
         const std::string_view name = item.name;
         if (!rules::is_mp3_name(name))
             continue;
-        tags.setFilename(byte_array(name));
+        tags.set_filename(name);
         nlohmann::ordered_json file = {{"file", shown(name)}};
         const tags::SongFields song = tags::song_fields(tags, name, prefer_id3v2);
-        if (tags.Valid() || prefer_id3v2) {
+        if (tags.valid() || prefer_id3v2) {
             const std::string *values[] = {&song.title, &song.artist, &song.album, &song.year,
                                            &song.comment};
             for (std::size_t i = 0; i < std::size(values); ++i)
                 file[kFields[i]] = shown(*values[i]);
-            file["genre"] = shown(byte_string(tags.Genre()));
+            file["genre"] = shown(tags.genre());
         } else {
             file["tag"] = "none";
         }

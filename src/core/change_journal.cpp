@@ -23,22 +23,23 @@ std::optional<std::string> tag_at_end(const std::string &path) {
     return std::nullopt;
 }
 
-std::string absolute_disk_path(const std::string &gb_path) {
-    return platform::disk_path(platform::absolute_path(gb_path));
+// gb_path from the root: a relative one lies in here.
+std::string from_root(std::string_view here, const std::string &gb_path) {
+    return gb_path.starts_with('/') ? gb_path : join(here, gb_path);
 }
 
 } // namespace
 
 TagJournal::TagJournal(Journal &journal, const std::vector<PassItem> &items,
-                       std::string_view folder) {
+                       std::string_view folder, std::string_view here) {
     for (std::size_t i = 0; i < items.size(); ++i) {
         const PassItem &item = items[i];
         if (item.dot_entry || !rules::is_mp3_name(item.name))
             continue;
-        const std::string path = join(folder, item.name);
+        const std::string path = from_root(here, join(folder, item.name));
         std::string disk;
         try {
-            disk = absolute_disk_path(path);
+            disk = platform::disk_path(path);
         } catch (const platform::IoError &) {
             continue; // a name that does not convert is never written either
         }
@@ -71,13 +72,13 @@ void TagJournal::finish(const Plan &plan) {
     run_->finish(failed);
 }
 
-std::unique_ptr<Journal::Run> journal_folders(Journal &journal,
+std::unique_ptr<Journal::Run> journal_folders(Journal &journal, std::string_view here,
                                               const std::vector<std::string> &folders) {
     if (folders.empty())
         return nullptr;
     std::unique_ptr<Journal::Run> run = journal.begin();
     for (const std::string &folder : folders)
-        run->add({StepKind::Folder, absolute_disk_path(folder), {}, {}});
+        run->add({StepKind::Folder, platform::disk_path(from_root(here, folder)), {}, {}});
     run->commit();
     return run;
 }

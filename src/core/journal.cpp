@@ -60,14 +60,12 @@ std::string stem(const std::string &name) {
 }
 
 constexpr std::string_view kNothingDone = "无法写入撤销记录，操作没有执行：";
-// Once renames went ahead, the run says so: they stand, and undo takes them back.
-constexpr std::string_view kRestNotDone = "无法继续写入撤销记录，其余没有执行，已执行的可以撤销：";
 
-template <class F> auto guarded(F f, std::string_view lead = kNothingDone) {
+template <class F> auto guarded(F f) {
     try {
         return f();
     } catch (const platform::IoError &error) {
-        throw JournalError(std::string(lead) + error.what());
+        throw JournalError(std::string(kNothingDone) + error.what());
     }
 }
 
@@ -119,18 +117,16 @@ void Journal::Run::add(const JournalStep &step) {
     append_step_line(step, pending_);
     ++steps_;
     if (pending_.size() >= kPiece) {
-        guarded([&] { file_.append(pending_); }, committed_ ? kRestNotDone : kNothingDone);
+        guarded([&] { file_.append(pending_); });
         pending_.clear();
     }
 }
 
 void Journal::Run::commit() {
-    guarded(
-        [&] {
-            file_.append(pending_);
-            file_.sync();
-        },
-        committed_ ? kRestNotDone : kNothingDone);
+    guarded([&] {
+        file_.append(pending_);
+        file_.sync();
+    });
     pending_.clear();
     committed_ = true;
 }

@@ -78,8 +78,7 @@ public:
 
     // Opens the file of a new execute with its first line, once no other process writes or
     // undoes (it waits). Here, in Run::add and in Run::commit a journal that cannot be written
-    // throws JournalError: the execute must not start, or, after an earlier commit, go further
-    // (its message then says that what was done can be undone).
+    // throws JournalError: the execute must not start.
     std::unique_ptr<Run> begin();
 
     // Whether a record not undone yet is there (without reading it).

@@ -8,19 +8,17 @@ namespace {
 
 // Large enough that the lock is taken rarely, small enough that the judging keeps up.
 constexpr std::size_t kBatch = 512;
-// The judging falls behind while it lists a folder, or renames along: past this many waiting
-// renames the rules wait too, so that a million handed-over renames never pile up in memory.
-constexpr std::size_t kMostWaiting = std::size_t{1} << 16;
 
 } // namespace
 
-JudgeBeside::JudgeBeside(const Plan &plan, TargetCheck &check, AfterJudging judged)
+JudgeBeside::JudgeBeside(const Plan &plan, Judge judge, bool beside, std::size_t most)
     : plan_(plan)
-    , check_(check)
-    , judged_(std::move(judged))
-    , handed_(kMostWaiting)
-    , thread_([this] { run(); }) {
+    , judge_(std::move(judge))
+    , handed_(most) {
+    if (!beside)
+        return;
     filling_.reserve(kBatch);
+    thread_ = std::thread([this] { run(); });
 }
 
 JudgeBeside::~JudgeBeside() {
@@ -34,6 +32,8 @@ void JudgeBeside::add(PlannedRename &r, std::string_view target_name) {
     const TargetCheck::Source source = plan_.source_parts(r);
     const std::string_view target_folder =
         r.folder == TargetFolder::Source ? source.first : plan_.target_folder(r);
+    if (!thread_.joinable())
+        return judge_(r, source, target_folder, target_name);
     filling_.push_back({&r, source, target_folder, target_name});
     if (filling_.size() == kBatch)
         hand_over();
@@ -45,6 +45,8 @@ void JudgeBeside::hand_over() {
 }
 
 void JudgeBeside::finish() {
+    if (!thread_.joinable())
+        return;
     if (!filling_.empty())
         hand_over();
     handed_.close();
@@ -61,14 +63,7 @@ void JudgeBeside::run() {
             if (failure_)
                 break;
             try {
-                check_.judge(*job.rename, job.source, job.target_folder, job.target_name);
-            } catch (...) {
-                failure_ = std::current_exception();
-            }
-        }
-        if (judged_ && !failure_ && !batch.empty()) {
-            try {
-                judged_(batch);
+                judge_(*job.rename, job.source, job.target_folder, job.target_name);
             } catch (...) {
                 failure_ = std::current_exception();
             }

@@ -7,9 +7,15 @@
 #include "target_check.h"
 #include "text.h"
 
+#include <stdexcept>
+
 namespace tarvendi::core {
 
 namespace {
+
+// From here on a second thread judges while the rules plan. It saves a preview of 100,000 files
+// about a fifth of its time; below a few thousand items, starting it costs more than it saves.
+constexpr std::size_t kJudgeBesideFrom = 4096;
 
 constexpr std::string_view kFolderChanged = "新名称改变了文件夹，不会移动文件";
 
@@ -44,6 +50,7 @@ void plan_rules(const PassDescription &d, const std::vector<PassItem> &items,
                 const PassContext &context, bool full, std::uint32_t &counter, Plan &plan,
                 JudgeBeside &judge) {
     std::string source;
+    std::string path; // the source from the root, for a rule that reads the file
     std::string name;
     for (std::size_t index = 0; index < items.size(); ++index) {
         const PassItem &item = items[index];
@@ -54,6 +61,13 @@ void plan_rules(const PassDescription &d, const std::vector<PassItem> &items,
         PlannedRename r;
         r.item = static_cast<std::uint32_t>(index);
         plan.source_into(r, source);
+        if (source.starts_with(rules::kSeparator)) {
+            path = source;
+        } else {
+            path = plan.here;
+            path += rules::kSeparator;
+            path += source;
+        }
         if (d.trim)
             name.assign(rules::trimmed(item.name));
         else
@@ -66,7 +80,7 @@ void plan_rules(const PassDescription &d, const std::vector<PassItem> &items,
         std::optional<std::string> new_name;
         try {
             new_name =
-                d.rule({name, source, static_cast<std::int32_t>(counter), static_cast<int>(index)});
+                d.rule({name, path, static_cast<std::int32_t>(counter), static_cast<int>(index)});
         } catch (const ItemRefused &refusal) {
             plan.refused.push_back({source, name, refusal.reason});
             continue;
@@ -92,21 +106,19 @@ void plan_rules(const PassDescription &d, const std::vector<PassItem> &items,
 } // namespace
 
 void plan_pass(const PassDescription &d, const std::vector<PassItem> &items,
-               const PassContext &context, Plan &plan, const AfterJudging &judged) {
+               const PassContext &context, Plan &plan) {
     // Wraps like the 32-bit counter of old: the number after 2147483647 is -2147483648.
     std::uint32_t counter = d.start_number ? static_cast<std::uint32_t>(d.start_number()) : 0;
-    std::string here;
-    try {
-        here = platform::current_folder();
-    } catch (const platform::IoError &) {
-        // The folder went away: nothing resolves in it, and every rename will be refused.
-    }
+    // Relative paths are resolved here, never against the process's current directory.
+    if (!context.folder.starts_with(rules::kSeparator))
+        throw std::invalid_argument("a pass needs its folder, from the root");
+    plan.here = context.folder;
     // A preview tells which names are in use; an execute leaves that to the file system, which
     // has the last word anyway, and spares the listing.
-    TargetCheck check(here, !context.execute, items.size(),
+    TargetCheck check(plan.here, !context.execute, items.size(),
                       [&plan](const PlannedRename &r) { return plan.source_parts(r); });
     plan.items = &items;
-    plan.items_folder = context.folder;
+    plan.items_folder = context.entries ? context.folder : std::string_view();
     plan.folder = d.folder.value_or(std::string());
     // Room for every rename to come: the judging holds on to them while the rules add more.
     plan.renames.reserve(plan.renames.size() + items.size());
@@ -115,7 +127,11 @@ void plan_pass(const PassDescription &d, const std::vector<PassItem> &items,
 
     // The verdicts are worked out in run order, also when a rule ends the pass, since an execute
     // applies what was planned up to there.
-    JudgeBeside judge(plan, check, judged);
+    JudgeBeside judge(
+        plan,
+        [&check](PlannedRename &r, TargetCheck::Source source, std::string_view folder,
+                 std::string_view name) { check.judge(r, source, folder, name); },
+        items.size() >= kJudgeBesideFrom);
     try {
         plan_rules(d, items, context, full, counter, plan, judge);
     } catch (...) {

@@ -23,7 +23,7 @@ struct ItemRefused {
 // What a rule's operation gets for one item.
 struct RuleInput {
     const std::string &name;   // the item's text as the description prepares it
-    const std::string &source; // the path the item names, as it stands
+    const std::string &source; // the path the item names, from the root
     std::int32_t counter;      // the running number (the start number when the rule has none)
     int index;                 // position of the item in the walked list, from 0
 };
@@ -61,30 +61,22 @@ struct PassContext {
     // Swaps and shifts: the renames run in an order that frees each name before it is taken
     // (run_order.h), not in list order.
     bool order = false;
-    // The folder the items are names in (file-list entries); empty: they are paths as they stand.
+    // The folder of the pass (GB18030, from the root): relative item paths lie in it, and a bare
+    // new name goes into it. Below the window nothing asks the process where it stands.
     std::string_view folder;
+    // The items are entries of folder, shown with it (the file list's); else they are paths,
+    // shown as they stand.
+    bool entries = false;
     // Called with the name in work when the description asks for the status panel, and with
     // the progress; both may be empty.
     std::function<void(const std::string &)> status;
     std::function<void(std::size_t done, std::size_t total)> progress;
-    // An execute in list order renames while the rules go on planning, on the judging thread
-    // (apply_along.h), so that the planning costs hardly any time beside the renames. For a
-    // front end that hears no progress of the renames: they are made on another thread.
-    bool apply_while_planning = false;
-    // Runs once the plan is made, while its last renames are still being made (renaming while
-    // planning only; may be empty). The verdicts stand as planned; what the disk answers
-    // otherwise changes them afterwards.
-    std::function<void(const Plan &)> while_renaming;
 };
-
-struct HandedRename;
-// Hears each batch of renames once judged, on the judging thread, in run order.
-using AfterJudging = std::function<void(const std::vector<HandedRename> &)>;
 
 // Runs the rule over items in order, appending to plan as it goes, so that after an error plan
 // holds what was planned up to it (and an execute can still apply that much, as a pass that
 // renames item by item would have). The plan refers to items: keep them while it is used.
 void plan_pass(const PassDescription &description, const std::vector<PassItem> &items,
-               const PassContext &context, Plan &plan, const AfterJudging &judged = {});
+               const PassContext &context, Plan &plan);
 
 } // namespace tarvendi::core

@@ -11,7 +11,6 @@
 #include <cassert>
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -47,7 +46,7 @@ inline bool is_refusal(Verdict verdict) {
 
 // Where a planned rename's target lies.
 enum class TargetFolder : std::uint8_t {
-    Current, // the current directory
+    Current, // the folder of the pass (Plan::here)
     Plan,    // the folder the plan names (Plan::folder)
     Source,  // the folder of the item's own path
 };
@@ -96,6 +95,7 @@ struct RefusedRename {
 
 struct Plan {
     const std::vector<PassItem> *items = nullptr;
+    std::string here;                   // the pass's folder, from the root: paths below lie in it
     std::string items_folder;           // the items are names in it; empty: paths as they stand
     TextArena texts;                    // the new names
     std::string folder;                 // for TargetFolder::Plan
@@ -112,9 +112,9 @@ struct Plan {
     std::string source(const PlannedRename &r) const;
     // The same into out, whose room a loop over a million items reuses.
     void source_into(const PlannedRename &r, std::string &out) const;
-    // The source's folder (empty: the current directory) and name, without building a path.
+    // The source's folder (empty: here) and name, without building a path.
     std::pair<std::string_view, std::string_view> source_parts(const PlannedRename &r) const;
-    // The target's folder (empty: the current directory) and name.
+    // The target's folder (empty: here) and name.
     std::string_view target_folder(const PlannedRename &r) const;
     std::string_view target_name(const PlannedRename &r) const {
         return new_name(r).substr(r.name_start);
@@ -126,18 +126,5 @@ struct Plan {
     // How many renames have a verdict that refuses them.
     std::size_t refusals() const;
 };
-
-// Applies the plan in order and returns every refusal in run order: the items refused by their
-// rule, then each planned rename that is invalid (never tried) or that the file system refused.
-// A rename whose target was in use when planned is still tried: the disk may have changed since,
-// and the file system's no-overwrite rename has the last word and the reason the report gives.
-// The verdicts become what happened: a refused rename turns "exists" (its target was taken) or
-// "invalid". progress (may be empty) hears the index of each planned rename.
-// With a journal, the renames to try are written down and flushed before the first, and which
-// failed after the last (journal.h); a journal that cannot be written throws platform::IoError
-// before anything is renamed.
-std::vector<RefusedRename> apply_plan(Plan &plan,
-                                      const std::function<void(std::size_t done)> &progress = {},
-                                      class Journal *journal = nullptr);
 
 } // namespace tarvendi::core

@@ -54,9 +54,9 @@ std::string journal_in_use() {
 
 } // namespace
 
-TargetCheck::TargetCheck(const std::string &current_folder, bool against_disk, std::size_t renames,
+TargetCheck::TargetCheck(const std::string &here, bool against_disk, std::size_t renames,
                          SourceOf source_of)
-    : current_(platform::name_to_disk(current_folder).value_or(std::string()))
+    : current_(platform::name_to_disk(here).value_or(std::string()))
     , journal_(journal_in_use())
     , against_disk_(against_disk)
     , renames_(renames)

@@ -18,19 +18,19 @@ namespace tarvendi::core {
 
 class TargetCheck {
 public:
-    // A source path as its folder (GB18030; empty: the current directory) and name.
+    // A source path as its folder (GB18030; empty: the pass's folder) and name.
     using Source = std::pair<std::string_view, std::string_view>;
-    // current_folder: the process's current directory (GB18030), against which relative paths
-    // are resolved. Without against_disk nothing is listed: only what no file system would
+    // here: the pass's folder (GB18030, from the root), against which relative paths are
+    // resolved. Without against_disk nothing is listed: only what no file system would
     // accept is refused (an execute, where the file system itself decides whether a name is
     // free). renames: about how many renames will be judged (room for their names). source_of
     // gives the source of a rename judged earlier (its PlannedRename stays where it is).
     using SourceOf = std::function<Source(const PlannedRename &)>;
-    TargetCheck(const std::string &current_folder, bool against_disk, std::size_t renames,
+    TargetCheck(const std::string &here, bool against_disk, std::size_t renames,
                 SourceOf source_of);
 
     // Sets the verdict and reason of r, which renames source to name in folder (GB18030; empty:
-    // the current directory), and records what a rename that will happen takes and frees for
+    // here), and records what a rename that will happen takes and frees for
     // the items after it. The renames judged lie one after another in one array, in the order
     // they are judged (a plan's renames), and stay there.
     void judge(PlannedRename &r, Source source, std::string_view folder, std::string_view name);
@@ -39,7 +39,7 @@ private:
     using Folder = NameTable;
 
     // A folder as the run names it. A run mostly stays in one folder, written one way for the
-    // sources and maybe another for the targets ("" for the current directory): the last of
+    // sources and maybe another for the targets ("" for here): the last of
     // each side is kept at hand with what it resolves to, so that most items cost no lookup.
     struct Recent {
         bool known = false;

@@ -45,6 +45,17 @@ void set_current_folder(std::string_view folder) {
     ++folder_changes;
 }
 
+void check_folder(std::string_view folder) {
+    const std::string disk = disk_path(folder);
+    struct stat st {};
+    if (::stat(disk.c_str(), &st) != 0)
+        throw IoError(errno, escaped_text(folder));
+    if (!S_ISDIR(st.st_mode))
+        throw IoError(ENOTDIR, escaped_text(folder));
+    if (::access(disk.c_str(), X_OK) != 0)
+        throw IoError(errno, escaped_text(folder));
+}
+
 unsigned current_folder_generation() {
     return folder_changes.load(std::memory_order_relaxed);
 }

@@ -29,6 +29,9 @@ std::string start_folder();
 std::string absolute_path(std::string_view path);
 
 bool folder_exists(std::string_view path);
+// Throws IoError (naming the path) as entering folder would fail: missing, not a folder, or
+// closed to the user.
+void check_folder(std::string_view folder);
 // True for an existing entry that is not a folder.
 bool file_exists(std::string_view path);
 
@@ -107,12 +110,6 @@ RenameResult rename_entry(std::string_view source, std::string_view folder,
 
 // The same on paths as the disk spells them (UTF-8 bytes).
 RenameResult rename_disk(const char *src, const char *dst);
-
-// Whether the names in a folder (as the disk spells it; "" the current directory) are told apart
-// byte by byte, so that renames of different names in it never touch the same entry. False where
-// that is not sure: a file system that may fold case (vfat, exFAT, NTFS, network and FUSE file
-// systems, XFS made without case), or a folder that folds case.
-bool names_exact(const std::string &disk_folder);
 
 // What the file system of a folder (as the disk spells it; "" the current directory) lets its
 // names be. Both are false where nothing is known.

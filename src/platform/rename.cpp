@@ -2,7 +2,6 @@
 // equivalents of safe_rename.h where not.
 
 #include "encoding.h"
-#include "file_system_kind.h"
 #include "filesystem.h"
 #include "safe_rename.h"
 
@@ -116,13 +115,6 @@ RenameResult rename_disk(const char *src, const char *dst) {
     default:
         return refusal_from_errno(errno);
     }
-}
-
-bool names_exact(const std::string &disk_folder) {
-    const char *folder = disk_folder.empty() ? "." : disk_folder.c_str();
-    if (file_system_kind(folder) != FileSystemKind::LocalByteExact)
-        return false;
-    return !folder_folds_case(folder);
 }
 
 std::string_view refusal_reason(RenameRefusal refusal) {

@@ -1,11 +1,10 @@
 #include "song_fields.h"
 
-#include "MP3Info.h"
 #include "display_text.h"
 #include "errors.h"
 #include "file_io.h"
+#include "id3v1_tag.h"
 #include "id3v2_text.h"
-#include "tag_bytes.h"
 
 #include <taglib/commentsframe.h>
 #include <taglib/id3v2tag.h>
@@ -64,9 +63,8 @@ SongFields id3v2_fields(std::string_view path) {
             frame_text(*tag, "TDRC"), comment(*tag)};
 }
 
-SongFields song_fields(const TMP3Info &v1, std::string_view path, bool prefer_id3v2) {
-    SongFields fields{byte_string(v1.Title()), byte_string(v1.Artist()), byte_string(v1.Album()),
-                      byte_string(v1.Year()), byte_string(v1.Comment())};
+SongFields song_fields(const Id3v1Tag &v1, std::string_view path, bool prefer_id3v2) {
+    SongFields fields{v1.title(), v1.artist(), v1.album(), v1.year(), v1.comment()};
     if (!prefer_id3v2)
         return fields;
     const SongFields v2 = id3v2_fields(path);

@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-class TMP3Info;
-
 namespace tarvendi::tags {
+
+class Id3v1Tag;
 
 struct SongFields {
     std::string title, artist, album, year, comment; // GB18030
@@ -20,6 +20,6 @@ SongFields id3v2_fields(std::string_view path);
 
 // The fields of the song whose ID3v1 tag v1 has just read (from path), each taken from the
 // ID3v2 tag instead where prefer_id3v2 and that tag has it.
-SongFields song_fields(const TMP3Info &v1, std::string_view path, bool prefer_id3v2);
+SongFields song_fields(const Id3v1Tag &v1, std::string_view path, bool prefer_id3v2);
 
 } // namespace tarvendi::tags

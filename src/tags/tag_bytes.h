@@ -1,6 +1,6 @@
 #pragma once
-// The same bytes in the containers of the two worlds: the tag component speaks QByteArray, the
-// rest of the program std::string.
+// The same bytes in the containers of the two worlds: the window speaks QByteArray (the tag
+// component's properties, the data of its lists), the rest of the program std::string.
 
 #include <QByteArray>
 #include <string>

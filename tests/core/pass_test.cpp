@@ -1,6 +1,7 @@
 // The shared rename pass on real files: which items it walks, how it forms targets, and what it
 // refuses instead of moving or overwriting.
 
+#include "apply.h"
 #include "pass.h"
 #include "temp_folder.h"
 
@@ -28,7 +29,8 @@ protected:
         Plan plan;
         PassContext context;
         context.execute = execute;
-        context.folder = folder;
+        context.folder = folder.empty() ? std::string_view(folder_.path()) : folder;
+        context.entries = !folder.empty();
         plan_pass(d, items, context, plan);
         Outcome outcome;
         for (const PlannedRename &r : plan.renames)
@@ -185,6 +187,7 @@ TEST_F(RenamePassTest, ErrorInTheRuleKeepsWhatWasDone) {
         Plan plan;
         PassContext context;
         context.execute = execute;
+        context.folder = folder_.path();
         const std::vector<PassItem> items{{"a", true}, {"a", true}, {"b", true}};
         EXPECT_THROW(plan_pass(d, items, context, plan), std::runtime_error);
         ASSERT_EQ(plan.renames.size(), 2u);

@@ -275,17 +275,6 @@ TEST(RenameEntry, NameThatIsNotUtf8StaysWhereItIs) {
     }
 }
 
-// Only where every name is its own entry may renames of different names run side by side.
-TEST(NamesExact, OnlyWhereNoNameFoldsIntoAnother) {
-    const std::pair<std::string, bool> cases[] = {
-        {"/dev/shm", true},         // tmpfs
-        {"/proc", false},           // not a file system for files
-        {"/no/such/folder", false}, // nothing to ask
-    };
-    for (const auto &[folder, exact] : cases)
-        EXPECT_EQ(names_exact(folder), exact) << folder;
-}
-
 TEST(RefusalText, ShortChineseReason) {
     struct Case {
         RenameResult result;

@@ -1,8 +1,8 @@
 // Reading ID3v2 tags through TagLib, from files tagged by independent tools (mutagen, id3v2,
 // eyeD3; see data/README), and the rule that reads GBK bytes in Latin-1 frames as GB18030.
 
-#include "MP3Info.h"
 #include "display_text.h"
+#include "id3v1_tag.h"
 #include "id3v2_text.h"
 #include "song_fields.h"
 
@@ -57,11 +57,11 @@ TEST(SongFields, Id3v2WhereItHasTheFieldId3v1Otherwise) {
         {"both.mp3", "V2 Title", "V1 Artist", "V1 Album", "", "", "V1 Title"},
         {"broken.mp3", "Only V1", "", "", "1999", "", "Only V1"},
     };
-    TMP3Info v1;
+    tags::Id3v1Tag v1;
     for (const auto &c : cases) {
         SCOPED_TRACE(c.file);
         const std::string path = fixture(c.file);
-        v1.setFilename(QByteArray::fromStdString(path));
+        v1.set_filename(path);
         const tags::SongFields song = tags::song_fields(v1, path, true);
         EXPECT_EQ(utf8(song.title), c.title);
         EXPECT_EQ(utf8(song.artist), c.artist);

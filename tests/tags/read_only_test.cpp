@@ -1,4 +1,4 @@
-// Writing to a read-only file: Save and RemoveID3 give the owner write permission for the write
+// Writing to a read-only file: save and remove_id3 give the owner write permission for the write
 // and take it away again after it.
 
 #include "tag_test_support.h"
@@ -8,15 +8,15 @@ namespace {
 
 using ReadOnlyTest = TagTest;
 
-const QByteArray kCannotWrite = "Can\xB4t write ID3 tag information !";
+const std::string kCannotWrite = "Can\xB4t write ID3 tag information !";
 
 enum class Operation { Save, RemoveID3 };
 
-void run(TMP3Info &info, Operation operation) {
+void run(tarvendi::tags::Id3v1Tag &info, Operation operation) {
     if (operation == Operation::Save)
-        info.Save();
+        info.save();
     else
-        info.RemoveID3();
+        info.remove_id3();
 }
 
 // The file is written, and keeps the permissions it had.
@@ -39,19 +39,19 @@ TEST_F(ReadOnlyTest, WriteKeepsThePermissions) {
         SCOPED_TRACE(c.what);
         write_file("song.mp3", tagged);
         set_mode("song.mp3", c.mode);
-        info_.setFilename(qpath("song.mp3"));
-        ASSERT_TRUE(info_.Valid());
-        info_.setTitle("New");
-        const QByteArray error = info_.Error();
+        info_.set_filename(path("song.mp3"));
+        ASSERT_TRUE(info_.valid());
+        info_.set_title("New");
+        const std::string error = info_.error();
         take_events();
 
         run(info_, c.operation);
 
         EXPECT_EQ(mode("song.mp3"), c.mode);
         EXPECT_EQ(read_file("song.mp3"), c.expected_file);
-        EXPECT_EQ(info_.Error(), error);
+        EXPECT_EQ(info_.error(), error);
         EXPECT_EQ(take_events(), (EventCounts{0, 0, 0}));
-        info_.setFilename(qpath("song.mp3"));
+        info_.set_filename(path("song.mp3"));
         EXPECT_EQ(mode("song.mp3"), c.mode);
     }
 }
@@ -66,28 +66,28 @@ TEST_F(ReadOnlyTest, BitCannotBeCleared) {
         GTEST_SKIP() << "setting the immutable attribute needs root and a file system with it";
     for (const Operation operation : {Operation::Save, Operation::RemoveID3}) {
         SCOPED_TRACE(operation == Operation::Save ? "Save" : "RemoveID3");
-        info_.setFilename(qpath("song.mp3"));
-        ASSERT_TRUE(info_.Valid());
-        info_.setTitle("New");
+        info_.set_filename(path("song.mp3"));
+        ASSERT_TRUE(info_.valid());
+        info_.set_title("New");
         take_events();
 
         run(info_, operation);
 
-        EXPECT_EQ(info_.Error(), kCannotWrite);
+        EXPECT_EQ(info_.error(), kCannotWrite);
         EXPECT_EQ(take_events(), (EventCounts{0, 0, 1}));
-        EXPECT_TRUE(info_.Valid());
-        EXPECT_FALSE(info_.Saved());
+        EXPECT_TRUE(info_.valid());
+        EXPECT_FALSE(info_.saved());
         EXPECT_EQ(mode("song.mp3"), 0444u);
         EXPECT_EQ(read_file("song.mp3"), tagged);
     }
 }
 
-// RemoveID3 reports a file it cannot open instead of throwing, and leaves it unchanged.
+// remove_id3 reports a file it cannot open instead of throwing, and leaves it unchanged.
 TEST_F(ReadOnlyTest, RemoveCannotOpen) {
     const std::string tagged = audio(200) + record("Song", "", "", "", "", 1);
     write_file("song.mp3", tagged);
-    info_.setFilename(qpath("song.mp3"));
-    ASSERT_TRUE(info_.Valid());
+    info_.set_filename(path("song.mp3"));
+    ASSERT_TRUE(info_.valid());
     if (running_as_root()) {
         if (!make_immutable("song.mp3"))
             GTEST_SKIP() << "root opens any file unless it is immutable, and that is not possible"
@@ -98,11 +98,11 @@ TEST_F(ReadOnlyTest, RemoveCannotOpen) {
     }
     take_events();
 
-    info_.RemoveID3();
+    info_.remove_id3();
 
-    EXPECT_EQ(info_.Error(), "Could not open file !");
+    EXPECT_EQ(info_.error(), "Could not open file !");
     EXPECT_EQ(take_events(), (EventCounts{0, 0, 1}));
-    EXPECT_TRUE(info_.Valid());
+    EXPECT_TRUE(info_.valid());
     if (!running_as_root())
         set_mode("song.mp3", 0644);
     EXPECT_EQ(read_file("song.mp3"), tagged);

@@ -1,4 +1,4 @@
-// Assigning Filename reads the record at the end of the file.
+// set_filename reads the record at the end of the file.
 
 #include "errors.h"
 #include "tag_test_support.h"
@@ -8,20 +8,20 @@
 namespace tags_test {
 namespace {
 
-const QByteArray kNoFile = "File doesn`t exist !";
-const QByteArray kNoTag = "Wrong file format or no ID3 Tag !";
+const std::string kNoFile = "File doesn`t exist !";
+const std::string kNoTag = "Wrong file format or no ID3 Tag !";
 
 class ReadTagTest : public TagTest {
 protected:
     // Reads and saves a tagged file whose values every later check can tell apart from a new
-    // read; Valid and Saved are then true.
+    // read; valid and saved are then true.
     void read_previous() {
         write_file("previous.mp3", audio(300) + record("Old title", "Old artist", "Old album",
                                                        "1970", "Old comment", 17));
-        info_.setFilename(qpath("previous.mp3"));
-        info_.Save();
-        ASSERT_TRUE(info_.Valid());
-        ASSERT_TRUE(info_.Saved());
+        info_.set_filename(path("previous.mp3"));
+        info_.save();
+        ASSERT_TRUE(info_.valid());
+        ASSERT_TRUE(info_.saved());
     }
 
     static std::string locked_file() {
@@ -31,41 +31,41 @@ protected:
     // Reading never needs write access: a read-only file's tag reads normally, and the read
     // leaves the file read-only.
     void expect_reads_locked_file(std::string_view name, unsigned expected_mode) {
-        info_.setFilename(qpath(name));
-        EXPECT_TRUE(info_.Valid());
-        EXPECT_EQ(info_.Title(), "Locked");
-        EXPECT_EQ(info_.Artist(), "Singer");
+        info_.set_filename(path(name));
+        EXPECT_TRUE(info_.valid());
+        EXPECT_EQ(info_.title(), "Locked");
+        EXPECT_EQ(info_.artist(), "Singer");
         EXPECT_EQ(mode(name), expected_mode);
     }
 
-    // When the file system fails, the error reaches the caller with the file closed; Valid and
-    // Saved are false and every value of the previous file stays.
-    void expect_read_failure(const QByteArray &filename) {
+    // When the file system fails, the error reaches the caller with the file closed; valid and
+    // saved are false and every value of the previous file stays.
+    void expect_read_failure(const std::string &filename) {
         read_previous();
         const int descriptors = open_descriptors();
 
-        EXPECT_THROW(info_.setFilename(filename), tarvendi::platform::IoError);
+        EXPECT_THROW(info_.set_filename(filename), tarvendi::platform::IoError);
 
         EXPECT_EQ(open_descriptors(), descriptors);
-        EXPECT_FALSE(info_.Valid());
-        EXPECT_FALSE(info_.Saved());
-        EXPECT_EQ(info_.Title(), "Old title");
-        EXPECT_EQ(info_.Comment(), "Old comment");
-        EXPECT_EQ(info_.GenreID(), 17);
-        EXPECT_EQ(info_.Genre(), "Rock");
-        EXPECT_EQ(info_.Error(), "");
+        EXPECT_FALSE(info_.valid());
+        EXPECT_FALSE(info_.saved());
+        EXPECT_EQ(info_.title(), "Old title");
+        EXPECT_EQ(info_.comment(), "Old comment");
+        EXPECT_EQ(info_.genre_id(), 17);
+        EXPECT_EQ(info_.genre(), "Rock");
+        EXPECT_EQ(info_.error(), "");
     }
 };
 
 TEST_F(ReadTagTest, ReadsTheFields) {
-    const std::string gbk_title = gb("月亮代表我的心").toStdString();
-    const std::string gbk_artist = gb("邓丽君").toStdString();
+    const std::string gbk_title = gb("月亮代表我的心");
+    const std::string gbk_artist = gb("邓丽君");
     struct Case {
         const char *what;
         std::string file;
-        QByteArray title, artist, album, year, comment;
-        quint8 genre_id;
-        QByteArray genre;
+        std::string title, artist, album, year, comment;
+        std::uint8_t genre_id;
+        std::string genre;
     };
     const Case cases[] = {
         {"space padding", audio(1000) + record("Song", "Singer", "Album", "1999", "Fine", 17),
@@ -84,11 +84,10 @@ TEST_F(ReadTagTest, ReadsTheFields) {
         {"fields filled to the last byte",
          audio(10) + record(std::string(30, 'T'), std::string(30, 'A'), std::string(30, 'L'),
                             "2024", std::string(30, 'C'), 80),
-         QByteArray(30, 'T'), QByteArray(30, 'A'), QByteArray(30, 'L'), "2024", QByteArray(30, 'C'),
-         80, "Folk"},
-        {"GBK text", audio(10) + record(gbk_title, gbk_artist, "", "", "", 84),
-         QByteArray::fromStdString(gbk_title), QByteArray::fromStdString(gbk_artist), "", "", "",
-         84, "Bebob"},
+         std::string(30, 'T'), std::string(30, 'A'), std::string(30, 'L'), "2024",
+         std::string(30, 'C'), 80, "Folk"},
+        {"GBK text", audio(10) + record(gbk_title, gbk_artist, "", "", "", 84), gbk_title,
+         gbk_artist, "", "", "", 84, "Bebob"},
         {"genre 114", audio(10) + record("", "", "", "", "", 114), "", "", "", "", "", 114,
          "Folklore"},
         {"genre 115", audio(10) + record("", "", "", "", "", 115), "", "", "", "", "", 12, "Other"},
@@ -103,24 +102,24 @@ TEST_F(ReadTagTest, ReadsTheFields) {
         write_file("song.mp3", c.file);
         take_events();
 
-        info_.setFilename(qpath("song.mp3"));
+        info_.set_filename(path("song.mp3"));
 
-        EXPECT_TRUE(info_.Valid());
-        EXPECT_FALSE(info_.Saved());
-        EXPECT_EQ(info_.Filename(), qpath("song.mp3"));
-        EXPECT_EQ(info_.Title(), c.title);
-        EXPECT_EQ(info_.Artist(), c.artist);
-        EXPECT_EQ(info_.Album(), c.album);
-        EXPECT_EQ(info_.Year(), c.year);
-        EXPECT_EQ(info_.Comment(), c.comment);
-        EXPECT_EQ(info_.GenreID(), c.genre_id);
-        EXPECT_EQ(info_.Genre(), c.genre);
+        EXPECT_TRUE(info_.valid());
+        EXPECT_FALSE(info_.saved());
+        EXPECT_EQ(info_.filename(), path("song.mp3"));
+        EXPECT_EQ(info_.title(), c.title);
+        EXPECT_EQ(info_.artist(), c.artist);
+        EXPECT_EQ(info_.album(), c.album);
+        EXPECT_EQ(info_.year(), c.year);
+        EXPECT_EQ(info_.comment(), c.comment);
+        EXPECT_EQ(info_.genre_id(), c.genre_id);
+        EXPECT_EQ(info_.genre(), c.genre);
         EXPECT_EQ(take_events(), (EventCounts{1, 0, 0}));
         EXPECT_EQ(read_file("song.mp3"), c.file);
     }
 }
 
-// No record: the texts empty, GenreID 12, Genre kept from before. A file too short to hold a
+// No record: the texts empty, genre_id 12, genre kept from before. A file too short to hold a
 // record simply has none.
 TEST_F(ReadTagTest, FileWithoutRecord) {
     const struct {
@@ -141,18 +140,18 @@ TEST_F(ReadTagTest, FileWithoutRecord) {
         write_file("song.mp3", c.file);
         take_events();
 
-        info_.setFilename(qpath("song.mp3"));
+        info_.set_filename(path("song.mp3"));
 
-        EXPECT_FALSE(info_.Valid());
-        EXPECT_FALSE(info_.Saved());
-        EXPECT_EQ(info_.Title(), "");
-        EXPECT_EQ(info_.Artist(), "");
-        EXPECT_EQ(info_.Album(), "");
-        EXPECT_EQ(info_.Year(), "");
-        EXPECT_EQ(info_.Comment(), "");
-        EXPECT_EQ(info_.GenreID(), 12);
-        EXPECT_EQ(info_.Genre(), "Rock");
-        EXPECT_EQ(info_.Error(), kNoTag);
+        EXPECT_FALSE(info_.valid());
+        EXPECT_FALSE(info_.saved());
+        EXPECT_EQ(info_.title(), "");
+        EXPECT_EQ(info_.artist(), "");
+        EXPECT_EQ(info_.album(), "");
+        EXPECT_EQ(info_.year(), "");
+        EXPECT_EQ(info_.comment(), "");
+        EXPECT_EQ(info_.genre_id(), 12);
+        EXPECT_EQ(info_.genre(), "Rock");
+        EXPECT_EQ(info_.error(), kNoTag);
         EXPECT_EQ(take_events(), (EventCounts{0, 0, 1}));
         EXPECT_EQ(read_file("song.mp3"), c.file);
     }
@@ -163,11 +162,11 @@ TEST_F(ReadTagTest, NoSuchFile) {
     std::filesystem::create_directory(path("folder.mp3"));
     const struct {
         const char *what;
-        QByteArray filename;
+        std::string filename;
     } cases[] = {
-        {"missing file", qpath("missing.mp3")},
-        {"a folder", qpath("folder.mp3")},
-        {"a file name followed by a slash", qpath("previous.mp3/")},
+        {"missing file", path("missing.mp3")},
+        {"a folder", path("folder.mp3")},
+        {"a file name followed by a slash", path("previous.mp3/")},
         {"empty name", ""},
     };
     for (const auto &c : cases) {
@@ -175,29 +174,29 @@ TEST_F(ReadTagTest, NoSuchFile) {
         read_previous();
         take_events();
 
-        info_.setFilename(c.filename);
+        info_.set_filename(c.filename);
 
-        EXPECT_FALSE(info_.Valid());
-        EXPECT_FALSE(info_.Saved());
-        EXPECT_EQ(info_.Filename(), c.filename);
-        EXPECT_EQ(info_.Title(), "Old title");
-        EXPECT_EQ(info_.Artist(), "Old artist");
-        EXPECT_EQ(info_.Album(), "Old album");
-        EXPECT_EQ(info_.Year(), "1970");
-        EXPECT_EQ(info_.Comment(), "Old comment");
-        EXPECT_EQ(info_.GenreID(), 17);
-        EXPECT_EQ(info_.Genre(), "Rock");
-        EXPECT_EQ(info_.Error(), kNoFile);
+        EXPECT_FALSE(info_.valid());
+        EXPECT_FALSE(info_.saved());
+        EXPECT_EQ(info_.filename(), c.filename);
+        EXPECT_EQ(info_.title(), "Old title");
+        EXPECT_EQ(info_.artist(), "Old artist");
+        EXPECT_EQ(info_.album(), "Old album");
+        EXPECT_EQ(info_.year(), "1970");
+        EXPECT_EQ(info_.comment(), "Old comment");
+        EXPECT_EQ(info_.genre_id(), 17);
+        EXPECT_EQ(info_.genre(), "Rock");
+        EXPECT_EQ(info_.error(), kNoFile);
         EXPECT_EQ(take_events(), (EventCounts{0, 0, 1}));
     }
 }
 
 // A later successful read keeps the last reported text.
 TEST_F(ReadTagTest, ErrorIsNeverCleared) {
-    info_.setFilename(qpath("missing.mp3"));
-    ASSERT_EQ(info_.Error(), kNoFile);
+    info_.set_filename(path("missing.mp3"));
+    ASSERT_EQ(info_.error(), kNoFile);
     read_previous();
-    EXPECT_EQ(info_.Error(), kNoFile);
+    EXPECT_EQ(info_.error(), kNoFile);
 }
 
 // The name goes to the file system as given: relative to the current directory, or a GB18030
@@ -212,21 +211,20 @@ TEST_F(ReadTagTest, NamesAsGiven) {
     const struct {
         const char *what;
         std::string disk_name;
-        QByteArray filename;
+        std::string filename;
     } cases[] = {
         {"relative name", "song.mp3", "song.mp3"},
         {"relative with a folder part", "song.mp3", "./sub/../song.mp3"},
-        {"Chinese name", utf8_name,
-         QByteArray::fromStdString(folder_.path() + "/") + gb(utf8_name)},
+        {"Chinese name", utf8_name, folder_.path() + "/" + gb(utf8_name)},
     };
     std::filesystem::create_directory(path("sub"));
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
         write_file(c.disk_name, audio(100) + record(c.what, "", "", "", "", 0));
         for (int round = 1; round <= 2; ++round) {
-            info_.setFilename(c.filename);
-            EXPECT_TRUE(info_.Valid()) << round;
-            EXPECT_EQ(info_.Title(), c.what) << round;
+            info_.set_filename(c.filename);
+            EXPECT_TRUE(info_.valid()) << round;
+            EXPECT_EQ(info_.title(), c.what) << round;
         }
         EXPECT_EQ(take_events(), (EventCounts{2, 0, 0}));
     }
@@ -258,7 +256,7 @@ TEST_F(ReadTagTest, UnreadableFile) {
         GTEST_SKIP() << "root reads a file without read permission";
     write_file("unreadable.mp3", locked_file());
     set_mode("unreadable.mp3", 0);
-    expect_read_failure(qpath("unreadable.mp3"));
+    expect_read_failure(path("unreadable.mp3"));
     EXPECT_EQ(take_events(), (EventCounts{1, 0, 0})); // the previous file's read only
 }
 

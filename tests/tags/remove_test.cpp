@@ -1,4 +1,4 @@
-// RemoveID3 cuts the record off the end of the file.
+// remove_id3 cuts the record off the end of the file.
 
 #include "errors.h"
 #include "tag_test_support.h"
@@ -11,7 +11,7 @@ namespace {
 
 using RemoveTest = TagTest;
 
-// The values stay in memory and no event fires; Saved keeps what the last Save left.
+// The values stay in memory and no event fires; saved keeps what the last save left.
 TEST_F(RemoveTest, CutsTheRecord) {
     const struct {
         const char *what;
@@ -30,45 +30,45 @@ TEST_F(RemoveTest, CutsTheRecord) {
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
         write_file("song.mp3", c.original);
-        info_.setFilename(qpath("song.mp3"));
-        info_.setTitle("Kept title");
-        info_.setGenreID(9);
+        info_.set_filename(path("song.mp3"));
+        info_.set_title("Kept title");
+        info_.set_genre_id(9);
         if (c.save_first)
-            info_.Save();
-        const bool saved = info_.Saved();
-        const QByteArray error = info_.Error();
+            info_.save();
+        const bool saved = info_.saved();
+        const std::string error = info_.error();
         take_events();
 
-        info_.RemoveID3();
+        info_.remove_id3();
 
         EXPECT_EQ(read_file("song.mp3"), c.expected);
-        EXPECT_FALSE(info_.Valid());
-        EXPECT_EQ(info_.Saved(), saved);
-        EXPECT_EQ(info_.Title(), "Kept title");
-        EXPECT_EQ(info_.GenreID(), 9);
-        EXPECT_EQ(info_.Genre(), "Metal");
-        EXPECT_EQ(info_.Error(), error);
+        EXPECT_FALSE(info_.valid());
+        EXPECT_EQ(info_.saved(), saved);
+        EXPECT_EQ(info_.title(), "Kept title");
+        EXPECT_EQ(info_.genre_id(), 9);
+        EXPECT_EQ(info_.genre(), "Metal");
+        EXPECT_EQ(info_.error(), error);
         EXPECT_EQ(take_events(), (EventCounts{0, 0, 0}));
     }
 }
 
-// Reported failures leave the file, Valid and Saved as they were.
+// Reported failures leave the file, valid and saved as they were.
 TEST_F(RemoveTest, Reported) {
-    const QByteArray untagged = "File is already untagged !";
-    const QByteArray no_file = "File doesn`t exist !";
+    const std::string untagged = "File is already untagged !";
+    const std::string no_file = "File doesn`t exist !";
     const std::string tagged = audio(300) + record("Song", "", "", "", "", 2);
     const struct {
         const char *what;
         std::string content;
         std::function<void()> prepare;
-        QByteArray error;
+        std::string error;
     } cases[] = {
         {"no record", audio(300), [] {}, untagged},
         {"lower-case marker", audio(300) + record("Song", "", "", "", "", 2, ' ', "tag"), [] {},
          untagged},
         {"empty file", "", [] {}, untagged},
         {"file shorter than a record", "TAG" + field("", 100), [] {}, untagged},
-        {"second removal", tagged, [this] { info_.RemoveID3(); }, untagged},
+        {"second removal", tagged, [this] { info_.remove_id3(); }, untagged},
         {"file deleted after it was read", tagged,
          [this] { std::filesystem::remove(path("song.mp3")); }, no_file},
         {"file replaced by a folder", tagged,
@@ -83,42 +83,42 @@ TEST_F(RemoveTest, Reported) {
         std::filesystem::remove_all(folder_.path());
         std::filesystem::create_directory(folder_.path());
         write_file("song.mp3", c.content);
-        info_.setFilename(qpath("song.mp3"));
+        info_.set_filename(path("song.mp3"));
         c.prepare();
-        const bool valid = info_.Valid();
+        const bool valid = info_.valid();
         const std::string before =
             std::filesystem::is_regular_file(path("song.mp3")) ? read_file("song.mp3") : "";
         take_events();
 
-        info_.RemoveID3();
+        info_.remove_id3();
 
-        EXPECT_EQ(info_.Error(), c.error);
+        EXPECT_EQ(info_.error(), c.error);
         EXPECT_EQ(take_events(), (EventCounts{0, 0, 1}));
-        EXPECT_EQ(info_.Valid(), valid);
-        EXPECT_FALSE(info_.Saved());
+        EXPECT_EQ(info_.valid(), valid);
+        EXPECT_FALSE(info_.saved());
         if (std::filesystem::is_regular_file(path("song.mp3"))) {
             EXPECT_EQ(read_file("song.mp3"), before);
         }
     }
 }
 
-// RemoveID3 trusts Valid: a tagged file cut short behind the component's back cannot be cut
+// remove_id3 trusts valid: a tagged file cut short behind the tag's back cannot be cut
 // 128 bytes before its end. The error reaches the caller with the file closed.
 TEST_F(RemoveTest, FileShrankAfterRead) {
     write_file("song.mp3", audio(10) + record("Song", "", "", "", "", 1));
-    info_.setFilename(qpath("song.mp3"));
-    info_.Save();
+    info_.set_filename(path("song.mp3"));
+    info_.save();
     std::filesystem::resize_file(path("song.mp3"), 100);
     const std::string shrunk = read_file("song.mp3");
     take_events();
     const int descriptors = open_descriptors();
 
-    EXPECT_THROW(info_.RemoveID3(), tarvendi::platform::IoError);
+    EXPECT_THROW(info_.remove_id3(), tarvendi::platform::IoError);
 
     EXPECT_EQ(open_descriptors(), descriptors);
-    EXPECT_TRUE(info_.Valid());
-    EXPECT_TRUE(info_.Saved());
-    EXPECT_EQ(info_.Error(), "");
+    EXPECT_TRUE(info_.valid());
+    EXPECT_TRUE(info_.saved());
+    EXPECT_EQ(info_.error(), "");
     EXPECT_EQ(take_events(), (EventCounts{0, 0, 0}));
     EXPECT_EQ(read_file("song.mp3"), shrunk);
 }

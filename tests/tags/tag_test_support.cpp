@@ -51,12 +51,12 @@ bool set_immutable(const std::string &file, bool on) {
 
 } // namespace
 
-QByteArray gb(std::string_view utf8) {
+std::string gb(std::string_view utf8) {
     QStringEncoder encoder("GB18030");
     QByteArray bytes =
         encoder.encode(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
     EXPECT_FALSE(encoder.hasError()) << utf8;
-    return bytes;
+    return bytes.toStdString();
 }
 
 std::string field(std::string_view text, std::size_t width, char pad) {
@@ -99,14 +99,14 @@ void PrintTo(const EventCounts &counts, std::ostream *os) {
 
 void TagTest::SetUp() {
     const auto counter = [this](int EventCounts::*slot) {
-        return [this, slot](TMP3Info *sender) {
-            EXPECT_EQ(sender, &info_);
+        return [this, slot](tarvendi::tags::Id3v1Tag &sender) {
+            EXPECT_EQ(&sender, &info_);
             ++(events_.*slot);
         };
     };
-    info_.setOnChangeFile(counter(&EventCounts::change_file));
-    info_.setOnChange(counter(&EventCounts::change));
-    info_.setOnError(counter(&EventCounts::error));
+    info_.set_on_change_file(counter(&EventCounts::change_file));
+    info_.set_on_change(counter(&EventCounts::change));
+    info_.set_on_error(counter(&EventCounts::error));
 }
 
 void TagTest::TearDown() {

@@ -1,9 +1,9 @@
 #pragma once
-// Fixtures for the tag component's tests: a fresh folder per test under the system's temporary
+// Fixtures for the ID3v1 tag's tests: a fresh folder per test under the system's temporary
 // folder, raw file bytes, records assembled by hand (independently of the code under test) and
 // counters for the three events.
 
-#include "MP3Info.h"
+#include "id3v1_tag.h"
 #include "temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -20,7 +20,7 @@ void PrintTo(const QByteArray &bytes, std::ostream *os);
 namespace tags_test {
 
 // The GB18030 bytes of a UTF-8 text.
-QByteArray gb(std::string_view utf8);
+std::string gb(std::string_view utf8);
 
 // text padded with pad to width bytes (left as it is when it is already that long).
 std::string field(std::string_view text, std::size_t width, char pad = ' ');
@@ -53,7 +53,6 @@ protected:
 
     // Absolute path of name (UTF-8, as on disk) inside the test's folder.
     std::string path(std::string_view name) const;
-    QByteArray qpath(std::string_view name) const { return QByteArray::fromStdString(path(name)); }
     void write_file(std::string_view name, std::string_view bytes) const;
     std::string read_file(std::string_view name) const;
     unsigned mode(std::string_view name) const;
@@ -65,7 +64,7 @@ protected:
     EventCounts take_events();
 
     tarvendi::testing::TempFolder folder_;
-    TMP3Info info_{nullptr};
+    tarvendi::tags::Id3v1Tag info_;
 
 private:
     EventCounts events_;

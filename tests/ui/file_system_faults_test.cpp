@@ -427,16 +427,17 @@ private slots:
                               long_name + "/inner.txt=long", "ok-3/", "ok-3/inner.txt=ok"}));
     }
 
-    // The folder the window shows is moved or removed before execute. The renames still reach
-    // it through the current directory, the refresh that follows fails with an input/output
-    // error, and the refused renames must be reported all the same.
+    // The folder the window shows is moved or removed before execute. The renames name it by
+    // its path, so nothing is renamed wherever it went; the refresh that follows fails with an
+    // input/output error, and the refused renames must be reported all the same.
     void shown_folder_moved_away_data() {
         QTest::addColumn<QStringList>("meanwhile");
         QTest::addColumn<QStringList>("after");
         QTest::addColumn<QStringList>("report");
         QTest::newRow("renamed") << QStringList{"mv shown moved"}
-                                 << QStringList{"moved/", "moved/b.txt=beta", "moved/x.txt=alpha"}
-                                 << QStringList{refused("b.txt", "x.txt", kTargetExists)};
+                                 << QStringList{"moved/", "moved/a.txt=alpha", "moved/b.txt=beta"}
+                                 << QStringList{refused("a.txt", "x.txt", kNotFound),
+                                                refused("b.txt", "x.txt", kNotFound)};
         QTest::newRow("removed") << QStringList{"rm shown"} << QStringList{}
                                  << QStringList{refused("a.txt", "x.txt", kNotFound),
                                                 refused("b.txt", "x.txt", kNotFound)};

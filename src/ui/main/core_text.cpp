@@ -33,7 +33,6 @@ constexpr const char *kTexts[] = {
     QT_TRANSLATE_NOOP("CoreText", "与前面的新名称重复"),
     QT_TRANSLATE_NOOP("CoreText", "此文件夹存放撤销记录"),
     QT_TRANSLATE_NOOP("CoreText", "无法写入撤销记录，操作没有执行："),
-    QT_TRANSLATE_NOOP("CoreText", "无法继续写入撤销记录，其余没有执行，已执行的可以撤销："),
 };
 
 } // namespace

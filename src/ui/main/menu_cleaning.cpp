@@ -3,6 +3,7 @@
 
 #include "file_list.h"
 #include "main_window.h"
+#include "rule_page.h"
 #include "rule_passes.h"
 
 #include <QCoreApplication>
@@ -14,10 +15,8 @@ namespace {
 
 // The question of the commands; Yes renames, No previews.
 QString removal_question(const QString &what) {
-    return QCoreApplication::translate(
-               "TForm1", "\r\r 是否要去除文件名中包含的所有的%1？\r\r如果预览，请选择 \"否\"  \r\r "
-                         "可用\"撤销上次改名\"恢复！ \r\r ")
-        .arg(what);
+    return RulePage::rename_question(
+        QCoreApplication::translate("TForm1", "是否要去除文件名中包含的所有的%1？").arg(what));
 }
 
 } // namespace

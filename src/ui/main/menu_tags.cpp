@@ -18,7 +18,8 @@ void TForm1::rename_file_list_from_tags(bool with_artist) {
     actions_.run([&] {
         const bool execute = confirm(this, format_question());
         const std::vector<PassItem> items = all_file_list_items();
-        PassDescription d = passes::title_and_position(*MP3Info1, with_artist, N16->isChecked());
+        PassDescription d =
+            passes::title_and_position(MP3Info1->tag(), with_artist, N16->isChecked());
         // The list follows the item in work, and the tag page shows each name made.
         d.rule = [&, rule = d.rule](const RuleInput &in) {
             FileListBox1->set_focused_row(in.index);

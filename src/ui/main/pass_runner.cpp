@@ -107,7 +107,11 @@ void TForm1::run_pass_in(std::string_view folder, const PassDescription &descrip
     core::PassContext context;
     context.execute = execute;
     context.order = N15->isChecked();
-    context.folder = folder;
+    // Entries of the file list are names in its folder; the working list's items are paths, a
+    // relative one in the folder shown.
+    const std::string shown = shown_folder();
+    context.folder = folder.empty() ? std::string_view(shown) : folder;
+    context.entries = !folder.empty();
     std::string last_status;
     bool status_written = false;
     context.status = [&](const std::string &name) {

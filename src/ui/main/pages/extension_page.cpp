@@ -16,7 +16,7 @@
 namespace tarvendi::ui {
 
 ExtensionPage::ExtensionPage(PassHost &host)
-    : host_(host) {
+    : RulePage(host) {
     auto *group = new QGroupBox;
     auto *grid = new QGridLayout(group);
     Edit12 = line_edit("Edit12");
@@ -40,14 +40,10 @@ ExtensionPage::ExtensionPage(PassHost &host)
 }
 
 void ExtensionPage::Button5Click() {
-    host_.act([&] {
-        if (!host_.has_items(tr("请首先选择需要改名的文件！")))
-            return;
-        const bool execute = sender() == Button5;
-        // The new name is bare; it goes to the folder the file list shows, also for an item of
-        // another folder gathered in accumulate mode, and never to a path typed but not opened.
-        host_.run_on_working_list(
-            passes::change_extension(qt_to_gb(Edit12->text()), host_.shown_folder()), execute);
+    // The new name is bare; it goes to the folder the file list shows, also for an item of
+    // another folder gathered in accumulate mode, and never to a path typed but not opened.
+    run_rule(Button5, [&] {
+        return passes::change_extension(qt_to_gb(Edit12->text()), host_.shown_folder());
     });
 }
 

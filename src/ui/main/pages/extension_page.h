@@ -1,16 +1,14 @@
 #pragma once
 // Page "修改扩展名": gives the names a new extension.
 
-#include <QWidget>
+#include "rule_page.h"
 
 class QLineEdit;
 class QPushButton;
 
 namespace tarvendi::ui {
 
-class PassHost;
-
-class ExtensionPage : public QWidget {
+class ExtensionPage : public RulePage {
     Q_OBJECT
 public:
     explicit ExtensionPage(PassHost &host);
@@ -19,7 +17,6 @@ public slots:
     void Button5Click();
 
 private:
-    PassHost &host_;
     QLineEdit *Edit12 = nullptr;
     QPushButton *Button7 = nullptr;
     QPushButton *Button5 = nullptr;

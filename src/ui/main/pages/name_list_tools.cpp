@@ -132,7 +132,7 @@ void NamesPage::Button2Click() {
                 folders.push_back(line);
         }
         const std::unique_ptr<core::Journal::Run> run =
-            core::journal_folders(host_.journal(), folders);
+            core::journal_folders(host_.journal(), host_.shown_folder(), folders);
         std::size_t made = 0;
         const auto finish = [&] {
             std::vector<std::size_t> failed;

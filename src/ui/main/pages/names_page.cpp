@@ -35,7 +35,7 @@ QGridLayout *panel(QLayout *column) {
 } // namespace
 
 NamesPage::NamesPage(PassHost &host)
-    : host_(host) {
+    : RulePage(host) {
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(6, 4, 6, 4);
 
@@ -146,17 +146,12 @@ void NamesPage::select_all_names() {
 }
 
 void NamesPage::Button14Click() {
-    host_.act([&] {
-        if (!host_.has_items(tr("请首先选择需要改名的文件！")))
-            return;
-        const bool execute = sender() == Button14;
+    run_rule(Button14, [&] {
         // Apart, so that the memo's text and its conversion are freed before the pass: a list of
         // a million names holds tens of megabytes in each.
         std::string lines = qt_to_gb(raw_text(Memo6));
-        host_.run_on_working_list(passes::name_list(std::move(lines),
-                                                    qt_to_gb(ComboBox1->currentText()),
-                                                    host_.directory_mode(), number_in(Edit13)),
-                                  execute);
+        return passes::name_list(std::move(lines), qt_to_gb(ComboBox1->currentText()),
+                                 host_.directory_mode(), number_in(Edit13));
     });
 }
 

@@ -2,7 +2,7 @@
 // Page "文本换名": renaming from the name list Memo6 (names_page.cpp), and the tools that fill,
 // number, edit and save that list and create folders from it (name_list_tools.cpp).
 
-#include <QWidget>
+#include "rule_page.h"
 
 class QCheckBox;
 class QComboBox;
@@ -14,9 +14,7 @@ class TFpara;
 
 namespace tarvendi::ui {
 
-class PassHost;
-
-class NamesPage : public QWidget {
+class NamesPage : public RulePage {
     Q_OBJECT
 public:
     explicit NamesPage(PassHost &host);
@@ -37,7 +35,6 @@ public slots:
     void Button2Click();
 
 private:
-    PassHost &host_;
     TFpara *Fpara = nullptr;
     QFileDialog *SaveDialog1 = nullptr;
     QPlainTextEdit *Memo6 = nullptr;

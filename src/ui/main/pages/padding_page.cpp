@@ -17,7 +17,7 @@
 namespace tarvendi::ui {
 
 PaddingPage::PaddingPage(PassHost &host)
-    : host_(host) {
+    : RulePage(host) {
     auto *group = new QGroupBox;
     auto *grid = new QGridLayout(group);
     Edit21 = line_edit("Edit21", QStringLiteral("2"));
@@ -49,14 +49,14 @@ PaddingPage::PaddingPage(PassHost &host)
 }
 
 void PaddingPage::Button38Click() {
-    host_.act([&] {
-        if (!host_.has_items(tr("请在界面左边选择需要改名的文件！")))
-            return;
-        const bool execute = sender() == Button39;
-        // The width is read once, after the old preview is gone: a bad width leaves it empty.
-        host_.clear_preview();
-        host_.run_on_working_list(passes::pad(read_number(Edit21)), execute);
-    });
+    run_rule(
+        Button39,
+        [&] {
+            // The width is read once, after the old preview is gone: a bad width leaves it empty.
+            host_.clear_preview();
+            return passes::pad(read_number(Edit21));
+        },
+        IfEmpty::SelectOnTheLeft);
 }
 
 } // namespace tarvendi::ui

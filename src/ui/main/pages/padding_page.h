@@ -1,17 +1,16 @@
 #pragma once
 // Page "数字位补0": pads the numbers of names with zeros to a width.
 
-#include <QWidget>
+#include "rule_page.h"
 
 class QLineEdit;
 class QPushButton;
 
 namespace tarvendi::ui {
 
-class PassHost;
 class UpDown;
 
-class PaddingPage : public QWidget {
+class PaddingPage : public RulePage {
     Q_OBJECT
 public:
     explicit PaddingPage(PassHost &host);
@@ -20,7 +19,6 @@ public slots:
     void Button38Click();
 
 private:
-    PassHost &host_;
     QLineEdit *Edit21 = nullptr;
     UpDown *UpDown1 = nullptr;
     QPushButton *Button38 = nullptr;

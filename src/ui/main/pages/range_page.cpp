@@ -20,7 +20,7 @@
 namespace tarvendi::ui {
 
 RangePage::RangePage(PassHost &host)
-    : host_(host) {
+    : RulePage(host) {
     auto *group = new QGroupBox;
     auto *grid = new QGridLayout(group);
     Edit1 = line_edit("Edit1");
@@ -66,19 +66,15 @@ RangePage::RangePage(PassHost &host)
 }
 
 void RangePage::Button1Click() {
-    host_.act([&] {
-        if (!host_.has_items(tr("请首先选择需要改名的文件！")))
-            return;
-        const bool execute = sender() == Button1;
-        host_.run_on_working_list(passes::range(qt_to_gb(Edit1->text()), qt_to_gb(Edit2->text()),
-                                                qt_to_gb(edit7->currentText()),
-                                                CheckBox4->isChecked(), number_in(Edit20)),
-                                  execute);
+    run_rule(Button1, [&] {
+        return passes::range(qt_to_gb(Edit1->text()), qt_to_gb(Edit2->text()),
+                             qt_to_gb(edit7->currentText()), CheckBox4->isChecked(),
+                             number_in(Edit20));
     });
 }
 
 void RangePage::Button33Click() {
-    if (!host_.has_items(tr("请首先选择需要改名的文件！")))
+    if (!has_items())
         return;
     const std::string item = host_.focused_item();
     Edit1->setText(gb_to_qt(rules::base_name(item)));

@@ -1,7 +1,7 @@
 #pragma once
 // Page "字符模糊替换": replaces the stretch from a start text to an end text.
 
-#include <QWidget>
+#include "rule_page.h"
 
 class QCheckBox;
 class QComboBox;
@@ -10,9 +10,7 @@ class QPushButton;
 
 namespace tarvendi::ui {
 
-class PassHost;
-
-class RangePage : public QWidget {
+class RangePage : public RulePage {
     Q_OBJECT
 public:
     explicit RangePage(PassHost &host);
@@ -30,7 +28,6 @@ signals:
     void start_number_edited(const QString &text);
 
 private:
-    PassHost &host_;
     QLineEdit *Edit1 = nullptr;
     QLineEdit *Edit2 = nullptr;
     QComboBox *edit7 = nullptr;

@@ -19,7 +19,7 @@
 namespace tarvendi::ui {
 
 RegexPage::RegexPage(PassHost &host)
-    : host_(host) {
+    : RulePage(host) {
     auto *group = new QGroupBox;
     auto *grid = new QGridLayout(group);
     Edit24 = line_edit("Edit24");
@@ -64,10 +64,7 @@ RegexPage::RegexPage(PassHost &host)
 }
 
 void RegexPage::Button41Click() {
-    host_.act([&] {
-        if (!host_.has_items(tr("请首先选择需要改名的文件！")))
-            return;
-        const bool execute = sender() == Button42;
+    run_rule(Button42, [&]() -> std::optional<core::PassDescription> {
         passes::RegexReplace replace;
         replace.pattern = Edit24->text().toStdString();
         replace.replacement = Edit25->text().toStdString();
@@ -75,17 +72,15 @@ void RegexPage::Button41Click() {
         replace.all = CheckBox15->isChecked();
         replace.with_ext = CheckBox16->isChecked();
         replace.letter_case = static_cast<rules::LetterCase>(ComboBox2->currentIndex());
-        core::PassDescription d;
         try {
-            d = passes::regex_replace(replace);
+            return passes::regex_replace(replace);
         } catch (const rules::RegexError &error) {
             host_.clear_preview();
             inform(this, tr("正则表达式有错误（第 %1 个字符）：%2")
                              .arg(error.offset() + 1)
                              .arg(QString::fromUtf8(error.what())));
-            return;
+            return std::nullopt;
         }
-        host_.run_on_working_list(d, execute);
     });
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // Page "正则替换": a regular-expression replace and a change of letter case in the names.
 
-#include <QWidget>
+#include "rule_page.h"
 
 class QCheckBox;
 class QComboBox;
@@ -10,9 +10,7 @@ class QPushButton;
 
 namespace tarvendi::ui {
 
-class PassHost;
-
-class RegexPage : public QWidget {
+class RegexPage : public RulePage {
     Q_OBJECT
 public:
     explicit RegexPage(PassHost &host);
@@ -21,7 +19,6 @@ public slots:
     void Button41Click();
 
 private:
-    PassHost &host_;
     QLineEdit *Edit24 = nullptr;
     QLineEdit *Edit25 = nullptr;
     QCheckBox *CheckBox14 = nullptr;

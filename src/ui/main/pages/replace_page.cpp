@@ -17,7 +17,7 @@
 namespace tarvendi::ui {
 
 ReplacePage::ReplacePage(PassHost &host)
-    : host_(host) {
+    : RulePage(host) {
     auto *group = new QGroupBox;
     auto *grid = new QGridLayout(group);
     Edit5 = line_edit("Edit5");
@@ -48,18 +48,14 @@ ReplacePage::ReplacePage(PassHost &host)
 }
 
 void ReplacePage::Button31Click() {
-    host_.act([&] {
-        if (!host_.has_items(tr("请首先选择需要改名的文件！")))
-            return;
-        const bool execute = sender() == Button32;
-        host_.run_on_working_list(passes::replace(qt_to_gb(Edit5->text()), qt_to_gb(Edit6->text()),
-                                                  CheckBox11->isChecked()),
-                                  execute);
+    run_rule(Button32, [&] {
+        return passes::replace(qt_to_gb(Edit5->text()), qt_to_gb(Edit6->text()),
+                               CheckBox11->isChecked());
     });
 }
 
 void ReplacePage::Button36Click() {
-    if (!host_.has_items(tr("请首先选择需要改名的文件！")))
+    if (!has_items())
         return;
     const std::string item = host_.focused_item();
     Edit5->setText(gb_to_qt(rules::base_name(item) + "-##"));

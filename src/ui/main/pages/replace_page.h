@@ -1,7 +1,7 @@
 #pragma once
 // Page "替换": replaces a text in the names.
 
-#include <QWidget>
+#include "rule_page.h"
 
 class QCheckBox;
 class QLineEdit;
@@ -9,9 +9,7 @@ class QPushButton;
 
 namespace tarvendi::ui {
 
-class PassHost;
-
-class ReplacePage : public QWidget {
+class ReplacePage : public RulePage {
     Q_OBJECT
 public:
     explicit ReplacePage(PassHost &host);
@@ -22,7 +20,6 @@ public slots:
     void Button37Click();
 
 private:
-    PassHost &host_;
     QLineEdit *Edit5 = nullptr;
     QLineEdit *Edit6 = nullptr;
     QCheckBox *CheckBox11 = nullptr;

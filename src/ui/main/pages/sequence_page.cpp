@@ -3,7 +3,6 @@
 #include "sequence_page.h"
 #include "gb_text.h"
 #include "page_widgets.h"
-#include "pass_host.h"
 #include "rule_passes.h"
 
 #include <QComboBox>
@@ -17,7 +16,7 @@
 namespace tarvendi::ui {
 
 SequencePage::SequencePage(PassHost &host)
-    : host_(host) {
+    : RulePage(host) {
     auto *group = new QGroupBox;
     auto *grid = new QGridLayout(group);
     Edit17 = line_edit("Edit17", QStringLiteral("1"));
@@ -56,16 +55,11 @@ SequencePage::SequencePage(PassHost &host)
 }
 
 void SequencePage::Button21Click() {
-    host_.act([&] {
-        if (!host_.has_items(tr("请首先选择需要改名的文件！")))
-            return;
-        const bool execute = sender() == Button25;
-        // Position and length are read for every checked item, so a bad one stops the pass at
-        // the first checked item, before it is renamed, and never shows without one.
-        host_.run_on_working_list(passes::sequence(number_in(Edit17), number_in(Edit18),
-                                                   qt_to_gb(edit19->currentText()),
-                                                   number_in(Edit4)),
-                                  execute);
+    // Position and length are read for every checked item, so a bad one stops the pass at the
+    // first checked item, before it is renamed, and never shows without one.
+    run_rule(Button25, [&] {
+        return passes::sequence(number_in(Edit17), number_in(Edit18),
+                                qt_to_gb(edit19->currentText()), number_in(Edit4));
     });
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // Page "序号替换": replaces a numbered part given by position and length.
 
-#include <QWidget>
+#include "rule_page.h"
 
 class QComboBox;
 class QLineEdit;
@@ -9,9 +9,7 @@ class QPushButton;
 
 namespace tarvendi::ui {
 
-class PassHost;
-
-class SequencePage : public QWidget {
+class SequencePage : public RulePage {
     Q_OBJECT
 public:
     explicit SequencePage(PassHost &host);
@@ -26,7 +24,6 @@ signals:
     void start_number_edited(const QString &text);
 
 private:
-    PassHost &host_;
     QLineEdit *Edit17 = nullptr;
     QLineEdit *Edit18 = nullptr;
     QComboBox *edit19 = nullptr;

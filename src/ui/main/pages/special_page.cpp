@@ -4,7 +4,6 @@
 #include "special_page.h"
 #include "clean.h"
 #include "gb_text.h"
-#include "messages.h"
 #include "page_widgets.h"
 #include "para.h"
 #include "para2.h"
@@ -23,11 +22,6 @@ namespace tarvendi::ui {
 
 namespace {
 
-const char *const kNumeralsQuestion = QT_TRANSLATE_NOOP(
-    "tarvendi::ui::SpecialPage",
-    "\r\r 是否要将文件名中的中文数字转换为阿拉伯数字？\r\r如果预览，请选择 \"否\"  "
-    "\r\r 可用\"撤销上次改名\"恢复！ \r\r ");
-
 // Results of the parameter dialogs besides 1 (preview): their close box, which neither previews
 // nor renames, and "确定".
 constexpr int kClosed = 0;
@@ -36,7 +30,7 @@ constexpr int kExecute = 2;
 } // namespace
 
 SpecialPage::SpecialPage(PassHost &host)
-    : host_(host) {
+    : RulePage(host) {
     auto *panel6 = named(new QFrame, "Panel6");
     panel6->setFrameShape(QFrame::StyledPanel);
     auto *panel = new QGridLayout(panel6);
@@ -95,29 +89,26 @@ void SpecialPage::attach_dialogs(TFpara *para, TFpara2 *para2) {
 
 void SpecialPage::Button4Click() {
     host_.act([&] {
+        // The old preview goes also when the list turns out to be empty.
         host_.clear_preview();
-        if (!host_.has_items(tr("请首先选择需要改名的文件！")))
-            return;
-        const bool execute = sender() == Button18;
-        rules::CleanClasses classes;
-        classes.digits = CheckBox5->isChecked();
-        classes.letters = CheckBox6->isChecked();
-        classes.space = CheckBox7->isChecked();
-        classes.hyphen = CheckBox8->isChecked();
-        classes.underscore = CheckBox9->isChecked();
-        classes.brackets = CheckBox10->isChecked();
-        // The cleaned name goes to the folder the file list shows, also for an item that
-        // accumulate mode gathered from another folder; never to a path typed but not opened.
-        host_.run_on_working_list(passes::clean(classes, host_.shown_folder()), execute);
+        run_rule(Button18, [&] {
+            rules::CleanClasses classes;
+            classes.digits = CheckBox5->isChecked();
+            classes.letters = CheckBox6->isChecked();
+            classes.space = CheckBox7->isChecked();
+            classes.hyphen = CheckBox8->isChecked();
+            classes.underscore = CheckBox9->isChecked();
+            classes.brackets = CheckBox10->isChecked();
+            // The cleaned name goes to the folder the file list shows, also for an item that
+            // accumulate mode gathered from another folder; never to a path typed but not opened.
+            return passes::clean(classes, host_.shown_folder());
+        });
     });
 }
 
 void SpecialPage::Button19Click() {
-    host_.act([&] {
-        const bool execute = confirm(this, tr(kNumeralsQuestion));
-        host_.run_on_working_list(passes::numerals(CheckBox3->isChecked()), execute,
-                                  Refresh::FileList);
-    });
+    run_confirmed(tr("是否要将文件名中的中文数字转换为阿拉伯数字？"),
+                  [&] { return passes::numerals(CheckBox3->isChecked()); });
 }
 
 void SpecialPage::Button20Click() {

@@ -2,8 +2,7 @@
 // Page "特殊改名": the cleaning panel, Chinese numerals to digits, and the two rules that move
 // bytes within a name, each asking for its positions in a parameter dialog.
 
-#include <QWidget>
-#include <string>
+#include "rule_page.h"
 
 class QCheckBox;
 class QPushButton;
@@ -12,9 +11,7 @@ class TFpara2;
 
 namespace tarvendi::ui {
 
-class PassHost;
-
-class SpecialPage : public QWidget {
+class SpecialPage : public RulePage {
     Q_OBJECT
 public:
     explicit SpecialPage(PassHost &host);
@@ -28,9 +25,6 @@ public slots:
     void Button27Click();
 
 private:
-    // Reorders the whole text of every working-list item; the fields of a dialog are read by
-    // reorder for each item.
-    PassHost &host_;
     TFpara *Fpara = nullptr;
     TFpara2 *Fpara2 = nullptr;
     QCheckBox *CheckBox5 = nullptr;

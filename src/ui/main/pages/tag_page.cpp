@@ -71,9 +71,9 @@ void TagPage::show_help(bool prefer_id3v2) {
 }
 
 void TagPage::show_tag(const std::string &path) {
-    if (!read_tag(MP3Info1, path))
+    if (!read_tag(MP3Info1.tag(), path))
         return;
-    const tags::SongFields song = tags::song_fields(MP3Info1, path, prefer_id3v2());
+    const tags::SongFields song = tags::song_fields(MP3Info1.tag(), path, prefer_id3v2());
     Edit15->setText(gb_to_qt(path));
     Edit8->setText(gb_to_qt(song.title));
     Edit14->setText(gb_to_qt(song.artist));
@@ -90,7 +90,7 @@ void TagPage::Button8Click() {
         fields.title = qt_to_gb(Edit8->text());
         fields.artist = qt_to_gb(Edit14->text());
         fields.comment = tag_text(raw_text(Memo1));
-        host_.run_on_working_list(passes::set_tags(MP3Info1, std::move(fields)), false);
+        host_.run_on_working_list(passes::set_tags(MP3Info1.tag(), std::move(fields)), false);
     });
 }
 

@@ -40,7 +40,7 @@ const char *const kTagRenameHelp =
 } // namespace
 
 TagRenamePage::TagRenamePage(PassHost &host, TMP3Info &tags)
-    : host_(host)
+    : RulePage(host)
     , MP3Info1(tags) {
     auto *layout = new QHBoxLayout(this);
     auto *column = new QVBoxLayout;
@@ -80,36 +80,33 @@ TagRenamePage::TagRenamePage(PassHost &host, TMP3Info &tags)
 }
 
 void TagRenamePage::Button10Click() {
-    host_.act([&] {
-        const bool execute = sender() == Button10;
-        host_.run_on_working_list(passes::tag_template(MP3Info1, qt_to_gb(Edit3->text()),
-                                                       number_in(Edit9), prefer_id3v2()),
-                                  execute);
-    });
+    run_rule(
+        Button10,
+        [&] {
+            return passes::tag_template(MP3Info1.tag(), qt_to_gb(Edit3->text()), number_in(Edit9),
+                                        prefer_id3v2());
+        },
+        IfEmpty::Run);
 }
 
 void TagRenamePage::Button13Click() {
-    host_.act([&] {
-        const bool execute = confirm(
-            this, tr("\r\r 将用mp3 标签 唱片标题重命名当前文件夹的所有mp3文件名？\r\r如果预览，"
-                     "请选择 \"否\"  \r\r 可用\"撤销上次改名\"恢复！ \r\r "));
-        host_.run_on_working_list(passes::tag_title(MP3Info1, prefer_id3v2()), execute,
-                                  Refresh::FileList);
-    });
+    run_confirmed(tr("将用mp3 标签 唱片标题重命名当前文件夹的所有mp3文件名？"),
+                  [&] { return passes::tag_title(MP3Info1.tag(), prefer_id3v2()); });
 }
 
 void TagRenamePage::Button12Click() {
     host_.act([&] {
         if (!confirm(this, format_question()))
             return;
-        const core::PassDescription d = tag_writing(MP3Info1, [&](const std::string &item) {
-            // The tag is read before the test, for every item.
-            MP3Info1.setFilename(byte_array(item));
-            if (!rules::is_mp3_name(item))
-                return false;
-            MP3Info1.setTitle(byte_array(rules::replace_first(item, ".mp3", "")));
-            return true;
-        });
+        const core::PassDescription d =
+            tag_writing(MP3Info1.tag(), [&](const std::string &path, const std::string &item) {
+                // The tag is read before the test, for every item.
+                MP3Info1.setFilename(byte_array(path));
+                if (!rules::is_mp3_name(item))
+                    return false;
+                MP3Info1.setTitle(byte_array(rules::replace_first(item, ".mp3", "")));
+                return true;
+            });
         host_.run_on_working_list(d, false);
     });
 }

@@ -2,7 +2,7 @@
 // Page "mp3通配符换名": renaming MP3 files by a template of their tags or by their titles, and
 // writing file names into the titles.
 
-#include <QWidget>
+#include "rule_page.h"
 
 class QLineEdit;
 class QPushButton;
@@ -10,9 +10,7 @@ class TMP3Info;
 
 namespace tarvendi::ui {
 
-class PassHost;
-
-class TagRenamePage : public QWidget {
+class TagRenamePage : public RulePage {
     Q_OBJECT
 public:
     TagRenamePage(PassHost &host, TMP3Info &tags);
@@ -23,7 +21,6 @@ public slots:
     void Button13Click();
 
 private:
-    PassHost &host_;
     TMP3Info &MP3Info1;
     QLineEdit *Edit3 = nullptr;
     QLineEdit *Edit9 = nullptr;

@@ -1,13 +1,14 @@
 #include "tag_writing.h"
 
+#include "rule_page.h"
+
 #include <QCoreApplication>
 
 namespace tarvendi::ui {
 
 QString format_question() {
-    return QCoreApplication::translate("TagWriting",
-                                       "\r\r 是否要按格式添加？\r\r如果预览，请选择 \"否\"  \r\r "
-                                       "可用\"撤销上次改名\"恢复！ \r\r ");
+    return RulePage::rename_question(
+        QCoreApplication::translate("TagWriting", "是否要按格式添加？"));
 }
 
 } // namespace tarvendi::ui

@@ -42,7 +42,7 @@ const char *const kHelp = QT_TRANSLATE_NOOP("tarvendi::ui::WildcardPage",
 } // namespace
 
 WildcardPage::WildcardPage(PassHost &host)
-    : host_(host)
+    : RulePage(host)
     , Edit11(line_edit("Edit11", QStringLiteral("1")))
     , edit10(template_box(
           "edit10",
@@ -77,17 +77,14 @@ WildcardPage::WildcardPage(PassHost &host)
 }
 
 void WildcardPage::Button6Click() {
-    const bool execute = sender() == Button6;
-    host_.act([&] {
-        if (!host_.has_items(tr("请在界面左边选择需要改名的文件！")))
-            return;
-        host_.run_on_working_list(
-            passes::wildcard(qt_to_gb(edit10->currentText()), number_in(Edit11)), execute);
-    });
+    run_rule(
+        Button6,
+        [&] { return passes::wildcard(qt_to_gb(edit10->currentText()), number_in(Edit11)); },
+        IfEmpty::SelectOnTheLeft);
 }
 
 void WildcardPage::Button35Click() {
-    if (!host_.has_items(tr("请首先选择需要改名的文件！")))
+    if (!has_items())
         return;
     edit10->setCurrentText(gb_to_qt(rules::base_name(host_.focused_item()) + "-##"));
 }

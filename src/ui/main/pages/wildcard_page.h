@@ -1,7 +1,7 @@
 #pragma once
 // Page "通配符改名": a template with sequence numbers, the old name and file dates.
 
-#include <QWidget>
+#include "rule_page.h"
 
 class QComboBox;
 class QLineEdit;
@@ -9,9 +9,7 @@ class QPushButton;
 
 namespace tarvendi::ui {
 
-class PassHost;
-
-class WildcardPage : public QWidget {
+class WildcardPage : public RulePage {
     Q_OBJECT
 public:
     explicit WildcardPage(PassHost &host);
@@ -21,7 +19,6 @@ public slots:
     void Button35Click();
 
 private:
-    PassHost &host_;
     QLineEdit *Edit11;
     QComboBox *edit10;
     QPushButton *Button35;

@@ -1,0 +1,180 @@
+#include "apply.h"
+
+#include "encoding.h"
+#include "errors.h"
+#include "filesystem.h"
+#include "journal.h"
+#include "listing.h"
+#include "run_order.h"
+#include "text.h"
+
+#include <algorithm>
+
+namespace tarvendi::core {
+
+namespace {
+
+// Where the renames of a plan happen: every path from the root, a relative one in the pass's
+// folder. The kernel is never asked to resolve a path against the process's current directory.
+class ApplyPlace {
+public:
+    explicit ApplyPlace(std::string_view here)
+        : here_(platform::name_to_disk(here).value_or(std::string())) {}
+
+    // disk_rename of source to name in folder into disk (GB18030 in, disk forms from the root
+    // out). True when it may be tried.
+    bool prepare(std::string_view source, std::string_view folder, std::string_view name,
+                 platform::DiskRename &disk) const {
+        platform::disk_rename(source, folder, name, disk);
+        if (disk.refusal != platform::RenameRefusal::None)
+            return false;
+        if (!disk.source.starts_with('/'))
+            disk.source.insert(0, here_ + '/');
+        if (disk.folder.empty())
+            disk.folder = here_;
+        else if (!disk.folder.starts_with('/'))
+            disk.folder.insert(0, here_ + '/');
+        return true;
+    }
+
+private:
+    std::string here_;
+};
+
+// r's verdict and reason after the file system did or refused its rename.
+void set_outcome(PlannedRename &r, const platform::RenameResult &result) {
+    if (result.ok()) {
+        r.verdict = Verdict::Rename;
+        r.reason = {};
+        return;
+    }
+    r.verdict = result.refusal == platform::RenameRefusal::TargetExists ? Verdict::Exists
+                                                                        : Verdict::Invalid;
+    r.reason = platform::refusal_reason(result.refusal);
+}
+
+// One rename the apply makes: a planned rename, or one of the two steps of a rename that breaks
+// a cycle through a temporary name.
+enum class Leg : std::uint8_t { Whole, ToTemporary, FromTemporary };
+
+} // namespace
+
+std::vector<RefusedRename>
+apply_plan(Plan &plan, const std::function<void(std::size_t done)> &progress, Journal *journal) {
+    // The legs in the order they run, each worked out as the disk spells it twice (for the
+    // journal, then for the rename) rather than held: a million paths would double what the
+    // plan holds.
+    std::vector<bool> seen(plan.order.empty() ? 0 : plan.renames.size());
+    const auto leg_at = [&](std::size_t k, std::uint32_t &index) {
+        index = plan.order.empty() ? static_cast<std::uint32_t>(k) : plan.order[k];
+        if (!plan.renames[index].via_temporary)
+            return Leg::Whole;
+        return seen[index] ? Leg::FromTemporary : Leg::ToTemporary;
+    };
+    const std::size_t legs = plan.order.empty() ? plan.renames.size() : plan.order.size();
+
+    platform::DiskRename disk;
+    const ApplyPlace place(plan.here);
+    const auto temporary = [&](std::uint32_t index) {
+        const std::string folder = rules::folder_part(plan.source(plan.renames[index]));
+        return join(folder, temporary_name(index));
+    };
+    std::string source; // room reused by every leg
+    const auto tried = [&](std::uint32_t index, Leg leg) {
+        const PlannedRename &r = plan.renames[index];
+        if (r.verdict == Verdict::Invalid || r.verdict == Verdict::Unchanged)
+            return false;
+        if (leg == Leg::FromTemporary)
+            source = temporary(index);
+        else
+            plan.source_into(r, source);
+        if (leg == Leg::ToTemporary)
+            return place.prepare(source, rules::folder_part(source), temporary_name(index), disk);
+        return place.prepare(source, plan.target_folder(r), plan.target_name(r), disk);
+    };
+
+    std::unique_ptr<Journal::Run> run;
+    if (journal) {
+        JournalStep step{StepKind::Rename, {}, {}, {}};
+        for (std::size_t k = 0; k < legs; ++k) {
+            std::uint32_t index = 0;
+            const Leg leg = leg_at(k, index);
+            if (!seen.empty())
+                seen[index] = true;
+            if (!tried(index, leg))
+                continue;
+            if (!run)
+                run = journal->begin();
+            step.path = disk.source;
+            disk.target_into(step.target);
+            run->add(step);
+        }
+        if (run)
+            run->commit();
+        std::fill(seen.begin(), seen.end(), false);
+    }
+
+    if (!plan.renames.empty())
+        platform::forget_listed_names();
+    std::vector<RefusedRename> refused = plan.refused;
+    std::vector<std::size_t> failed;
+    std::vector<bool> stranded(seen.size()); // its first leg failed: the second is not tried
+    std::size_t step = 0;
+    for (std::size_t k = 0; k < legs; ++k) {
+        std::uint32_t index = 0;
+        const Leg leg = leg_at(k, index);
+        if (!seen.empty())
+            seen[index] = true;
+        PlannedRename &r = plan.renames[index];
+        if (progress)
+            progress(std::min(k, plan.renames.size()));
+        if (r.verdict == Verdict::Unchanged)
+            continue;
+        if (r.verdict == Verdict::Invalid) {
+            refused.push_back(
+                {plan.source(r), std::string(plan.new_name(r)), std::string(r.reason)});
+            continue;
+        }
+        // A name in use may be free by now, and one that seemed free may not be: the file
+        // system decides, as it did for a rename that was never planned.
+        platform::RenameResult result;
+        if (leg == Leg::FromTemporary && stranded[index]) {
+            if (tried(index, leg))
+                failed.push_back(step++); // journaled, and not taken
+            continue;
+        }
+        if (tried(index, leg)) {
+            result = platform::rename_disk(disk.source.c_str(), disk.target().c_str());
+            if (!result.ok())
+                failed.push_back(step);
+            ++step;
+        } else {
+            result.refusal = disk.refusal;
+        }
+        if (leg == Leg::ToTemporary) {
+            if (result.ok())
+                continue;
+            stranded[index] = true;
+        }
+        // A rename stopped on its temporary name goes back to its own, or is reported under the
+        // temporary one: nothing stays under a hidden name unsaid.
+        bool stranded_hidden = false;
+        if (!result.ok() && leg == Leg::FromTemporary) {
+            const std::string original = plan.source(r);
+            platform::DiskRename back;
+            stranded_hidden =
+                !place.prepare(temporary(index), rules::folder_part(original),
+                               rules::file_name_part(original), back) ||
+                !platform::rename_disk(back.source.c_str(), back.target().c_str()).ok();
+        }
+        if (!result.ok())
+            refused.push_back({stranded_hidden ? temporary(index) : plan.source(r),
+                               std::string(plan.new_name(r)), platform::refusal_text(result)});
+        set_outcome(r, result);
+    }
+    if (run)
+        run->finish(failed);
+    return refused;
+}
+
+} // namespace tarvendi::core
