@@ -11,7 +11,16 @@
 #include <string_view>
 #include <vector>
 
+namespace tarvendi::core {
+struct PassDescription;
+}
+namespace tarvendi::tags {
+class Id3v1Tag;
+}
+
 namespace tarvendi::cli {
+
+struct CommandLine;
 
 // Bad usage: the message says what is wrong; the program exits with 2.
 class UsageError : public std::runtime_error {
@@ -29,10 +38,15 @@ struct CommandSpec {
     std::string_view name;
     std::string_view summary;
     std::vector<OptionSpec> options; // besides the common ones
-    bool renames = true;             // takes the items and the common options
+    // Builds its pass from the command line (describe.h); null for one that builds none.
+    core::PassDescription (*pass)(const CommandLine &line, tags::Id3v1Tag &tags) = nullptr;
+    bool renames = true; // takes the items and the common options
 };
 
+// Every subcommand, in the order the help lists them (subcommands.cpp).
 const std::vector<CommandSpec> &commands();
+// The options of every subcommand that renames.
+const std::vector<OptionSpec> &common_options();
 
 struct CommandLine {
     const CommandSpec *command = nullptr; // none: --help or --version of the program

@@ -4,9 +4,7 @@
 #include "encoding.h"
 #include "errors.h"
 #include "integer.h"
-#include "rule_passes.h"
 #include "state_files.h"
-#include "tag_passes.h"
 
 namespace tarvendi::cli {
 
@@ -14,9 +12,6 @@ std::string argument(const CommandLine &line, std::string_view name, std::string
     return platform::typed_text(line.value(name).value_or(std::string(fallback)));
 }
 
-namespace {
-
-// Read before anything happens, with the window's message for a bad one.
 passes::Number number(const CommandLine &line, std::string_view name, std::string_view fallback) {
     const std::string text = line.value(name).value_or(std::string(fallback));
     if (const auto value = rules::parse_int(platform::typed_text(text)))
@@ -51,81 +46,10 @@ std::string name_list(const CommandLine &line) {
     return lines;
 }
 
-core::PassDescription rule_pass(const CommandLine &line, tags::Id3v1Tag &tags) {
-    const std::string_view name = line.command->name;
-    const auto start = [&] {
-        return number(line, "start", "1");
-    };
-    if (name == "wildcard")
-        return passes::wildcard(required(line, "template"), start());
-    if (name == "range")
-        return passes::range(argument(line, "from"), argument(line, "to"), argument(line, "with"),
-                             line.flag("cut-ext"), start());
-    if (name == "sequence")
-        return passes::sequence(number(line, "pos", ""), number(line, "len", ""),
-                                argument(line, "template"), start());
-    if (name == "pad")
-        return passes::pad(number(line, "width", "2")());
-    if (name == "replace")
-        return passes::replace(argument(line, "find"), argument(line, "with"),
-                               line.flag("cut-ext"));
-    if (name == "ext")
-        return passes::change_extension(argument(line, "to"), {});
-    if (name == "clean") {
-        rules::CleanClasses classes;
-        classes.digits = line.flag("digits");
-        classes.letters = line.flag("letters");
-        classes.space = line.flag("spaces");
-        classes.hyphen = line.flag("hyphens") || line.flag("punct");
-        classes.underscore = line.flag("underscores") || line.flag("punct");
-        classes.brackets = line.flag("brackets") || line.flag("punct");
-        return passes::clean(classes, {});
-    }
-    if (name == "numerals")
-        return passes::numerals(line.flag("ten-to-one"));
-    if (name == "move")
-        return passes::move(number(line, "start", ""), number(line, "len", ""),
-                            number(line, "to", ""));
-    if (name == "tail")
-        return passes::tail(number(line, "start", ""), number(line, "len", ""));
-    if (name == "regex" || name == "case") {
-        passes::RegexReplace replace;
-        if (name == "regex") {
-            replace.pattern = line.value("find").value_or("");
-            replace.replacement = line.value("with").value_or("");
-        }
-        replace.case_sensitive = !line.flag("ignore-case");
-        replace.all = !line.flag("first");
-        replace.with_ext = line.flag("with-ext");
-        replace.letter_case = line.flag("upper")   ? rules::LetterCase::Upper
-                              : line.flag("lower") ? rules::LetterCase::Lower
-                              : line.flag("title") ? rules::LetterCase::Title
-                                                   : rules::LetterCase::Keep;
-        try {
-            return passes::regex_replace(replace);
-        } catch (const rules::RegexError &error) {
-            throw UsageError("the pattern does not compile at character " +
-                             std::to_string(error.offset() + 1) + ": " + error.what());
-        }
-    }
-    if (name == "list")
-        return passes::name_list(name_list(line), argument(line, "template"), line.flag("dirs"),
-                                 start());
-    if (name == "tag-template")
-        return passes::tag_template(tags, required(line, "template"), start(), line.flag("id3v2"));
-    if (name == "tag-title")
-        return passes::tag_title(tags, line.flag("id3v2"));
-    if (name == "tag-set")
-        return passes::set_tags(tags, {argument(line, "title"), argument(line, "artist"),
-                                       argument(line, "album"), argument(line, "year"),
-                                       argument(line, "comment")});
-    throw UsageError("'" + std::string(name) + "' renames nothing");
-}
-
-} // namespace
-
 core::PassDescription describe(const CommandLine &line, tags::Id3v1Tag &tags, bool paths) {
-    core::PassDescription d = rule_pass(line, tags);
+    if (!line.command->pass)
+        throw UsageError("'" + std::string(line.command->name) + "' renames nothing");
+    core::PassDescription d = line.command->pass(line, tags);
     if (paths) {
         // A path from standard input keeps its folder: the rule sees its bare name and the new
         // name goes beside it, instead of into the current directory as a window item would.

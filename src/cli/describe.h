@@ -1,8 +1,10 @@
 #pragma once
-// The pass of a renaming subcommand, made by the same builders the window's pages use.
+// The pass of a renaming subcommand, and the readers of its arguments, each checked before
+// anything happens.
 
 #include "command_line.h"
 #include "pass.h"
+#include "rule_passes.h"
 
 namespace tarvendi::tags {
 class Id3v1Tag;
@@ -17,5 +19,11 @@ core::PassDescription describe(const CommandLine &line, tags::Id3v1Tag &tags, bo
 // An argument (UTF-8) as a GB18030 text.
 std::string argument(const CommandLine &line, std::string_view name,
                      std::string_view fallback = {});
+// The same, for an option the subcommand cannot do without: UsageError when it is missing.
+std::string required(const CommandLine &line, std::string_view name);
+// A whole number, with the window's message (platform::ConversionError) for a bad one.
+passes::Number number(const CommandLine &line, std::string_view name, std::string_view fallback);
+// The text of the name list --names names, as GB18030 lines.
+std::string name_list(const CommandLine &line);
 
 } // namespace tarvendi::cli

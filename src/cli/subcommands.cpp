@@ -1,0 +1,221 @@
+// Every subcommand of tarvendi-cli in one place: its options, and how it builds its pass from
+// them with the builders the window's pages use.
+
+#include "command_line.h"
+#include "describe.h"
+#include "regex_rule.h"
+#include "rule_passes.h"
+#include "tag_passes.h"
+
+namespace tarvendi::cli {
+
+namespace {
+
+using Line = const CommandLine &;
+using Tags = tags::Id3v1Tag &;
+
+const OptionSpec kStart = {"start", "N", "the first number (default 1)"};
+const OptionSpec kId3v2 = {"id3v2", "", "each field from the ID3v2 tag where it has one"};
+
+passes::Number start(Line line) {
+    return number(line, "start", "1");
+}
+
+core::PassDescription clean(Line line, Tags) {
+    rules::CleanClasses classes;
+    classes.digits = line.flag("digits");
+    classes.letters = line.flag("letters");
+    classes.space = line.flag("spaces");
+    classes.hyphen = line.flag("hyphens") || line.flag("punct");
+    classes.underscore = line.flag("underscores") || line.flag("punct");
+    classes.brackets = line.flag("brackets") || line.flag("punct");
+    return passes::clean(classes, {});
+}
+
+// "regex", and "case", which is a regular expression that matches nothing.
+core::PassDescription regex(Line line, Tags) {
+    passes::RegexReplace replace;
+    if (line.command->name == "regex") {
+        replace.pattern = line.value("find").value_or("");
+        replace.replacement = line.value("with").value_or("");
+    }
+    replace.case_sensitive = !line.flag("ignore-case");
+    replace.all = !line.flag("first");
+    replace.with_ext = line.flag("with-ext");
+    replace.letter_case = line.flag("upper")   ? rules::LetterCase::Upper
+                          : line.flag("lower") ? rules::LetterCase::Lower
+                          : line.flag("title") ? rules::LetterCase::Title
+                                               : rules::LetterCase::Keep;
+    try {
+        return passes::regex_replace(replace);
+    } catch (const rules::RegexError &error) {
+        throw UsageError("the pattern does not compile at character " +
+                         std::to_string(error.offset() + 1) + ": " + error.what());
+    }
+}
+
+} // namespace
+
+const std::vector<OptionSpec> &common_options() {
+    static const std::vector<OptionSpec> common = {
+        {"dir", "DIR", "the folder whose entries are renamed (default: the current directory)"},
+        {"mask", "MASK", "only the entries the mask admits, e.g. '*.mp3;*.wma' (default: all)"},
+        {"dirs", "", "the sub-folders instead of the files"},
+        {"natural", "", "sort runs of digits by their value (2 before 10)"},
+        {"from-stdin", "",
+         "the paths read from standard input, one a line, in that order (also -)"},
+        {"0", "", "with --from-stdin: the paths are separated by NUL bytes"},
+        {"execute", "", "rename; without it nothing changes and the plan is shown"},
+        {"order", "", "run the renames in an order that frees each name before it is taken"},
+        {"json", "", "print one JSON document instead of lines"},
+    };
+    return common;
+}
+
+const std::vector<CommandSpec> &commands() {
+    static const std::vector<CommandSpec> all = {
+        {"wildcard",
+         "rename by a template: * the old name, # runs the number, / the file's date, : its time",
+         {{"template", "T", "the template (required)"}, kStart},
+         [](Line line, Tags) {
+             return passes::wildcard(required(line, "template"), start(line));
+         }},
+        {"range",
+         "replace the stretch from one text to another",
+         {{"from", "A", "where the stretch starts"},
+          {"to", "B", "where it ends"},
+          {"with", "T", "the template put in its place (# the number)"},
+          {"cut-ext", "", "cut the extension off first (it is not put back)"},
+          kStart},
+         [](Line line, Tags) {
+             return passes::range(argument(line, "from"), argument(line, "to"),
+                                  argument(line, "with"), line.flag("cut-ext"), start(line));
+         }},
+        {"sequence",
+         "replace the part at a position with a template",
+         {{"pos", "P", "the first byte replaced (from 1)"},
+          {"len", "L", "how many bytes"},
+          {"template", "T", "the template put in its place (# the number)"},
+          kStart},
+         [](Line line, Tags) {
+             return passes::sequence(number(line, "pos", ""), number(line, "len", ""),
+                                     argument(line, "template"), start(line));
+         }},
+        {"pad",
+         "bring the numbers of the names to a width with zeros",
+         {{"width", "W", "default 2"}},
+         [](Line line, Tags) {
+             return passes::pad(number(line, "width", "2")());
+         }},
+        {"replace",
+         "replace a text in the names",
+         {{"find", "A", "the text replaced"},
+          {"with", "B", "the text put in"},
+          {"cut-ext", "", "cut the extension off first (it is not put back)"}},
+         [](Line line, Tags) {
+             return passes::replace(argument(line, "find"), argument(line, "with"),
+                                    line.flag("cut-ext"));
+         }},
+        {"ext",
+         "change the extension",
+         {{"to", "EXT", "the new extension (empty: none)"}},
+         [](Line line, Tags) {
+             return passes::change_extension(argument(line, "to"), {});
+         }},
+        {"clean",
+         "remove kinds of characters from the names",
+         {{"digits", "", "0-9"},
+          {"letters", "", "a-z, A-Z"},
+          {"spaces", "", "blanks"},
+          {"hyphens", "", "-"},
+          {"underscores", "", "_"},
+          {"brackets", "", "brackets of every kind"},
+          {"punct", "", "hyphens, underscores and brackets"}},
+         clean},
+        {"numerals",
+         "Chinese numerals to digits",
+         {{"ten-to-one", "", "十 becomes 1 too"}},
+         [](Line line, Tags) {
+             return passes::numerals(line.flag("ten-to-one"));
+         }},
+        {"move",
+         "move a part of the name elsewhere",
+         {{"start", "S", "the first byte moved (from 1)"},
+          {"len", "L", "how many bytes"},
+          {"to", "T", "the byte position they go to"}},
+         [](Line line, Tags) {
+             return passes::move(number(line, "start", ""), number(line, "len", ""),
+                                 number(line, "to", ""));
+         }},
+        {"tail",
+         "bring a part of the name to its front",
+         {{"start", "S", "the first byte moved (from 1)"}, {"len", "L", "how many bytes"}},
+         [](Line line, Tags) {
+             return passes::tail(number(line, "start", ""), number(line, "len", ""));
+         }},
+        {"list",
+         "rename by a list of names, one a line",
+         {{"names", "FILE", "the list, as the window saves it (GB18030)"},
+          {"encoding", "utf-8", "read the list as UTF-8 instead"},
+          {"template", "T", "a numbering template put in front (# the number)"},
+          kStart},
+         [](Line line, Tags) {
+             return passes::name_list(name_list(line), argument(line, "template"),
+                                      line.flag("dirs"), start(line));
+         }},
+        {"regex",
+         "replace by a regular expression (PCRE2) in the names",
+         {{"find", "RE", "the pattern (. is one character, Chinese included)"},
+          {"with", "REPL", "the replacement: $0 the match, $1..$9 the groups"},
+          {"ignore-case", "", "letters match in either case"},
+          {"first", "", "only the first match of each name"},
+          {"with-ext", "", "the extension is part of the name matched"},
+          {"upper", "", "then all letters upper case"},
+          {"lower", "", "then all letters lower case"},
+          {"title", "", "then each word's first letter upper case, the rest lower"}},
+         regex},
+        {"case",
+         "change the letter case of the names",
+         {{"upper", "", "all letters upper case"},
+          {"lower", "", "all letters lower case"},
+          {"title", "", "each word's first letter upper case, the rest lower"},
+          {"with-ext", "", "the extension changes too"}},
+         regex},
+        {"tag-template",
+         "rename MP3 files by a template of their tags: @ the title, $ the artist, # the number",
+         {{"template", "T", "the template (required)"}, kStart, kId3v2},
+         [](Line line, Tags tags) {
+             return passes::tag_template(tags, required(line, "template"), start(line),
+                                         line.flag("id3v2"));
+         }},
+        {"tag-title",
+         "rename MP3 files by their title",
+         {kId3v2},
+         [](Line line, Tags tags) {
+             return passes::tag_title(tags, line.flag("id3v2"));
+         }},
+        {"tag-set",
+         "write ID3v1 fields into MP3 files (an empty field is left as it is)",
+         {{"title", "T", ""},
+          {"artist", "A", ""},
+          {"album", "B", ""},
+          {"year", "Y", ""},
+          {"comment", "C", ""}},
+         [](Line line, Tags tags) {
+             return passes::set_tags(tags, {argument(line, "title"), argument(line, "artist"),
+                                            argument(line, "album"), argument(line, "year"),
+                                            argument(line, "comment")});
+         }},
+        {"tag-show", "show the tags of MP3 files (ID3v1)", {kId3v2}},
+        {"undo",
+         "take back the last execute (of the window or of this program)",
+         {{"execute", "", "undo; without it, only show what would be undone"},
+          {"no-wait", "", "refuse instead of waiting while another rename or undo runs"},
+          {"json", "", "print one JSON document instead of lines"}},
+         nullptr,
+         false},
+    };
+    return all;
+}
+
+} // namespace tarvendi::cli
