@@ -259,9 +259,11 @@ TEST(Cli, UndoAfterKillsAndTheJournalsOwnFolder) {
     const auto lines = [](const std::string &text) {
         return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
     };
-    // Killed after a growing delay until it is caught in the middle.
+    // Killed after a delay found by halving, until it is caught in the middle: the renames
+    // follow the journal, which takes most of the run.
     std::size_t renamed = 0;
-    for (int delay_ms = 20; delay_ms < 2000 && (renamed == 0 || renamed == kFiles); delay_ms *= 2) {
+    int too_short = 0, too_long = 0;
+    for (int tries = 0, delay_ms = 20; tries < 16 && (renamed == 0 || renamed == kFiles); ++tries) {
         std::filesystem::remove_all(shm);
         std::filesystem::create_directory(shm);
         for (std::size_t i = 0; i < kFiles; ++i)
@@ -271,6 +273,8 @@ TEST(Cli, UndoAfterKillsAndTheJournalsOwnFolder) {
         cli(folder, "wildcard --template 'n-#####' --execute --dir '" + shm + "'", {},
             "timeout -s KILL " + std::to_string(delay_ms / 1000.0));
         renamed = count('n');
+        (renamed == 0 ? too_short : too_long) = delay_ms;
+        delay_ms = too_long == 0 ? delay_ms * 2 : (too_short + too_long) / 2;
     }
     if (renamed == 0 || renamed == kFiles)
         GTEST_SKIP() << "the run could not be caught in its middle";
