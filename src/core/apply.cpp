@@ -14,31 +14,35 @@ namespace tarvendi::core {
 
 namespace {
 
-// Where the renames of a plan happen: every path from the root, a relative one in the pass's
-// folder. The kernel is never asked to resolve a path against the process's current directory.
+// Where the renames of a plan happen: its folder, held open, in which relative paths are
+// resolved. The kernel is never asked to resolve a path against the process's current
+// directory, and a rename of a name in the folder costs no walk from the root.
 class ApplyPlace {
 public:
     explicit ApplyPlace(std::string_view here)
-        : here_(platform::name_to_disk(here).value_or(std::string())) {}
+        : folder_(platform::name_to_disk(here).value_or(std::string())) {}
 
-    // disk_rename of source to name in folder into disk (GB18030 in, disk forms from the root
-    // out). True when it may be tried.
-    bool prepare(std::string_view source, std::string_view folder, std::string_view name,
-                 platform::DiskRename &disk) const {
+    // disk_rename of source to name in folder into disk (GB18030 in, disk forms out). True when
+    // it may be tried.
+    static bool prepare(std::string_view source, std::string_view folder, std::string_view name,
+                        platform::DiskRename &disk) {
         platform::disk_rename(source, folder, name, disk);
-        if (disk.refusal != platform::RenameRefusal::None)
-            return false;
-        if (!disk.source.starts_with('/'))
-            disk.source.insert(0, here_ + '/');
-        if (disk.folder.empty())
-            disk.folder = here_;
-        else if (!disk.folder.starts_with('/'))
-            disk.folder.insert(0, here_ + '/');
-        return true;
+        return disk.refusal == platform::RenameRefusal::None;
+    }
+    platform::RenameResult rename(const platform::DiskRename &disk) {
+        disk.target_into(target_);
+        return folder_.rename(disk.source.c_str(), target_.c_str());
+    }
+    // disk's paths as the journal writes them: from the root.
+    void journal(const platform::DiskRename &disk, JournalStep &step) {
+        folder_.from_root(disk.source, step.path);
+        disk.target_into(target_);
+        folder_.from_root(target_, step.target);
     }
 
 private:
-    std::string here_;
+    platform::RenameFolder folder_;
+    std::string target_;
 };
 
 // r's verdict and reason after the file system did or refused its rename.
@@ -74,7 +78,7 @@ apply_plan(Plan &plan, const std::function<void(std::size_t done)> &progress, Jo
     const std::size_t legs = plan.order.empty() ? plan.renames.size() : plan.order.size();
 
     platform::DiskRename disk;
-    const ApplyPlace place(plan.here);
+    ApplyPlace place(plan.here);
     const auto temporary = [&](std::uint32_t index) {
         const std::string folder = rules::folder_part(plan.source(plan.renames[index]));
         return join(folder, temporary_name(index));
@@ -105,8 +109,7 @@ apply_plan(Plan &plan, const std::function<void(std::size_t done)> &progress, Jo
                 continue;
             if (!run)
                 run = journal->begin();
-            step.path = disk.source;
-            disk.target_into(step.target);
+            place.journal(disk, step);
             run->add(step);
         }
         if (run)
@@ -144,7 +147,7 @@ apply_plan(Plan &plan, const std::function<void(std::size_t done)> &progress, Jo
             continue;
         }
         if (tried(index, leg)) {
-            result = platform::rename_disk(disk.source.c_str(), disk.target().c_str());
+            result = place.rename(disk);
             if (!result.ok())
                 failed.push_back(step);
             ++step;
@@ -162,10 +165,9 @@ apply_plan(Plan &plan, const std::function<void(std::size_t done)> &progress, Jo
         if (!result.ok() && leg == Leg::FromTemporary) {
             const std::string original = plan.source(r);
             platform::DiskRename back;
-            stranded_hidden =
-                !place.prepare(temporary(index), rules::folder_part(original),
-                               rules::file_name_part(original), back) ||
-                !platform::rename_disk(back.source.c_str(), back.target().c_str()).ok();
+            stranded_hidden = !place.prepare(temporary(index), rules::folder_part(original),
+                                             rules::file_name_part(original), back) ||
+                              !place.rename(back).ok();
         }
         if (!result.ok())
             refused.push_back({stranded_hidden ? temporary(index) : plan.source(r),

@@ -111,6 +111,30 @@ RenameResult rename_entry(std::string_view source, std::string_view folder,
 // The same on paths as the disk spells them (UTF-8 bytes).
 RenameResult rename_disk(const char *src, const char *dst);
 
+// rename_disk in one folder, held open: relative paths are resolved in it, with neither a walk
+// from the root for every rename nor the process's current directory. A rename the folder's
+// file system answers otherwise than with success takes rename_disk's whole way, on the paths
+// from the root.
+class RenameFolder {
+public:
+    // folder: from the root, as the disk spells it. One that cannot be opened is not an error
+    // here: its renames are refused as rename_disk refuses them.
+    explicit RenameFolder(std::string folder);
+    ~RenameFolder();
+    RenameFolder(const RenameFolder &) = delete;
+    RenameFolder &operator=(const RenameFolder &) = delete;
+
+    RenameResult rename(const char *src, const char *dst);
+    // path from the root: a relative one lies in the folder.
+    void from_root(std::string_view path, std::string &out) const;
+
+private:
+    std::string folder_;
+    int fd_ = -1;
+    bool long_way_ = false; // its file system refused RENAME_NOREPLACE
+    std::string src_, dst_; // room for the paths from the root
+};
+
 // What the file system of a folder (as the disk spells it; "" the current directory) lets its
 // names be. Both are false where nothing is known.
 struct NameRules {

@@ -62,6 +62,35 @@ void disk_rename(std::string_view source, std::string_view folder, std::string_v
         out.refusal = RenameRefusal::NameTooLong;
 }
 
+RenameFolder::RenameFolder(std::string folder)
+    : folder_(std::move(folder))
+    , fd_(::open(folder_.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC)) {}
+
+RenameFolder::~RenameFolder() {
+    if (fd_ >= 0)
+        ::close(fd_);
+}
+
+void RenameFolder::from_root(std::string_view path, std::string &out) const {
+    out.clear();
+    if (!path.starts_with('/')) {
+        out += folder_;
+        out += '/';
+    }
+    out += path;
+}
+
+RenameResult RenameFolder::rename(const char *src, const char *dst) {
+    if (fd_ >= 0 && !long_way_ && !no_noreplace_simulated()) {
+        if (::renameat2(fd_, src, fd_, dst, RENAME_NOREPLACE) == 0)
+            return {};
+        long_way_ = errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP;
+    }
+    from_root(src, src_);
+    from_root(dst, dst_);
+    return rename_disk(src_.c_str(), dst_.c_str());
+}
+
 RenameResult rename_entry(std::string_view source, std::string_view folder,
                           std::string_view new_name) {
     DiskRename disk;
