@@ -20,6 +20,9 @@ struct Items {
     std::vector<core::PassItem> items;
     bool paths = false; // read from standard input: each renamed where it is
     std::string folder; // GB18030, from the root: the names, and relative paths, lie in it
+
+    // The path of item (one of items) from the root.
+    std::string path(const core::PassItem &item) const;
 };
 
 // folder: GB18030, from the root.

@@ -39,9 +39,10 @@ int show_tags(const Items &items, bool prefer_id3v2, bool json) {
         const std::string_view name = item.name;
         if (!rules::is_mp3_name(name))
             continue;
-        tags.set_filename(name);
+        const std::string path = items.path(item);
+        tags.set_filename(path);
         nlohmann::ordered_json file = {{"file", shown(name)}};
-        const tags::SongFields song = tags::song_fields(tags, name, prefer_id3v2);
+        const tags::SongFields song = tags::song_fields(tags, path, prefer_id3v2);
         if (tags.valid() || prefer_id3v2) {
             const std::string *values[] = {&song.title, &song.artist, &song.album, &song.year,
                                            &song.comment};

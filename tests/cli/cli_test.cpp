@@ -242,6 +242,21 @@ TEST(Cli, StandardInputOrderVerdictsAndExitStatus) {
     EXPECT_NE(cli(folder, "range --help").out.find("--from"), std::string::npos);
 }
 
+// The folder given is where every item is read, also for the tags shown: nothing is taken from
+// the directory the program was started in.
+TEST(Cli, TagsAreReadInTheFolderGiven) {
+    TempFolder folder;
+    TempFolder music;
+    std::ofstream(music / "a.mp3", std::ios::binary) << kSongA;
+    std::ofstream(folder / "a.mp3", std::ios::binary) << kSongB;
+    const Result shown = cli(folder, "tag-show --dir '" + music.path() + "'");
+    EXPECT_EQ(shown.status, 0);
+    EXPECT_NE(shown.out.find("title: Intro"), std::string::npos) << shown.out;
+    EXPECT_EQ(cli(folder, "tag-title --execute --dir '" + music.path() + "'").status, 0);
+    EXPECT_TRUE(std::filesystem::exists(music / "Intro.mp3"));
+    EXPECT_TRUE(std::filesystem::exists(folder / "a.mp3"));
+}
+
 // Undo reports and takes back what the disk shows: after a run killed in its middle only what
 // was renamed, and after an undo killed in its middle the rest, with no refusal. The folder that
 // holds the journal is never renamed.
