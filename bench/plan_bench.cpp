@@ -79,7 +79,9 @@ int main(int argc, char *argv[]) {
             }
         });
         core::Plan plan;
-        const double planned = timed([&] { core::plan_pass(d, items, {}, plan); });
+        core::PassContext preview;
+        preview.folder = root;
+        const double planned = timed([&] { core::plan_pass(d, items, preview, plan); });
         std::printf("%d items: rule loop %.3f s  plan with verdicts %.3f s  ratio %.2f  "
                     "(%zu refusals)  peak resident memory %.1f MB\n",
                     count, bare, planned, planned / bare, plan.refusals(), peak_mb());
@@ -107,6 +109,7 @@ int main(int argc, char *argv[]) {
             core::Plan plan;
             core::PassContext execute;
             execute.execute = true;
+            execute.folder = root;
             took += timed([&] {
                 core::plan_pass(rename, now, execute, plan);
                 core::apply_plan(plan, {}, journaled ? &journal : nullptr);
