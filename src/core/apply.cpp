@@ -23,10 +23,13 @@ public:
         : folder_(platform::name_to_disk(here).value_or(std::string())) {}
 
     // disk_rename of source to name in folder into disk (GB18030 in, disk forms out). True when
-    // it may be tried.
-    static bool prepare(std::string_view source, std::string_view folder, std::string_view name,
-                        platform::DiskRename &disk) {
+    // it may be tried: a relative path needs the folder of the plan to have a disk form.
+    bool prepare(std::string_view source, std::string_view folder, std::string_view name,
+                 platform::DiskRename &disk) const {
         platform::disk_rename(source, folder, name, disk);
+        if (disk.refusal == platform::RenameRefusal::None && !folder_.has_folder() &&
+            !(disk.source.starts_with('/') && disk.folder.starts_with('/')))
+            disk.refusal = platform::RenameRefusal::NotConvertible;
         return disk.refusal == platform::RenameRefusal::None;
     }
     platform::RenameResult rename(const platform::DiskRename &disk) {

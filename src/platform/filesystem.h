@@ -118,13 +118,15 @@ RenameResult rename_disk(const char *src, const char *dst);
 class RenameFolder {
 public:
     // folder: from the root, as the disk spells it. One that cannot be opened is not an error
-    // here: its renames are refused as rename_disk refuses them.
+    // here: its renames are refused as rename_disk refuses them. Without a folder (empty) every
+    // rename of a relative path is refused as not convertible.
     explicit RenameFolder(std::string folder);
     ~RenameFolder();
     RenameFolder(const RenameFolder &) = delete;
     RenameFolder &operator=(const RenameFolder &) = delete;
 
     RenameResult rename(const char *src, const char *dst);
+    bool has_folder() const { return folder_.starts_with('/'); }
     // path from the root: a relative one lies in the folder.
     void from_root(std::string_view path, std::string &out) const;
 

@@ -81,6 +81,9 @@ void RenameFolder::from_root(std::string_view path, std::string &out) const {
 }
 
 RenameResult RenameFolder::rename(const char *src, const char *dst) {
+    // Without a folder from the root a relative path has nowhere to be, least of all the root.
+    if (!folder_.starts_with('/') && (src[0] != '/' || dst[0] != '/'))
+        return {RenameRefusal::NotConvertible, 0};
     if (fd_ >= 0 && !long_way_ && !no_noreplace_simulated()) {
         if (::renameat2(fd_, src, fd_, dst, RENAME_NOREPLACE) == 0)
             return {};

@@ -201,4 +201,25 @@ TEST_F(RenamePassTest, ErrorInTheRuleKeepsWhatWasDone) {
     }
 }
 
+// A pass's folder that has no disk form (a name read with a byte that is not UTF-8) leaves its
+// relative paths nowhere: they are refused, never tried from the root.
+TEST_F(RenamePassTest, FolderWithoutADiskFormRenamesNothing) {
+    touch("a");
+    PassDescription d;
+    d.rule = [](const RuleInput &) -> std::optional<std::string> {
+        return "b";
+    };
+    const std::vector<PassItem> items{{"a", true}};
+    PassContext context;
+    context.execute = true;
+    const std::string folder = folder_.path() + "/\xFE\x39\x81\x30";
+    context.folder = folder;
+    Plan plan;
+    plan_pass(d, items, context, plan);
+    const std::vector<RefusedRename> refused = apply_plan(plan);
+    ASSERT_EQ(refused.size(), 1u);
+    EXPECT_EQ(refused[0].reason, "名称无法转换编码");
+    EXPECT_TRUE(fs::exists("a"));
+}
+
 } // namespace
