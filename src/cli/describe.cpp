@@ -52,7 +52,7 @@ core::PassDescription describe(const CommandLine &line, tags::Id3v1Tag &tags, bo
     core::PassDescription d = line.command->pass(line, tags);
     if (paths) {
         // A path from standard input keeps its folder: the rule sees its bare name and the new
-        // name goes beside it, instead of into the current directory as a window item would.
+        // name goes beside it, instead of into the folder of the pass as a window item would.
         d.file_name_part = true;
         d.target = core::Target::InFolder;
         d.folder.reset();

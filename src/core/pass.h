@@ -30,7 +30,7 @@ struct RuleInput {
 
 // Where a new name goes.
 enum class Target {
-    CurrentFolder, // a bare new name, taken in the current directory
+    CurrentFolder, // a bare new name, taken in the folder of the pass
     SameFolder,    // the rule rewrote the item's whole text: its folder part must not change
     InFolder,      // folder + "/" + new name (PassDescription::folder, or the item's own folder)
 };
