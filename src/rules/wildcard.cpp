@@ -32,8 +32,9 @@ bool wildcard_needs_time(std::string_view tmpl) {
 std::string wildcard_rename(std::string_view name, std::string_view tmpl, std::int32_t counter,
                             const std::optional<Timestamp> &time) {
     const std::string ext = extension(name);
-    const std::string base = cut_extension(trim(file_name_part(name)), ext);
-    const std::string t = fill_counter(trim(tmpl), counter);
+    // Views where a copy would serve no purpose: a large folder runs this once a file.
+    const std::string base = cut_extension(trimmed(name.substr(file_name_start(name))), ext);
+    const std::string t = fill_counter(trimmed(tmpl), counter);
 
     // Without a readable time the first token of its kind vanishes and the later ones stay.
     bool date_dropped = false;
@@ -60,6 +61,8 @@ std::string wildcard_rename(std::string_view name, std::string_view tmpl, std::i
     }
     if (find_text(out, ext) == std::string::npos)
         out += ext;
+    if (trimmed(out).size() == out.size())
+        return out;
     return trim(out);
 }
 
