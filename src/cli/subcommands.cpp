@@ -15,6 +15,8 @@ using Line = const CommandLine &;
 using Tags = tags::Id3v1Tag &;
 
 const OptionSpec kStart = {"start", "N", "the first number (default 1)"};
+// What an option left out takes: the value the page or its dialog starts with.
+constexpr std::string_view kTemplate = "##-";
 const OptionSpec kId3v2 = {"id3v2", "", "each field from the ID3v2 tag where it has one"};
 
 passes::Number start(Line line) {
@@ -84,26 +86,27 @@ const std::vector<CommandSpec> &commands() {
          "replace the stretch from one text to another",
          {{"from", "A", "where the stretch starts"},
           {"to", "B", "where it ends"},
-          {"with", "T", "the template put in its place (# the number)"},
+          {"with", "T", "the template put in its place (# the number; default ##-)"},
           {"cut-ext", "", "cut the extension off first (it is not put back)"},
           kStart},
          [](Line line, Tags) {
              return passes::range(argument(line, "from"), argument(line, "to"),
-                                  argument(line, "with"), line.flag("cut-ext"), start(line));
+                                  argument(line, "with", kTemplate), line.flag("cut-ext"),
+                                  start(line));
          }},
         {"sequence",
          "replace the part at a position with a template",
-         {{"pos", "P", "the first byte replaced (from 1)"},
-          {"len", "L", "how many bytes"},
-          {"template", "T", "the template put in its place (# the number)"},
+         {{"pos", "P", "the first byte replaced (from 1; default 1)"},
+          {"len", "L", "how many bytes (default 3)"},
+          {"template", "T", "the template put in its place (# the number; default ##-)"},
           kStart},
          [](Line line, Tags) {
-             return passes::sequence(number(line, "pos", ""), number(line, "len", ""),
-                                     argument(line, "template"), start(line));
+             return passes::sequence(number(line, "pos", "1"), number(line, "len", "3"),
+                                     argument(line, "template", kTemplate), start(line));
          }},
         {"pad",
-         "bring the numbers of the names to a width with zeros",
-         {{"width", "W", "default 2"}},
+         "put zeros in front of each whole name (its extension aside) up to a width in bytes",
+         {{"width", "W", "the width in bytes, a Chinese character counting 2 (default 2)"}},
          [](Line line, Tags) {
              return passes::pad(number(line, "width", "2")());
          }},
@@ -140,18 +143,19 @@ const std::vector<CommandSpec> &commands() {
          }},
         {"move",
          "move a part of the name elsewhere",
-         {{"start", "S", "the first byte moved (from 1)"},
-          {"len", "L", "how many bytes"},
-          {"to", "T", "the byte position they go to"}},
+         {{"start", "S", "the first byte moved (from 1; default 1)"},
+          {"len", "L", "how many bytes (default 6)"},
+          {"to", "T", "the byte position they go to (default 999)"}},
          [](Line line, Tags) {
-             return passes::move(number(line, "start", ""), number(line, "len", ""),
-                                 number(line, "to", ""));
+             return passes::move(number(line, "start", "1"), number(line, "len", "6"),
+                                 number(line, "to", "999"));
          }},
         {"tail",
          "bring a part of the name to its front",
-         {{"start", "S", "the first byte moved (from 1)"}, {"len", "L", "how many bytes"}},
+         {{"start", "S", "the first byte moved (from 1; default 1)"},
+          {"len", "L", "how many bytes (default 3)"}},
          [](Line line, Tags) {
-             return passes::tail(number(line, "start", ""), number(line, "len", ""));
+             return passes::tail(number(line, "start", "1"), number(line, "len", "3"));
          }},
         {"list",
          "rename by a list of names, one a line",

@@ -9,8 +9,10 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <map>
 #include <nlohmann/json.hpp>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -240,6 +242,50 @@ TEST(Cli, StandardInputOrderVerdictsAndExitStatus) {
     EXPECT_NE(runaway.out.find("正则表达式匹配超出限制"), std::string::npos);
     EXPECT_EQ(cli(folder, "--version").status, 0);
     EXPECT_NE(cli(folder, "range --help").out.find("--from"), std::string::npos);
+}
+
+// Every subcommand runs with its required options alone: what is left out takes the value its
+// page or dialog starts with. The table names every subcommand the help lists.
+TEST(Cli, EverySubcommandRunsWithItsRequiredOptionsOnly) {
+    TempFolder folder;
+    folder.file("names.txt", "x\r\n");
+    std::ofstream(folder / "abcdefgh 1.mp3", std::ios::binary) << kSongA;
+    const std::map<std::string, std::string> required = {{"wildcard", "--template '*'"},
+                                                         {"range", ""},
+                                                         {"sequence", ""},
+                                                         {"pad", ""},
+                                                         {"replace", ""},
+                                                         {"ext", ""},
+                                                         {"clean", ""},
+                                                         {"numerals", ""},
+                                                         {"move", ""},
+                                                         {"tail", ""},
+                                                         {"list", "--names names.txt"},
+                                                         {"regex", ""},
+                                                         {"case", ""},
+                                                         {"tag-template", "--template '@'"},
+                                                         {"tag-title", ""},
+                                                         {"tag-set", ""},
+                                                         {"tag-show", ""},
+                                                         {"undo", ""}};
+    const std::string help = cli(folder, "--help").out;
+    std::set<std::string> listed;
+    std::istringstream lines(help.substr(0, help.find("\nOptions")));
+    for (std::string line; std::getline(lines, line);)
+        if (line.starts_with("  "))
+            listed.insert(line.substr(2, line.find(' ', 2) - 2));
+    std::set<std::string> tabled;
+    for (const auto &[command, options] : required)
+        tabled.insert(command);
+    EXPECT_EQ(listed, tabled);
+    for (const auto &[command, options] : required) {
+        const Result run = cli(folder, command + " " + options);
+        EXPECT_TRUE(run.status == 0 || run.status == 1) << command << ": " << run.status;
+    }
+    // tail and move as their dialogs start: the last three bytes of the name to its front, and
+    // six bytes from the first to the end.
+    EXPECT_NE(cli(folder, "tail --mask '*.mp3'").out.find("→ h 1abcdefg.mp3"), std::string::npos);
+    EXPECT_NE(cli(folder, "move --mask '*.mp3'").out.find("→ gh 1abcdef.mp3"), std::string::npos);
 }
 
 // The folder given is where every item is read, also for the tags shown: nothing is taken from
