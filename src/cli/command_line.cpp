@@ -114,7 +114,8 @@ std::string program_help() {
     out += "\n  tarvendi-cli SUBCOMMAND --help   the options of a subcommand\n"
            "  tarvendi-cli --version\n\n"
            "Exit status: 0 all done, 1 something was (or in a dry run would be) refused,\n"
-           "2 bad usage or a failure before anything was renamed.\n";
+           "2 bad usage or a failure before anything was renamed, 3 the output could not be\n"
+           "written (what --execute changed stands, and undo takes it back).\n";
     return out;
 }
 

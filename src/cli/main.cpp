@@ -16,6 +16,9 @@
 #include "tag_commands.h"
 #include "undo_command.h"
 
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
 #include <filesystem>
 #include <iostream>
 #include <vector>
@@ -28,8 +31,10 @@ namespace {
 constexpr int kDone = 0;
 constexpr int kRefused = 1;
 constexpr int kUsage = 2;
+constexpr int kOutputLost = 3;
 
-int rename_items(CommandLine line) {
+// changed: set when the run changed files (renames made, tags written).
+int rename_items(CommandLine line, bool &changed) {
     // Files named on the command line are where the user stands, not in --dir.
     if (const auto names = line.value("names"); names && !names->starts_with('/'))
         line.values["names"] = std::filesystem::current_path().string() + "/" + *names;
@@ -58,6 +63,7 @@ int rename_items(CommandLine line) {
     core::Plan plan;
     const core::PassRun run = core::run_pass(description, items.items, context, plan, journal);
     const Outcome outcome = report(plan, plan.refused, line.flag("json"), folder);
+    changed = execute && (outcome.renamed > 0 || description.writes_tags);
     if (run.failure) {
         try {
             std::rethrow_exception(run.failure);
@@ -71,7 +77,7 @@ int rename_items(CommandLine line) {
     return outcome.refused == 0 ? kDone : kRefused;
 }
 
-int run(const std::vector<std::string> &args) {
+int run(const std::vector<std::string> &args, bool &changed) {
     const CommandLine line = parse_command_line(args);
     if (line.version) {
         std::cout << "tarvendi-cli " TARVENDI_VERSION "\n";
@@ -83,15 +89,32 @@ int run(const std::vector<std::string> &args) {
     }
     if (line.command->name == "undo")
         return undo_last(line.flag("execute"), !line.flag("no-wait"), line.flag("json"));
-    return rename_items(line);
+    return rename_items(line, changed);
+}
+
+// A report that did not reach its reader (a full disk, a closed pipe) must not pass for one that
+// did: the status says so, and what an execute changed is named as undoable.
+bool output_written(bool changed) {
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout))
+        return true;
+    const int code = errno;
+    std::cerr << "tarvendi-cli: cannot write the output: " << platform::IoError(code).what();
+    if (changed)
+        std::cerr << "; the changes were made, and \"tarvendi-cli undo --execute\" takes them back";
+    std::cerr << '\n';
+    return false;
 }
 
 } // namespace
 
 int main(int argc, char *argv[]) {
     platform::return_large_blocks_on_free();
+    // A closed pipe is an error to report, not a signal that ends the program unheard.
+    std::signal(SIGPIPE, SIG_IGN);
+    bool changed = false;
     try {
-        return run(std::vector<std::string>(argv + 1, argv + argc));
+        const int status = run(std::vector<std::string>(argv + 1, argv + argc), changed);
+        return output_written(changed) ? status : kOutputLost;
     } catch (const UsageError &error) {
         std::cerr << "tarvendi-cli: " << error.what() << '\n';
         return kUsage;

@@ -14,6 +14,8 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 
 using tarvendi::testing::ImageFormat;
@@ -286,6 +288,64 @@ TEST(Cli, EverySubcommandRunsWithItsRequiredOptionsOnly) {
     // six bytes from the first to the end.
     EXPECT_NE(cli(folder, "tail --mask '*.mp3'").out.find("→ h 1abcdefg.mp3"), std::string::npos);
     EXPECT_NE(cli(folder, "move --mask '*.mp3'").out.find("→ gh 1abcdef.mp3"), std::string::npos);
+}
+
+// Runs the program with standard output into a pipe whose reader is already gone; returns its
+// standard error and status.
+Result with_closed_output(const TempFolder &folder, const std::vector<std::string> &args) {
+    int out[2];
+    int err[2];
+    if (::pipe(out) != 0 || ::pipe(err) != 0)
+        return {};
+    ::close(out[0]);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::dup2(out[1], STDOUT_FILENO);
+        ::dup2(err[1], STDERR_FILENO);
+        ::chdir(folder.path().c_str());
+        ::setenv("XDG_STATE_HOME", (folder.path() + ".state").c_str(), 1);
+        std::vector<char *> argv{const_cast<char *>(CLI_PATH)};
+        for (const std::string &arg : args)
+            argv.push_back(const_cast<char *>(arg.c_str()));
+        argv.push_back(nullptr);
+        ::execv(CLI_PATH, argv.data());
+        ::_exit(127);
+    }
+    ::close(out[1]);
+    ::close(err[1]);
+    Result result;
+    char buffer[4096];
+    for (ssize_t n; (n = ::read(err[0], buffer, sizeof buffer)) > 0;)
+        result.out.append(buffer, static_cast<std::size_t>(n));
+    ::close(err[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return result;
+}
+
+// Output that does not reach its reader (a full disk, a closed pipe) fails the run with status 3,
+// and an execute's message says that its renames stand and undo takes them back.
+TEST(Cli, OutputThatCannotBeWrittenFailsTheRun) {
+    TempFolder folder;
+    std::filesystem::create_directory(folder / "w");
+    folder.file("w/a", "");
+    for (const bool execute : {false, true}) {
+        const std::string args = std::string("wildcard --template 'x#' --dir w") +
+                                 (execute ? " --execute" : "") + " >/dev/full 2>&1";
+        const Result full = cli(folder, args);
+        EXPECT_EQ(full.status, 3) << args;
+        EXPECT_EQ(full.out, "") << args;
+    }
+    const Result closed =
+        with_closed_output(folder, {"wildcard", "--template", "y#", "--dir", "w", "--execute"});
+    EXPECT_EQ(closed.status, 3);
+    EXPECT_NE(closed.out.find("cannot write the output"), std::string::npos) << closed.out;
+    EXPECT_NE(closed.out.find("undo --execute"), std::string::npos) << closed.out;
+    EXPECT_TRUE(std::filesystem::exists(folder / "w/y1"));
+    const Result help = with_closed_output(folder, {"--help"});
+    EXPECT_EQ(help.status, 3);
+    EXPECT_EQ(help.out.find("undo --execute"), std::string::npos) << help.out;
 }
 
 // The folder given is where every item is read, also for the tags shown: nothing is taken from
