@@ -6,6 +6,9 @@
 #include "integer.h"
 #include "state_files.h"
 
+#include <iostream>
+#include <iterator>
+
 namespace tarvendi::cli {
 
 std::string argument(const CommandLine &line, std::string_view name, std::string_view fallback) {
@@ -28,14 +31,25 @@ std::string required(const CommandLine &line, std::string_view name) {
 std::string name_list(const CommandLine &line) {
     const std::string path = required(line, "names");
     std::string text;
-    try {
-        text = platform::read_whole_file(platform::name_to_disk(path).value_or(path));
-    } catch (const platform::IoError &error) {
-        throw UsageError("cannot read the name list: " + std::string(error.what()));
+    if (path == "-") {
+        if (line.flag("from-stdin") || line.flag("0"))
+            throw UsageError("--names - reads standard input, which the paths take already");
+        text.assign(std::istreambuf_iterator<char>(std::cin), {});
+    } else {
+        try {
+            text = platform::read_named_file(platform::name_to_disk(path).value_or(path));
+        } catch (const platform::IoError &error) {
+            throw UsageError("cannot read the name list: " + std::string(error.what()));
+        }
     }
-    const std::string encoding = line.value("encoding").value_or("gb18030");
+    // The window saves its lists in GB18030; an editor today writes UTF-8, which a GB18030
+    // text is hardly ever valid as. A byte-order mark says UTF-8 outright.
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    const bool marked = text.starts_with(kByteOrderMark);
+    const std::string encoding =
+        line.value("encoding").value_or(marked || platform::is_utf8(text) ? "utf-8" : "gb18030");
     if (encoding == "utf-8" || encoding == "utf8")
-        text = platform::typed_text(text);
+        text = platform::typed_text(marked ? text.substr(kByteOrderMark.size()) : text);
     else if (encoding != "gb18030")
         throw UsageError("--encoding takes utf-8 or gb18030");
     std::string lines;

@@ -36,7 +36,7 @@ constexpr int kOutputLost = 3;
 // changed: set when the run changed files (renames made, tags written).
 int rename_items(CommandLine line, bool &changed) {
     // Files named on the command line are where the user stands, not in --dir.
-    if (const auto names = line.value("names"); names && !names->starts_with('/'))
+    if (const auto names = line.value("names"); names && *names != "-" && !names->starts_with('/'))
         line.values["names"] = std::filesystem::current_path().string() + "/" + *names;
     // The folder is passed to everything below, never entered.
     const std::string folder =

@@ -159,8 +159,9 @@ const std::vector<CommandSpec> &commands() {
          }},
         {"list",
          "rename by a list of names, one a line",
-         {{"names", "FILE", "the list, as the window saves it (GB18030)"},
-          {"encoding", "utf-8", "read the list as UTF-8 instead"},
+         {{"names", "FILE",
+           "the list (- standard input): UTF-8 when it is valid UTF-8, else GB18030"},
+          {"encoding", "ENC", "utf-8 or gb18030: read the list so, whatever it looks like"},
           {"template", "T", "a numbering template put in front (# the number)"},
           kStart},
          [](Line line, Tags) {

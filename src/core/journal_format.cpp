@@ -1,5 +1,7 @@
 #include "journal_format.h"
 
+#include "encoding.h"
+
 #include <algorithm>
 #include <nlohmann/json.hpp>
 #include <stdexcept>
@@ -9,30 +11,6 @@ namespace tarvendi::core {
 namespace {
 
 using nlohmann::json;
-
-bool is_utf8(std::string_view text) {
-    for (std::size_t i = 0; i < text.size();) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        const std::size_t length = c < 0x80                 ? 1
-                                   : c >= 0xC2 && c <= 0xDF ? 2
-                                   : c >= 0xE0 && c <= 0xEF ? 3
-                                   : c >= 0xF0 && c <= 0xF4 ? 4
-                                                            : 0;
-        if (length == 0 || i + length > text.size())
-            return false;
-        for (std::size_t k = 1; k < length; ++k) {
-            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80)
-                return false;
-        }
-        const auto second = static_cast<unsigned char>(length > 1 ? text[i + 1] : 0);
-        // Overlong forms, surrogates and code points past U+10FFFF.
-        if ((c == 0xE0 && second < 0xA0) || (c == 0xED && second > 0x9F) ||
-            (c == 0xF0 && second < 0x90) || (c == 0xF4 && second > 0x8F))
-            return false;
-        i += length;
-    }
-    return true;
-}
 
 std::string hex(std::string_view bytes) {
     static constexpr char kDigits[] = "0123456789abcdef";
@@ -90,7 +68,7 @@ void append_quoted(std::string_view text, std::string &out) {
 
 // "key":"path", or "key_hex":"..." for a path that is not UTF-8.
 void append_path(std::string_view key, std::string_view path, std::string &out) {
-    const bool text = is_utf8(path);
+    const bool text = platform::is_utf8(path);
     out += '"';
     out += key;
     out += text ? "\":" : "_hex\":";

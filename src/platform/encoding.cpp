@@ -127,6 +127,30 @@ constexpr unsigned char kMarkerSecond = 0x39;
 
 } // namespace
 
+bool is_utf8(std::string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        const std::size_t length = c < 0x80                 ? 1
+                                   : c >= 0xC2 && c <= 0xDF ? 2
+                                   : c >= 0xE0 && c <= 0xEF ? 3
+                                   : c >= 0xF0 && c <= 0xF4 ? 4
+                                                            : 0;
+        if (length == 0 || i + length > text.size())
+            return false;
+        for (std::size_t k = 1; k < length; ++k) {
+            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80)
+                return false;
+        }
+        const auto second = static_cast<unsigned char>(length > 1 ? text[i + 1] : 0);
+        // Overlong forms, surrogates and code points past U+10FFFF.
+        if ((c == 0xE0 && second < 0xA0) || (c == 0xED && second > 0x9F) ||
+            (c == 0xF0 && second < 0x90) || (c == 0xF4 && second > 0x8F))
+            return false;
+        i += length;
+    }
+    return true;
+}
+
 bool is_ascii(std::string_view s) {
     // Without an early exit the loop runs many bytes at a time; names are short.
     unsigned char all = 0;

@@ -10,6 +10,8 @@ namespace tarvendi::platform {
 
 // True when every byte is below 0x80: such a text is the same in UTF-8 and GB18030.
 bool is_ascii(std::string_view text);
+// True when text is well-formed UTF-8 (no overlong form, surrogate or code point past U+10FFFF).
+bool is_utf8(std::string_view text);
 
 // GB18030 bytes of a name read from disk. Each byte that is not valid UTF-8 becomes the marker
 // of that byte (see disk_byte_marker), and so does each byte of the few private-use characters

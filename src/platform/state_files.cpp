@@ -178,6 +178,40 @@ std::string read_whole_file(const std::string &path) {
     return text;
 }
 
+std::string read_named_file(const std::string &path) {
+    constexpr std::size_t kMost = std::size_t{64} << 20;
+    // Opened without waiting for a FIFO's writer; read waiting for what a writer sends.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
+        throw IoError(errno, escaped_path(path));
+    const auto fail = [&](int code) {
+        ::close(fd);
+        throw IoError(code, escaped_path(path));
+    };
+    struct stat st {};
+    if (::fstat(fd, &st) != 0)
+        fail(errno);
+    if (S_ISDIR(st.st_mode))
+        fail(EISDIR);
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    std::string text;
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            fail(errno);
+        if (n == 0)
+            break;
+        text.append(buffer, static_cast<std::size_t>(n));
+        if (text.size() > kMost)
+            fail(EFBIG);
+    }
+    ::close(fd);
+    return text;
+}
+
 bool remove_file(const std::string &path) {
     return ::unlink(path.c_str()) == 0;
 }

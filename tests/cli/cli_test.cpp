@@ -14,7 +14,9 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -346,6 +348,49 @@ TEST(Cli, OutputThatCannotBeWrittenFailsTheRun) {
     const Result help = with_closed_output(folder, {"--help"});
     EXPECT_EQ(help.status, 3);
     EXPECT_EQ(help.out.find("undo --execute"), std::string::npos) << help.out;
+}
+
+// A name list is read from wherever the user can point: a link, a pipe, standard input; as
+// UTF-8 when it is valid UTF-8 (a mark or not), as GB18030 otherwise, or as --encoding says.
+TEST(Cli, NameListsFromAnywhereInEitherEncoding) {
+    const std::string utf8 = "\xE4\xB8\xAD\xE6\x96\x87\n"; // 中文
+    const std::string gb18030 = "\xD6\xD0\xCE\xC4\r\n";    // 中文
+    const struct {
+        const char *what;
+        std::string list;  // the file's bytes
+        std::string names; // how --names reaches it, and what else the command line says
+        std::string input; // standard input
+    } cases[] = {
+        {"utf-8", utf8, "--names list", ""},
+        {"utf-8 with a mark", "\xEF\xBB\xBF" + utf8, "--names list", ""},
+        {"gb18030", gb18030, "--names list", ""},
+        {"forced", gb18030, "--names list --encoding gb18030", ""},
+        {"through a link", utf8, "--names link", ""},
+        {"from a pipe", utf8, "--names fifo", ""},
+        {"from standard input", "", "--names -", utf8},
+    };
+    for (const auto &c : cases) {
+        TempFolder folder;
+        std::filesystem::create_directory(folder / "w");
+        folder.file("w/a.txt", "");
+        folder.file("list", c.list);
+        std::filesystem::create_symlink("list", folder / "link");
+        // A writer that waits for its reader, as a process substitution's does.
+        ASSERT_EQ(::mkfifo((folder / "fifo").c_str(), 0600), 0);
+        std::thread writer([&] {
+            if (c.names.find("fifo") != std::string::npos)
+                std::ofstream(folder / "fifo", std::ios::binary) << c.list;
+        });
+        const Result run = cli(folder, "list --dir w --execute " + c.names, c.input);
+        writer.join();
+        EXPECT_EQ(run.status, 0) << c.what << ": " << run.out;
+        EXPECT_TRUE(std::filesystem::exists(folder / "w/\xE4\xB8\xAD\xE6\x96\x87.txt"))
+            << c.what << ": " << run.out;
+    }
+    TempFolder folder;
+    folder.file("list", utf8);
+    EXPECT_EQ(cli(folder, "list --from-stdin --names -", "a.txt\n").status, 2);
+    EXPECT_EQ(cli(folder, "list --names .").status, 2);
 }
 
 // The folder given is where every item is read, also for the tags shown: nothing is taken from
