@@ -3,9 +3,12 @@
 
 #include "command_line.h"
 #include "describe.h"
+#include "filesystem.h"
 #include "regex_rule.h"
 #include "rule_passes.h"
+#include "tag_commands.h"
 #include "tag_passes.h"
+#include "tag_template.h"
 
 namespace tarvendi::cli {
 
@@ -54,6 +57,17 @@ core::PassDescription regex(Line line, Tags) {
         throw UsageError("the pattern does not compile at character " +
                          std::to_string(error.offset() + 1) + ": " + error.what());
     }
+}
+
+// A tag subcommand's pass, where a FIFO, socket or device named like a song is refused for
+// itself rather than read as a file without a tag, as the window's list reads it.
+core::PassDescription regular_files_only(core::PassDescription d) {
+    d.rule = [rule = std::move(d.rule)](const core::RuleInput &in) -> std::optional<std::string> {
+        if (rules::is_mp3_name(in.name) && !platform::regular_file(in.source))
+            throw core::ItemRefused{std::string(kNotRegular)};
+        return rule(in);
+    };
+    return d;
 }
 
 } // namespace
@@ -190,14 +204,14 @@ const std::vector<CommandSpec> &commands() {
          "rename MP3 files by a template of their tags: @ the title, $ the artist, # the number",
          {{"template", "T", "the template (required)"}, kStart, kId3v2},
          [](Line line, Tags tags) {
-             return passes::tag_template(tags, required(line, "template"), start(line),
-                                         line.flag("id3v2"));
+             return regular_files_only(passes::tag_template(tags, required(line, "template"),
+                                                            start(line), line.flag("id3v2")));
          }},
         {"tag-title",
          "rename MP3 files by their title",
          {kId3v2},
          [](Line line, Tags tags) {
-             return passes::tag_title(tags, line.flag("id3v2"));
+             return regular_files_only(passes::tag_title(tags, line.flag("id3v2")));
          }},
         {"tag-set",
          "write ID3v1 fields into MP3 files (an empty field is left as it is)",
@@ -207,9 +221,9 @@ const std::vector<CommandSpec> &commands() {
           {"year", "Y", ""},
           {"comment", "C", ""}},
          [](Line line, Tags tags) {
-             return passes::set_tags(tags, {argument(line, "title"), argument(line, "artist"),
-                                            argument(line, "album"), argument(line, "year"),
-                                            argument(line, "comment")});
+             return regular_files_only(passes::set_tags(
+                 tags, {argument(line, "title"), argument(line, "artist"), argument(line, "album"),
+                        argument(line, "year"), argument(line, "comment")}));
          }},
         {"tag-show", "show the tags of MP3 files (ID3v1)", {kId3v2}},
         {"undo",

@@ -1,6 +1,8 @@
 #include "tag_commands.h"
 
 #include "describe.h"
+#include "errors.h"
+#include "filesystem.h"
 #include "id3v1_tag.h"
 #include "report.h"
 #include "song_fields.h"
@@ -35,14 +37,31 @@ void print(const std::vector<nlohmann::ordered_json> &files, bool json) {
 int show_tags(const Items &items, bool prefer_id3v2, bool json) {
     tags::Id3v1Tag tags;
     std::vector<nlohmann::ordered_json> files;
+    bool refused = false;
     for (const core::PassItem &item : items.items) {
         const std::string_view name = item.name;
         if (!rules::is_mp3_name(name))
             continue;
         const std::string path = items.path(item);
-        tags.set_filename(path);
         nlohmann::ordered_json file = {{"file", shown(name)}};
-        const tags::SongFields song = tags::song_fields(tags, path, prefer_id3v2);
+        // One file that cannot be read is told for itself; the others are still shown.
+        const auto refuse = [&](std::string_view reason) {
+            file["error"] = reason;
+            files.push_back(std::move(file));
+            refused = true;
+        };
+        if (!platform::regular_file(path)) {
+            refuse(kNotRegular);
+            continue;
+        }
+        tags::SongFields song;
+        try {
+            tags.set_filename(path);
+            song = tags::song_fields(tags, path, prefer_id3v2);
+        } catch (const platform::IoError &error) {
+            refuse(error.what());
+            continue;
+        }
         if (tags.valid() || prefer_id3v2) {
             const std::string *values[] = {&song.title, &song.artist, &song.album, &song.year,
                                            &song.comment};
@@ -55,7 +74,7 @@ int show_tags(const Items &items, bool prefer_id3v2, bool json) {
         files.push_back(std::move(file));
     }
     print(files, json);
-    return 0;
+    return refused ? 1 : 0;
 }
 
 int show_tag_changes(const Items &items, const CommandLine &line, bool json) {

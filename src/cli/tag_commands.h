@@ -6,6 +6,10 @@
 
 namespace tarvendi::cli {
 
+// The reason a tag subcommand gives for an item that is no regular file (a FIFO, socket or
+// device named like a song): it is told for itself, and the others go on.
+inline constexpr std::string_view kNotRegular = "不是普通文件";
+
 // Prints the ID3v1 tag of every MP3 item; returns the exit status.
 int show_tags(const Items &items, bool prefer_id3v2, bool json);
 // Prints the fields tag-set would write into every MP3 item, writing nothing.

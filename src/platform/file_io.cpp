@@ -30,8 +30,10 @@ int open_without_waiting(std::string_view path, int access) {
 File::File(std::string_view path, Mode mode)
     : path_(path) {
     fd_ = open_without_waiting(path, mode == Mode::ReadWrite ? O_RDWR : O_RDONLY);
+    // A socket cannot be opened at all (ENXIO): it is no more a file to read a tag from than a
+    // FIFO is.
     if (fd_ < 0)
-        fail(errno);
+        fail(errno == ENXIO ? kNotRegularFile : errno);
     // Linux opens a folder, a FIFO or a device as well; none is a file to read a tag from.
     struct stat st {};
     if (::fstat(fd_, &st) != 0)
@@ -161,6 +163,8 @@ int tail_failure(int fd, int error) {
 
 std::string read_file_tail(std::string_view path, std::size_t n) {
     const int fd = open_without_waiting(path, O_RDONLY);
+    if (fd < 0 && errno == ENXIO)
+        return {}; // a socket: nothing to read, as from a FIFO
     if (fd < 0)
         throw IoError(errno, escaped_text(path));
     std::string tail(n, '\0');

@@ -130,6 +130,11 @@ bool file_exists(std::string_view path) {
     return stat_path(path, st) && !S_ISDIR(st.st_mode);
 }
 
+bool regular_file(std::string_view path) {
+    struct stat st {};
+    return stat_path(path, st) && S_ISREG(st.st_mode);
+}
+
 std::optional<rules::Timestamp> last_write_time(std::string_view path) {
     struct stat st {};
     if (!stat_path(path, st) || S_ISDIR(st.st_mode))

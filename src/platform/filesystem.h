@@ -34,6 +34,8 @@ bool folder_exists(std::string_view path);
 void check_folder(std::string_view folder);
 // True for an existing entry that is not a folder.
 bool file_exists(std::string_view path);
+// True for a regular file (through links): not a folder, FIFO, socket or device.
+bool regular_file(std::string_view path);
 
 // Last-write time in local time, in two-second steps; nothing for folders, missing files and
 // times outside 1980..2107.

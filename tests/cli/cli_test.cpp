@@ -14,7 +14,9 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -391,6 +393,37 @@ TEST(Cli, NameListsFromAnywhereInEitherEncoding) {
     folder.file("list", utf8);
     EXPECT_EQ(cli(folder, "list --from-stdin --names -", "a.txt\n").status, 2);
     EXPECT_EQ(cli(folder, "list --names .").status, 2);
+}
+
+// A FIFO or a socket named like a song is told for itself by every tag subcommand ("不是普通
+// 文件", status 1), and the song beside it is still read, renamed or written.
+TEST(Cli, TagCommandsTellSpecialFilesAndGoOn) {
+    const char *commands[] = {"tag-show", "tag-title", "tag-template --template '@'",
+                              "tag-set --title New --execute"};
+    for (const char *command : commands) {
+        TempFolder folder;
+        std::filesystem::create_directory(folder / "w");
+        std::ofstream(folder / "w/a.mp3", std::ios::binary) << kSongA;
+        ASSERT_EQ(::mkfifo((folder / "w/f.mp3").c_str(), 0600), 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        (folder / "w/s.mp3").copy(address.sun_path, sizeof address.sun_path - 1);
+        const int s = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        ASSERT_EQ(::bind(s, reinterpret_cast<const sockaddr *>(&address), sizeof address), 0);
+        ::close(s);
+        const Result run = cli(folder, std::string(command) + " --dir w");
+        EXPECT_EQ(run.status, 1) << command << ": " << run.out;
+        for (const char *special : {"f.mp3", "s.mp3"}) {
+            const std::size_t line = run.out.find(special);
+            ASSERT_NE(line, std::string::npos) << command << ": " << run.out;
+            EXPECT_NE(run.out.find("不是普通文件", line), std::string::npos) << command << run.out;
+        }
+        std::ifstream song(folder / "w/a.mp3", std::ios::binary);
+        const std::string bytes(std::istreambuf_iterator<char>(song), {});
+        const bool writes = std::string_view(command).starts_with("tag-set");
+        EXPECT_NE((writes ? bytes : run.out).find(writes ? "TAGNew" : "Intro"), std::string::npos)
+            << command << ": " << run.out;
+    }
 }
 
 // The folder given is where every item is read, also for the tags shown: nothing is taken from

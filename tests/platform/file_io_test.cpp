@@ -4,7 +4,10 @@
 
 #include <cerrno>
 #include <gtest/gtest.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 #include <variant>
 
 namespace tarvendi::platform {
@@ -14,12 +17,19 @@ using testing::TempFolder;
 
 constexpr std::string_view kDigits = "0123456789";
 
-// A file, a folder and a FIFO that nothing writes to: an open that waited for a writer would
-// hang on it.
+// A file, a folder, a FIFO that nothing writes to (an open that waited for a writer would hang
+// on it) and a socket, which cannot be opened at all.
 void make_entries_of_each_kind(TempFolder &tmp) {
     tmp.file("a.mp3", kDigits);
     tmp.folder("sub");
     ASSERT_EQ(mkfifo((tmp / "pipe.mp3").c_str(), 0644), 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const std::string socket_path = tmp / "socket.mp3";
+    socket_path.copy(address.sun_path, sizeof address.sun_path - 1);
+    const int s = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_EQ(::bind(s, reinterpret_cast<const sockaddr *>(&address), sizeof address), 0);
+    ::close(s);
 }
 
 // The error code of the IoError that f throws, or 0 when it throws none.
@@ -48,6 +58,7 @@ TEST(FileOpen, FailsWithoutCreating) {
         {tmp / "sub", File::Mode::Read, EISDIR, ""},
         {tmp / "pipe.mp3", File::Mode::Read, File::kNotRegularFile, ""},
         {tmp / "pipe.mp3", File::Mode::ReadWrite, File::kNotRegularFile, ""},
+        {tmp / "socket.mp3", File::Mode::Read, File::kNotRegularFile, ""},
         {"/dev/null", File::Mode::ReadWrite, File::kNotRegularFile, ""},
         {tmp / "a\xFE\x39\x81\x30.mp3", File::Mode::Read, EILSEQ,
          "I/O error 84: Invalid or incomplete multibyte or wide character \"" +
@@ -77,12 +88,10 @@ TEST(ReadFileTail, ReadsTheEndOrNothing) {
         std::size_t n;
         std::variant<std::string, int> result; // the tail, or the error code
     } cases[] = {
-        {tmp / "a.mp3", 3, std::string("789")},
-        {tmp / "a.mp3", 10, std::string(kDigits)},
+        {tmp / "a.mp3", 3, std::string("789")}, {tmp / "a.mp3", 10, std::string(kDigits)},
         {tmp / "a.mp3", 11, std::string()}, // shorter than a tag
-        {tmp / "pipe.mp3", 3, std::string()},
-        {"/dev/null", 3, std::string()},
-        {tmp / "sub", 3, EISDIR},
+        {tmp / "pipe.mp3", 3, std::string()},   {tmp / "socket.mp3", 3, std::string()},
+        {"/dev/null", 3, std::string()},        {tmp / "sub", 3, EISDIR},
         {tmp / "missing.mp3", 3, ENOENT},
     };
     for (const auto &c : cases) {
