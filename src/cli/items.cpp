@@ -1,9 +1,11 @@
 #include "items.h"
 
 #include "encoding.h"
+#include "filesystem.h"
 #include "listing.h"
 
 #include <iostream>
+#include <set>
 
 namespace tarvendi::cli {
 
@@ -38,16 +40,38 @@ Items folder_items(const std::string &folder, std::string_view mask, bool folder
     return items;
 }
 
-Items stdin_items(const std::string &folder, char separator) {
+Items stdin_items(const std::string &folder, char separator, bool folders) {
     Items items;
     items.paths = true;
     items.folder = folder;
+    std::set<platform::EntryIdentity> seen;
     std::string line;
     while (std::getline(std::cin, line, separator)) {
         if (separator == '\n' && line.ends_with('\r'))
             line.pop_back();
-        if (!line.empty())
-            items.names.push_back(platform::name_from_disk(line));
+        if (line.empty())
+            continue;
+        std::string name = platform::name_from_disk(line);
+        const auto refuse = [&](std::string_view reason, core::Verdict verdict) {
+            items.refused.push_back({std::move(name), {}, std::string(reason), verdict});
+        };
+        // The system would read such a path up to its NUL byte: another file than the line's.
+        if (line.find('\0') != std::string::npos) {
+            refuse("路径中含有空字节", core::Verdict::Invalid);
+            continue;
+        }
+        // A missing path stays an item: it takes its number, and the rename tells it is gone.
+        const std::optional<platform::EntryIdentity> entry =
+            platform::entry_identity(items.path({name}));
+        if (!entry)
+            items.names.push_back(std::move(name));
+        else if (entry->folder != folders)
+            refuse(folders ? "不是文件夹（文件不加 --dirs）" : "是文件夹（文件夹要加 --dirs）",
+                   core::Verdict::Invalid);
+        else if (!seen.insert(*entry).second)
+            refuse("与前面的路径是同一个", core::Verdict::Duplicate);
+        else
+            items.names.push_back(std::move(name));
     }
     view_names(items);
     return items;

@@ -20,6 +20,8 @@ struct Items {
     std::vector<core::PassItem> items;
     bool paths = false; // read from standard input: each renamed where it is
     std::string folder; // GB18030, from the root: the names, and relative paths, lie in it
+    // Paths read that no rename may take, with the verdict any run gives them.
+    std::vector<core::RefusedRename> refused;
 
     // The path of item (one of items) from the root.
     std::string path(const core::PassItem &item) const;
@@ -27,7 +29,9 @@ struct Items {
 
 // folder: GB18030, from the root.
 Items folder_items(const std::string &folder, std::string_view mask, bool folders, bool natural);
-// separator: '\n' or '\0'. Empty lines are passed over; relative paths lie in folder.
-Items stdin_items(const std::string &folder, char separator);
+// separator: '\n' or '\0'. Empty lines are passed over; relative paths lie in folder. Refused
+// whole, before any rule sees them: a line that holds a NUL byte, a path of the wrong kind
+// (folders: the paths must name folders) and a path of an entry named before.
+Items stdin_items(const std::string &folder, char separator, bool folders);
 
 } // namespace tarvendi::cli

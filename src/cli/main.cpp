@@ -43,7 +43,7 @@ int rename_items(CommandLine line, bool &changed) {
         platform::absolute_path(line.value("dir") ? platform::typed_text(*line.value("dir")) : ".");
     platform::check_folder(folder);
     const bool from_stdin = line.flag("from-stdin") || line.flag("0");
-    Items items = from_stdin ? stdin_items(folder, line.flag("0") ? '\0' : '\n')
+    Items items = from_stdin ? stdin_items(folder, line.flag("0") ? '\0' : '\n', line.flag("dirs"))
                              : folder_items(folder, argument(line, "mask", "*.*"),
                                             line.flag("dirs"), line.flag("natural"));
     if (line.command->name == "tag-show")
@@ -62,6 +62,7 @@ int rename_items(CommandLine line, bool &changed) {
     context.folder = folder;
     core::Plan plan;
     const core::PassRun run = core::run_pass(description, items.items, context, plan, journal);
+    plan.refused.insert(plan.refused.begin(), items.refused.begin(), items.refused.end());
     const Outcome outcome = report(plan, plan.refused, line.flag("json"), folder);
     changed = execute && (outcome.renamed > 0 || description.writes_tags);
     if (run.failure) {

@@ -50,8 +50,7 @@ template <class F>
 void each_line(const core::Plan &plan, const std::vector<core::RefusedRename> &refused_by_rules,
                F line) {
     for (const core::RefusedRename &r : refused_by_rules)
-        line(r.source, std::string_view(), std::string_view(r.new_name), core::Verdict::Invalid,
-             r.reason);
+        line(r.source, std::string_view(), std::string_view(r.new_name), r.verdict, r.reason);
     std::string source;
     for (const core::PlannedRename &r : plan.renames) {
         plan.source_into(r, source);

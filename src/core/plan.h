@@ -91,6 +91,7 @@ struct RefusedRename {
     std::string source;   // GB18030
     std::string new_name; // GB18030
     std::string reason;   // UTF-8
+    Verdict verdict = Verdict::Invalid;
 };
 
 struct Plan {

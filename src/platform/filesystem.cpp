@@ -130,6 +130,14 @@ bool file_exists(std::string_view path) {
     return stat_path(path, st) && !S_ISDIR(st.st_mode);
 }
 
+std::optional<EntryIdentity> entry_identity(std::string_view path) {
+    const std::optional<std::string> disk = name_to_disk(path);
+    struct stat st {};
+    if (!disk || ::lstat(disk->c_str(), &st) != 0)
+        return std::nullopt;
+    return EntryIdentity{st.st_dev, st.st_ino, S_ISDIR(st.st_mode)};
+}
+
 bool regular_file(std::string_view path) {
     struct stat st {};
     return stat_path(path, st) && S_ISREG(st.st_mode);

@@ -36,6 +36,15 @@ void check_folder(std::string_view folder);
 bool file_exists(std::string_view path);
 // True for a regular file (through links): not a folder, FIFO, socket or device.
 bool regular_file(std::string_view path);
+// The entry a path names itself (a link, not what it points to): which one, and its kind.
+struct EntryIdentity {
+    unsigned long long device = 0;
+    unsigned long long inode = 0;
+    bool folder = false;
+    auto operator<=>(const EntryIdentity &) const = default;
+};
+// Nothing when no entry has that path (or it does not convert).
+std::optional<EntryIdentity> entry_identity(std::string_view path);
 
 // Last-write time in local time, in two-second steps; nothing for folders, missing files and
 // times outside 1980..2107.

@@ -426,6 +426,35 @@ TEST(Cli, TagCommandsTellSpecialFilesAndGoOn) {
     }
 }
 
+// Paths from standard input get the verdict in the dry run that the execute gives them, and a
+// line with a NUL byte is refused whole instead of naming the file before its NUL.
+TEST(Cli, HostileStandardInputIsRefusedAlikeInBothRuns) {
+    const std::map<std::string, std::string> verdicts = {
+        {"a.txt", "rename"},        {"./a.txt", "duplicate"}, {"sub", "invalid"},
+        {"b.txt\\x00x", "invalid"}, {"b.txt", "rename"},
+    };
+    const std::string input = std::string("a.txt\n./a.txt\nsub\nb.txt\0x\nb.txt\n", 32);
+    for (const bool execute : {false, true}) {
+        TempFolder folder;
+        std::filesystem::create_directory(folder / "w");
+        std::filesystem::create_directory(folder / "w/sub");
+        folder.file("w/a.txt", "a");
+        folder.file("w/b.txt", "b");
+        const Result run =
+            cli(folder,
+                std::string("wildcard --template 'n-#' --from-stdin --json --dir w") +
+                    (execute ? " --execute" : ""),
+                input);
+        EXPECT_EQ(run.status, 1) << run.out;
+        std::map<std::string, std::string> got;
+        const nlohmann::json report = nlohmann::json::parse(run.out);
+        for (const auto &item : report["items"])
+            got[item["old"].get<std::string>()] = item["verdict"].get<std::string>();
+        EXPECT_EQ(got, verdicts) << (execute ? "execute" : "dry run");
+        EXPECT_EQ(std::filesystem::exists(folder / "w/n-2.txt"), execute);
+    }
+}
+
 // The folder given is where every item is read, also for the tags shown: nothing is taken from
 // the directory the program was started in.
 TEST(Cli, TagsAreReadInTheFolderGiven) {
