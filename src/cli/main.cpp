@@ -9,6 +9,7 @@
 #include "id3v1_tag.h"
 #include "items.h"
 #include "journal.h"
+#include "language.h"
 #include "memory.h"
 #include "pass_run.h"
 #include "report.h"
@@ -46,6 +47,16 @@ int rename_items(CommandLine line, bool &changed) {
     Items items = from_stdin ? stdin_items(folder, line.flag("0") ? '\0' : '\n', line.flag("dirs"))
                              : folder_items(folder, argument(line, "mask", "*.*"),
                                             line.flag("dirs"), line.flag("natural"));
+    if (items.items.empty() && items.refused.empty()) {
+        // Said, so that a mistyped mask is not taken for a folder without work.
+        const std::string mask = line.value("mask").value_or("*.*");
+        const std::string where = shown(folder);
+        std::cerr << (from_stdin ? spoken("no paths on standard input", "标准输入中没有路径")
+                                 : spoken("no entries match '" + mask + "' in " + where,
+                                          where + " 中没有与 '" + mask + "' 相符的条目"))
+                  << '\n';
+        return kDone;
+    }
     if (line.command->name == "tag-show")
         return show_tags(items, line.flag("id3v2"), line.flag("json"));
     const bool execute = line.flag("execute");
@@ -63,7 +74,7 @@ int rename_items(CommandLine line, bool &changed) {
     core::Plan plan;
     const core::PassRun run = core::run_pass(description, items.items, context, plan, journal);
     plan.refused.insert(plan.refused.begin(), items.refused.begin(), items.refused.end());
-    const Outcome outcome = report(plan, plan.refused, line.flag("json"), folder);
+    const Outcome outcome = report(plan, plan.refused, line.flag("json"), execute, folder);
     changed = execute && (outcome.renamed > 0 || description.writes_tags);
     if (run.failure) {
         try {

@@ -1,6 +1,7 @@
 #include "report.h"
 
 #include "display_text.h"
+#include "language.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -61,7 +62,7 @@ void each_line(const core::Plan &plan, const std::vector<core::RefusedRename> &r
 } // namespace
 
 Outcome report(const core::Plan &plan, const std::vector<core::RefusedRename> &refused_by_rules,
-               bool json, const std::string &folder) {
+               bool json, bool executed, const std::string &folder) {
     Outcome outcome;
     outcome.refused = refused_by_rules.size();
     for (const core::PlannedRename &r : plan.renames) {
@@ -115,6 +116,13 @@ Outcome report(const core::Plan &plan, const std::vector<core::RefusedRename> &r
         });
     }
     std::fwrite(out.data(), 1, out.size(), stdout);
+    const std::string renamed = std::to_string(outcome.renamed);
+    const std::string refused = std::to_string(outcome.refused);
+    errors += executed ? spoken("renamed " + renamed + ", refused " + refused,
+                                "已改名 " + renamed + " 个，" + refused + " 个未改名")
+                       : spoken("would rename " + renamed + ", would refuse " + refused,
+                                "将改名 " + renamed + " 个，" + refused + " 个不会改名");
+    errors += '\n';
     std::fwrite(errors.data(), 1, errors.size(), stderr);
     return outcome;
 }

@@ -15,9 +15,10 @@ struct Outcome {
     std::size_t refused = 0;
 };
 
-// Prints the plan (after an execute, with what happened) and the rules' refusals.
+// Prints the plan (after an execute, with what happened) and the rules' refusals; standard
+// error ends with the counts, in the language spoken (language.h).
 Outcome report(const core::Plan &plan, const std::vector<core::RefusedRename> &refused_by_rules,
-               bool json, const std::string &folder);
+               bool json, bool executed, const std::string &folder);
 
 // A name or path for the terminal (UTF-8).
 std::string shown(std::string_view gb18030);

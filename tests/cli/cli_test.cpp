@@ -455,6 +455,37 @@ TEST(Cli, HostileStandardInputIsRefusedAlikeInBothRuns) {
     }
 }
 
+// Standard error ends with the counts, in the language the environment chooses as for the
+// window; a mask that selects nothing says so and is no failure.
+TEST(Cli, SummaryInTheUsersLanguage) {
+    const struct {
+        const char *environment;
+        const char *args;
+        int status;
+        const char *last_line;
+    } cases[] = {
+        {"LC_ALL=en_US.UTF-8", "wildcard --template 'x#'", 0, "would rename 2, would refuse 0"},
+        {"LC_ALL=en_GB", "wildcard --template 'taken' --execute", 1, "renamed 1, refused 1"},
+        {"LC_ALL=zh_CN.UTF-8", "wildcard --template 'x#'", 0, "将改名 2 个，0 个不会改名"},
+        {"LC_ALL=C", "wildcard --template 'taken' --execute", 1, "已改名 1 个，1 个未改名"},
+        {"LC_ALL=C TARVENDI_LANG=en", "pad --mask '*.mp3'", 0, "no entries match '*.mp3' in "},
+        {"LC_ALL=en_US TARVENDI_LANG=zh", "pad --mask '*.mp3'", 0, " 中没有与 '*.mp3' 相符的条目"},
+    };
+    for (const auto &c : cases) {
+        TempFolder folder;
+        std::filesystem::create_directory(folder / "w");
+        folder.file("w/a.txt");
+        folder.file("w/b.txt");
+        // Standard error alone, from a shell that the environment is given to.
+        const Result run = cli(folder, std::string(c.args) + " --dir w", {},
+                               std::string("env -u TARVENDI_LANG -u LANG -u LC_MESSAGES ") +
+                                   c.environment + " sh -c '\"$0\" \"$@\" 2>&1 >/dev/null'");
+        EXPECT_EQ(run.status, c.status) << c.args;
+        const std::string last = run.out.substr(run.out.rfind('\n', run.out.size() - 2) + 1);
+        EXPECT_NE(last.find(c.last_line), std::string::npos) << c.environment << ": " << run.out;
+    }
+}
+
 // The folder given is where every item is read, also for the tags shown: nothing is taken from
 // the directory the program was started in.
 TEST(Cli, TagsAreReadInTheFolderGiven) {
