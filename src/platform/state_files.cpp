@@ -155,35 +155,11 @@ std::vector<std::string> files_ending_with(const std::string &folder, std::strin
     return names;
 }
 
-std::string read_whole_file(const std::string &path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
-    if (fd < 0)
-        throw IoError(errno, escaped_path(path));
-    std::string text;
-    char buffer[65536];
-    for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            const int err = errno;
-            ::close(fd);
-            throw IoError(err, escaped_path(path));
-        }
-        if (n == 0)
-            break;
-        text.append(buffer, static_cast<std::size_t>(n));
-    }
-    ::close(fd);
-    return text;
-}
+namespace {
 
-std::string read_named_file(const std::string &path) {
-    constexpr std::size_t kMost = std::size_t{64} << 20;
-    // Opened without waiting for a FIFO's writer; read waiting for what a writer sends.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0)
-        throw IoError(errno, escaped_path(path));
+// Everything fd (opened from path) gives until its end, at most `most` bytes (EFBIG past
+// them); closes fd. A folder is refused (EISDIR).
+std::string read_to_end(int fd, const std::string &path, std::size_t most) {
     const auto fail = [&](int code) {
         ::close(fd);
         throw IoError(code, escaped_path(path));
@@ -193,6 +169,7 @@ std::string read_named_file(const std::string &path) {
         fail(errno);
     if (S_ISDIR(st.st_mode))
         fail(EISDIR);
+    // Opened without waiting for a FIFO's writer; read waiting for what a writer sends.
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     std::string text;
     char buffer[65536];
@@ -205,11 +182,28 @@ std::string read_named_file(const std::string &path) {
         if (n == 0)
             break;
         text.append(buffer, static_cast<std::size_t>(n));
-        if (text.size() > kMost)
+        if (text.size() > most)
             fail(EFBIG);
     }
     ::close(fd);
     return text;
+}
+
+std::string read_opened(const std::string &path, int flags, std::size_t most) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | flags);
+    if (fd < 0)
+        throw IoError(errno, escaped_path(path));
+    return read_to_end(fd, path, most);
+}
+
+} // namespace
+
+std::string read_whole_file(const std::string &path) {
+    return read_opened(path, O_NOFOLLOW, std::string().max_size());
+}
+
+std::string read_named_file(const std::string &path) {
+    return read_opened(path, 0, std::size_t{64} << 20);
 }
 
 bool remove_file(const std::string &path) {
