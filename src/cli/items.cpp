@@ -20,8 +20,7 @@ void view_names(Items &items) {
 } // namespace
 
 std::string Items::path(const core::PassItem &item) const {
-    return item.name.starts_with('/') ? std::string(item.name)
-                                      : folder + '/' + std::string(item.name);
+    return core::from_root(folder, item.name);
 }
 
 Items folder_items(const std::string &folder, std::string_view mask, bool folders, bool natural) {

@@ -23,11 +23,6 @@ std::optional<std::string> tag_at_end(const std::string &path) {
     return std::nullopt;
 }
 
-// gb_path from the root: a relative one lies in here.
-std::string from_root(std::string_view here, const std::string &gb_path) {
-    return gb_path.starts_with('/') ? gb_path : join(here, gb_path);
-}
-
 } // namespace
 
 TagJournal::TagJournal(Journal &journal, const std::vector<PassItem> &items,

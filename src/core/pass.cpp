@@ -62,13 +62,7 @@ void plan_rules(const PassDescription &d, const std::vector<PassItem> &items,
         PlannedRename r;
         r.item = static_cast<std::uint32_t>(index);
         plan.source_into(r, source);
-        if (source.starts_with(rules::kSeparator)) {
-            path = source;
-        } else {
-            path = plan.here;
-            path += rules::kSeparator;
-            path += source;
-        }
+        from_root_into(plan.here, source, path);
         if (d.trim)
             name.assign(rules::trimmed(item.name));
         else

@@ -16,6 +16,15 @@ std::string join(std::string_view folder, std::string_view name) {
     return path;
 }
 
+void from_root_into(std::string_view here, std::string_view path, std::string &out) {
+    out.clear();
+    if (!path.starts_with(rules::kSeparator)) {
+        out += here;
+        out += rules::kSeparator;
+    }
+    out += path;
+}
+
 std::string_view verdict_word(Verdict verdict) {
     switch (verdict) {
     case Verdict::Rename:

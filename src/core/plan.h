@@ -86,6 +86,14 @@ static_assert(sizeof(PlannedRename) <= 32, "a million renames are held at once")
 
 // name in folder (GB18030; empty: name as it stands).
 std::string join(std::string_view folder, std::string_view name);
+// path from the root: a relative one lies in here (GB18030, from the root). Into out, whose
+// room a loop over a million items reuses.
+void from_root_into(std::string_view here, std::string_view path, std::string &out);
+inline std::string from_root(std::string_view here, std::string_view path) {
+    std::string out;
+    from_root_into(here, path, out);
+    return out;
+}
 
 struct RefusedRename {
     std::string source;   // GB18030
