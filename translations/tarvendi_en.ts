@@ -137,94 +137,40 @@ User guide: menu &quot;Help&quot; → &quot;User guide&quot;.&lt;/p&gt;</transla
     </message>
 </context>
 <context>
-    <name>CoreText</name>
+    <name>CommandLine</name>
     <message>
-        <source>目标已存在</source>
-        <translation>name already taken</translation>
+        <source>用法：tarvendi [Qt 选项] [文件夹 | 文件...]
+批量给文件或一个文件夹的子文件夹改名。
+
+  文件夹       打开这个文件夹
+  文件...      打开第一个文件所在的文件夹，把其中给出的这些文件按给出的顺序
+               放进工作列表并勾选；其他文件夹中的文件不取
+  -h, --help   显示本帮助后退出
+  --version    显示版本后退出
+  --           其后的参数都是路径，以“-”开头的也是
+
+相对路径从启动时的当前目录算起。也接受 Qt 的标准选项，如 -style、-platform。
+命令行中改名用 tarvendi-cli（tarvendi-cli --help）。
+</source>
+        <translation>Usage: tarvendi [Qt options] [FOLDER | FILE...]
+Renames many files, or the sub-folders of one folder, at once.
+
+  FOLDER       open this folder
+  FILE...      open the folder of the first file, and put the files given from
+               that folder into the working list, checked, in the order given;
+               files of other folders are not taken
+  -h, --help   show this help and exit
+  --version    show the version and exit
+  --           every argument after it is a path, also one that begins with &quot;-&quot;
+
+Relative paths count from the current directory at start. The standard Qt
+options are taken too, such as -style and -platform.
+To rename on the command line, use tarvendi-cli (tarvendi-cli --help).
+</translation>
     </message>
     <message>
-        <source>找不到文件</source>
-        <translation>file not found</translation>
-    </message>
-    <message>
-        <source>名称无效</source>
-        <translation>invalid name</translation>
-    </message>
-    <message>
-        <source>名称过长</source>
-        <translation>name too long</translation>
-    </message>
-    <message>
-        <source>名称无法转换编码</source>
-        <translation>name cannot be converted to the disk encoding</translation>
-    </message>
-    <message>
-        <source>没有权限</source>
-        <translation>permission denied</translation>
-    </message>
-    <message>
-        <source>名称无法转换</source>
-        <translation>name cannot be converted</translation>
-    </message>
-    <message>
-        <source>正则表达式匹配超出限制</source>
-        <translation>regular expression match exceeded its limit</translation>
-    </message>
-    <message>
-        <source>改名后的文件已不在（已被再次改名或删除）</source>
-        <translation>the renamed file is gone (renamed again or deleted)</translation>
-    </message>
-    <message>
-        <source>文件夹中已有内容，未删除</source>
-        <translation>the folder is no longer empty, not deleted</translation>
-    </message>
-    <message>
-        <source>文件末尾已没有标签，未恢复</source>
-        <translation>the file no longer ends in a tag, not restored</translation>
-    </message>
-    <message>
-        <source>新名称改变了文件夹，不会移动文件</source>
-        <translation>the new name changes the folder; files are never moved</translation>
-    </message>
-    <message>
-        <source>新名称以&quot;.&quot;开头，文件会被隐藏</source>
-        <translation>the new name starts with &quot;.&quot;, the file would be hidden</translation>
-    </message>
-    <message>
-        <source>名称未变</source>
-        <translation>name unchanged</translation>
-    </message>
-    <message>
-        <source>与前面的新名称重复</source>
-        <translation>same new name as an earlier file</translation>
-    </message>
-    <message>
-        <source>无法写入撤销记录，操作没有执行：</source>
-        <translation>Cannot write the undo record; nothing was done: </translation>
-    </message>
-    <message>
-        <source>此文件系统不允许该名称</source>
-        <translation>This file system does not allow that name</translation>
-    </message>
-    <message>
-        <source>此文件系统不支持该操作</source>
-        <translation>This file system does not support that</translation>
-    </message>
-    <message>
-        <source>此文件夹存放撤销记录</source>
-        <translation>this folder holds the undo records</translation>
-    </message>
-    <message>
-        <source>标签已被再次修改</source>
-        <translation>the tag was changed again</translation>
-    </message>
-    <message>
-        <source>执行中途停止，没有改名</source>
-        <translation>the run stopped halfway, not renamed</translation>
-    </message>
-    <message>
-        <source>无法把损坏的撤销记录放到一旁：</source>
-        <translation>Cannot set the damaged undo record aside: </translation>
+        <source>未知选项：%1（见 tarvendi --help）</source>
+        <translation>unknown option: %1 (see tarvendi --help)</translation>
     </message>
 </context>
 <context>
@@ -232,6 +178,17 @@ User guide: menu &quot;Help&quot; → &quot;User guide&quot;.&lt;/p&gt;</transla
     <message>
         <source>确认</source>
         <translation>Confirm</translation>
+    </message>
+</context>
+<context>
+    <name>OpenPaths</name>
+    <message>
+        <source>找不到文件或文件夹</source>
+        <translation>no such file or folder</translation>
+    </message>
+    <message>
+        <source>……另有 %1 项</source>
+        <translation>... and %1 more</translation>
     </message>
 </context>
 <context>
@@ -422,6 +379,18 @@ User guide: menu &quot;Help&quot; → &quot;User guide&quot;.&lt;/p&gt;</transla
     <message>
         <source>是否要去除文件名中包含的所有的%1？</source>
         <translation>Remove all %1 from the file names?</translation>
+    </message>
+    <message>
+        <source>找不到以下文件或文件夹：</source>
+        <translation>These files or folders do not exist:</translation>
+    </message>
+    <message>
+        <source>只打开了文件夹“%1”，以下各项没有取：</source>
+        <translation>Only the folder &quot;%1&quot; was opened; these were not taken:</translation>
+    </message>
+    <message>
+        <source>只取了文件夹“%1”中的文件，以下各项不在这个文件夹中，没有取：</source>
+        <translation>Only the files of the folder &quot;%1&quot; were taken; these lie elsewhere and were not taken:</translation>
     </message>
 </context>
 <context>

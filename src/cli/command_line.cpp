@@ -1,5 +1,7 @@
 #include "command_line.h"
 
+#include "language.h"
+
 #include <algorithm>
 
 namespace tarvendi::cli {
@@ -37,12 +39,14 @@ CommandLine parse_command_line(const std::vector<std::string> &args) {
         return line;
     }
     if (i >= args.size())
-        throw UsageError("no subcommand given (see tarvendi-cli --help)");
+        throw UsageError(spoken("no subcommand given (see tarvendi-cli --help)",
+                                "没有给出子命令（见 tarvendi-cli --help）"));
     const auto &all = commands();
     const auto command = std::find_if(all.begin(), all.end(),
                                       [&](const CommandSpec &c) { return c.name == args[i]; });
     if (command == all.end())
-        throw UsageError("unknown subcommand '" + args[i] + "' (see tarvendi-cli --help)");
+        throw UsageError(spoken("unknown subcommand '" + args[i] + "' (see tarvendi-cli --help)",
+                                "没有子命令 '" + args[i] + "'（见 tarvendi-cli --help）"));
     line.command = &*command;
     for (++i; i < args.size(); ++i) {
         const std::string &arg = args[i];
@@ -58,7 +62,8 @@ CommandLine parse_command_line(const std::vector<std::string> &args) {
         else if (arg.starts_with("--"))
             name = arg.substr(2);
         else
-            throw UsageError("unexpected argument '" + arg + "'");
+            throw UsageError(
+                spoken("unexpected argument '" + arg + "'", "多余的参数 '" + arg + "'"));
         std::optional<std::string> inline_value;
         if (const auto eq = name.find('='); eq != std::string::npos) {
             inline_value = name.substr(eq + 1);
@@ -66,17 +71,21 @@ CommandLine parse_command_line(const std::vector<std::string> &args) {
         }
         const OptionSpec *option = find_option(*command, name);
         if (!option)
-            throw UsageError("'" + std::string(command->name) + "' takes no option --" + name);
+            throw UsageError(
+                spoken("'" + std::string(command->name) + "' takes no option --" + name,
+                       "'" + std::string(command->name) + "' 没有选项 --" + name));
         if (option->value.empty()) {
             if (inline_value)
-                throw UsageError("--" + name + " takes no value");
+                throw UsageError(spoken("--" + name + " takes no value", "--" + name + " 不带值"));
             line.flags.insert(name);
         } else if (inline_value) {
             line.values[name] = *inline_value;
         } else if (i + 1 < args.size()) {
             line.values[name] = args[++i];
         } else {
-            throw UsageError("--" + name + " needs a value (" + std::string(option->value) + ")");
+            throw UsageError(
+                spoken("--" + name + " needs a value (" + std::string(option->value) + ")",
+                       "--" + name + " 需要一个值（" + std::string(option->value) + "）"));
         }
     }
     return line;

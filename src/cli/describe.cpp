@@ -4,6 +4,7 @@
 #include "encoding.h"
 #include "errors.h"
 #include "integer.h"
+#include "language.h"
 #include "state_files.h"
 
 #include <iostream>
@@ -24,7 +25,9 @@ passes::Number number(const CommandLine &line, std::string_view name, std::strin
 
 std::string required(const CommandLine &line, std::string_view name) {
     if (!line.value(name))
-        throw UsageError("'" + std::string(line.command->name) + "' needs --" + std::string(name));
+        throw UsageError(
+            spoken("'" + std::string(line.command->name) + "' needs --" + std::string(name),
+                   "'" + std::string(line.command->name) + "' 需要 --" + std::string(name)));
     return argument(line, name);
 }
 
@@ -33,13 +36,16 @@ std::string name_list(const CommandLine &line) {
     std::string text;
     if (path == "-") {
         if (line.flag("from-stdin") || line.flag("0"))
-            throw UsageError("--names - reads standard input, which the paths take already");
+            throw UsageError(spoken("--names - reads standard input, which the paths take already",
+                                    "--names - 要读标准输入，而路径已经从标准输入读取"));
         text.assign(std::istreambuf_iterator<char>(std::cin), {});
     } else {
         try {
             text = platform::read_named_file(platform::name_to_disk(path).value_or(path));
         } catch (const platform::IoError &error) {
-            throw UsageError("cannot read the name list: " + std::string(error.what()));
+            throw UsageError(
+                std::string(spoken("cannot read the name list: ", "无法读取名称列表：")) +
+                said(error.what()));
         }
     }
     // The window saves its lists in GB18030; an editor today writes UTF-8, which a GB18030
@@ -51,7 +57,8 @@ std::string name_list(const CommandLine &line) {
     if (encoding == "utf-8" || encoding == "utf8")
         text = platform::typed_text(marked ? text.substr(kByteOrderMark.size()) : text);
     else if (encoding != "gb18030")
-        throw UsageError("--encoding takes utf-8 or gb18030");
+        throw UsageError(
+            spoken("--encoding takes utf-8 or gb18030", "--encoding 只能是 utf-8 或 gb18030"));
     std::string lines;
     lines.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i)
@@ -62,7 +69,8 @@ std::string name_list(const CommandLine &line) {
 
 core::PassDescription describe(const CommandLine &line, tags::Id3v1Tag &tags, bool paths) {
     if (!line.command->pass)
-        throw UsageError("'" + std::string(line.command->name) + "' renames nothing");
+        throw UsageError(spoken("'" + std::string(line.command->name) + "' renames nothing",
+                                "'" + std::string(line.command->name) + "' 不改名"));
     core::PassDescription d = line.command->pass(line, tags);
     if (paths) {
         // A path from standard input keeps its folder: the rule sees its bare name and the new

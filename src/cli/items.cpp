@@ -2,6 +2,7 @@
 
 #include "encoding.h"
 #include "filesystem.h"
+#include "language.h"
 #include "listing.h"
 
 #include <iostream>
@@ -56,7 +57,7 @@ Items stdin_items(const std::string &folder, char separator, bool folders) {
         };
         // The system would read such a path up to its NUL byte: another file than the line's.
         if (line.find('\0') != std::string::npos) {
-            refuse("路径中含有空字节", core::Verdict::Invalid);
+            refuse(spoken("the path holds a NUL byte", "路径中含有空字节"), core::Verdict::Invalid);
             continue;
         }
         // A missing path stays an item: it takes its number, and the rename tells it is gone.
@@ -65,10 +66,14 @@ Items stdin_items(const std::string &folder, char separator, bool folders) {
         if (!entry)
             items.names.push_back(std::move(name));
         else if (entry->folder != folders)
-            refuse(folders ? "不是文件夹（文件不加 --dirs）" : "是文件夹（文件夹要加 --dirs）",
+            refuse(folders
+                       ? spoken("not a folder (files go without --dirs)",
+                                "不是文件夹（文件不加 --dirs）")
+                       : spoken("a folder (folders need --dirs)", "是文件夹（文件夹要加 --dirs）"),
                    core::Verdict::Invalid);
         else if (!seen.insert(*entry).second)
-            refuse("与前面的路径是同一个", core::Verdict::Duplicate);
+            refuse(spoken("the same entry as an earlier path", "与前面的路径是同一个"),
+                   core::Verdict::Duplicate);
         else
             items.names.push_back(std::move(name));
     }

@@ -1,5 +1,7 @@
 #include "language.h"
 
+#include "english.h"
+
 #include <cstdlib>
 
 namespace tarvendi::cli {
@@ -23,6 +25,10 @@ bool speaks_english() {
             break;
     return locale == "en" || locale.starts_with("en_") || locale.starts_with("en.") ||
            locale.starts_with("en@");
+}
+
+std::string said(std::string_view engine_text) {
+    return speaks_english() ? core::english(engine_text) : std::string(engine_text);
 }
 
 } // namespace tarvendi::cli

@@ -4,7 +4,7 @@
 #include "command_line.h"
 #include "describe.h"
 #include "display_text.h"
-#include "errors.h"
+#include "error_reasons.h"
 #include "filesystem.h"
 #include "id3v1_tag.h"
 #include "items.h"
@@ -74,13 +74,14 @@ int rename_items(CommandLine line, bool &changed) {
     core::Plan plan;
     const core::PassRun run = core::run_pass(description, items.items, context, plan, journal);
     plan.refused.insert(plan.refused.begin(), items.refused.begin(), items.refused.end());
-    const Outcome outcome = report(plan, plan.refused, line.flag("json"), execute, folder);
+    const Outcome outcome =
+        report(plan, plan.refused, {line.flag("json"), execute, description.writes_tags}, folder);
     changed = execute && (outcome.renamed > 0 || description.writes_tags);
     if (run.failure) {
         try {
             std::rethrow_exception(run.failure);
         } catch (const std::exception &error) {
-            std::cerr << "tarvendi-cli: " << error.what() << '\n';
+            std::cerr << "tarvendi-cli: " << said(error.what()) << '\n';
         }
         // What was planned before the error ran: only a run that changed nothing is a failure
         // before anything was renamed.
@@ -110,9 +111,12 @@ bool output_written(bool changed) {
     if (std::fflush(stdout) == 0 && !std::ferror(stdout))
         return true;
     const int code = errno;
-    std::cerr << "tarvendi-cli: cannot write the output: " << platform::IoError(code).what();
+    std::cerr << "tarvendi-cli: " << spoken("cannot write the output: ", "无法写出结果：")
+              << said(platform::error_reason(code));
     if (changed)
-        std::cerr << "; the changes were made, and \"tarvendi-cli undo --execute\" takes them back";
+        std::cerr << spoken("; the changes were made, and \"tarvendi-cli undo --execute\" takes "
+                            "them back",
+                            "；改动已经做了，\"tarvendi-cli undo --execute\" 可以撤销");
     std::cerr << '\n';
     return false;
 }
@@ -127,11 +131,8 @@ int main(int argc, char *argv[]) {
     try {
         const int status = run(std::vector<std::string>(argv + 1, argv + argc), changed);
         return output_written(changed) ? status : kOutputLost;
-    } catch (const UsageError &error) {
-        std::cerr << "tarvendi-cli: " << error.what() << '\n';
-        return kUsage;
     } catch (const std::exception &error) {
-        std::cerr << "tarvendi-cli: " << error.what() << '\n';
+        std::cerr << "tarvendi-cli: " << said(error.what()) << '\n';
         return kUsage;
     }
 }

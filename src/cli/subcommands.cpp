@@ -4,6 +4,7 @@
 #include "command_line.h"
 #include "describe.h"
 #include "filesystem.h"
+#include "language.h"
 #include "regex_rule.h"
 #include "rule_passes.h"
 #include "tag_commands.h"
@@ -54,8 +55,10 @@ core::PassDescription regex(Line line, Tags) {
     try {
         return passes::regex_replace(replace);
     } catch (const rules::RegexError &error) {
-        throw UsageError("the pattern does not compile at character " +
-                         std::to_string(error.offset() + 1) + ": " + error.what());
+        throw UsageError(std::string(spoken("the pattern does not compile at character ",
+                                            "正则表达式无法编译，位置：第 ")) +
+                         std::to_string(error.offset() + 1) + spoken(": ", " 个字符：") +
+                         error.what());
     }
 }
 
@@ -64,7 +67,7 @@ core::PassDescription regex(Line line, Tags) {
 core::PassDescription regular_files_only(core::PassDescription d) {
     d.rule = [rule = std::move(d.rule)](const core::RuleInput &in) -> std::optional<std::string> {
         if (rules::is_mp3_name(in.name) && !platform::regular_file(in.source))
-            throw core::ItemRefused{std::string(kNotRegular)};
+            throw core::ItemRefused{not_regular_reason()};
         return rule(in);
     };
     return d;

@@ -1,9 +1,11 @@
 #include "tag_commands.h"
 
 #include "describe.h"
+#include "error_reasons.h"
 #include "errors.h"
 #include "filesystem.h"
 #include "id3v1_tag.h"
+#include "language.h"
 #include "report.h"
 #include "song_fields.h"
 #include "tag_template.h"
@@ -34,10 +36,17 @@ void print(const std::vector<nlohmann::ordered_json> &files, bool json) {
 
 } // namespace
 
+std::string not_regular_reason() {
+    return std::string(platform::error_reason(platform::kNotRegularFile));
+}
+
 int show_tags(const Items &items, bool prefer_id3v2, bool json) {
     tags::Id3v1Tag tags;
     std::vector<nlohmann::ordered_json> files;
-    bool refused = false;
+    // Paths refused on the way in (twice named, of the wrong kind) are told as the others.
+    for (const core::RefusedRename &r : items.refused)
+        files.push_back({{"file", shown(r.source)}, {"error", said(r.reason)}});
+    bool refused = !items.refused.empty();
     for (const core::PassItem &item : items.items) {
         const std::string_view name = item.name;
         if (!rules::is_mp3_name(name))
@@ -46,12 +55,12 @@ int show_tags(const Items &items, bool prefer_id3v2, bool json) {
         nlohmann::ordered_json file = {{"file", shown(name)}};
         // One file that cannot be read is told for itself; the others are still shown.
         const auto refuse = [&](std::string_view reason) {
-            file["error"] = reason;
+            file["error"] = said(reason);
             files.push_back(std::move(file));
             refused = true;
         };
         if (!platform::regular_file(path)) {
-            refuse(kNotRegular);
+            refuse(not_regular_reason());
             continue;
         }
         tags::SongFields song;

@@ -7,8 +7,8 @@
 namespace tarvendi::cli {
 
 // The reason a tag subcommand gives for an item that is no regular file (a FIFO, socket or
-// device named like a song): it is told for itself, and the others go on.
-inline constexpr std::string_view kNotRegular = "不是普通文件";
+// device named like a song): it is told for itself, and the others go on. An engine text.
+std::string not_regular_reason();
 
 // Prints the ID3v1 tag of every MP3 item; returns the exit status.
 int show_tags(const Items &items, bool prefer_id3v2, bool json);

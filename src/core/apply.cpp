@@ -57,7 +57,7 @@ void set_outcome(PlannedRename &r, const platform::RenameResult &result) {
     }
     r.verdict = result.refusal == platform::RenameRefusal::TargetExists ? Verdict::Exists
                                                                         : Verdict::Invalid;
-    r.reason = platform::refusal_reason(result.refusal);
+    r.reason = platform::refusal_reason(result);
 }
 
 // One rename the apply makes: a planned rename, or one of the two steps of a rename that breaks
@@ -174,7 +174,8 @@ apply_plan(Plan &plan, const std::function<void(std::size_t done)> &progress, Jo
         }
         if (!result.ok())
             refused.push_back({stranded_hidden ? temporary(index) : plan.source(r),
-                               std::string(plan.new_name(r)), platform::refusal_text(result)});
+                               std::string(plan.new_name(r)),
+                               std::string(platform::refusal_reason(result))});
         set_outcome(r, result);
     }
     if (run)

@@ -143,6 +143,9 @@ void TargetCheck::judge(PlannedRename &r, Source source, std::string_view folder
     // Renaming it would cut every undo off from its records.
     if (from.above_journal && holds_journal(from, old_name_))
         return refuse(r, Verdict::Invalid, kJournal);
+    // An item that went away since the list was read: the rename would not find it.
+    if (against_disk_ && !from.table->find(key(from, old_name_, folded_)))
+        return refuse(r, platform::RenameRefusal::NotFound);
     if (to.rules.windows_names && !platform::windows_allows(new_name_))
         return refuse(r, platform::RenameRefusal::NotAllowedHere);
 

@@ -67,7 +67,8 @@ bool undo_rename(const JournalStep &step, UndoResult &out) {
         platform::rename_disk(step.target.c_str(), step.path.c_str());
     if (result.ok())
         return true;
-    out.refused.push_back(refusal(step.target, step.path, platform::refusal_text(result)));
+    out.refused.push_back(
+        refusal(step.target, step.path, std::string(platform::refusal_reason(result))));
     out.remains |= can_retry(result);
     return false;
 }

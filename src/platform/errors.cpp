@@ -1,16 +1,15 @@
 #include "errors.h"
 
-#include <cstring>
+#include "error_reasons.h"
 
 namespace tarvendi::platform {
 namespace {
 
 // Texts are built by appending: GCC 12 warns falsely (-Wrestrict) on "literal" + std::string.
 std::string io_error_text(int code, const std::string &path_utf8) {
-    std::string text = "I/O error ";
-    text.append(std::to_string(code)).append(": ").append(std::strerror(code));
+    std::string text(error_reason(code));
     if (!path_utf8.empty())
-        text.append(" \"").append(path_utf8).append("\"");
+        text.append("：\"").append(path_utf8).append("\"");
     return text;
 }
 

@@ -14,9 +14,9 @@ public:
     explicit ConversionError(const std::string &field_text_utf8);
 };
 
-// A file-system operation failed. what() is "I/O error <code>: <reason>", followed by the path
-// in quotes when one is known (UTF-8, taken as given: pass a name through escaped_text so that
-// the message stays one line and tells names apart).
+// A file-system operation failed. what() is the error's words (error_reasons.h), followed by
+// "：" and the path in quotes when one is known (UTF-8, taken as given: pass a name through
+// escaped_text so that the message stays one line and tells names apart).
 class IoError : public std::runtime_error {
 public:
     IoError(int code, const std::string &path_utf8 = {});

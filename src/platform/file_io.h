@@ -3,6 +3,8 @@
 // (the destructor closes it too), so no error leaves a file open; once closed, every further
 // call but close() throws IoError(EBADF). Positions and sizes count bytes from the start.
 
+#include "error_reasons.h"
+
 #include <cerrno>
 #include <cstdint>
 #include <string>
@@ -12,7 +14,7 @@ namespace tarvendi::platform {
 
 class File {
 public:
-    static constexpr int kNotRegularFile = EINVAL;
+    static constexpr int kNotRegularFile = platform::kNotRegularFile;
 
     enum class Mode { Read, ReadWrite };
 

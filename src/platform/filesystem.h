@@ -162,9 +162,10 @@ bool windows_allows(std::string_view disk_name);
 // names fold case. Bytes that are not UTF-8 stay as they are; the result is as long as disk_name.
 std::string folded(std::string_view disk_name);
 
-// Short Chinese text for a refusal, for the report shown to the user (UTF-8); empty for None.
-std::string refusal_text(const RenameResult &result);
-// The same for a refusal that needs no system error (a static text; empty for None and Other).
+// Short Chinese text for a refusal, for the report shown to the user (UTF-8, lasting as long as
+// the program): the words of its system error where it has one, else of its kind; empty for None.
+std::string_view refusal_reason(const RenameResult &result);
+// The same for a refusal that needs no system error (empty for None and Other).
 std::string_view refusal_reason(RenameRefusal refusal);
 
 } // namespace tarvendi::platform

@@ -2,6 +2,7 @@
 // equivalents of safe_rename.h where not.
 
 #include "encoding.h"
+#include "error_reasons.h"
 #include "filesystem.h"
 #include "safe_rename.h"
 
@@ -174,10 +175,15 @@ std::string_view refusal_reason(RenameRefusal refusal) {
     return {};
 }
 
-std::string refusal_text(const RenameResult &result) {
-    if (result.refusal == RenameRefusal::Other)
-        return std::strerror(result.errno_value);
-    return std::string(refusal_reason(result.refusal));
+std::string_view refusal_reason(const RenameResult &result) {
+    if (result.refusal == RenameRefusal::None)
+        return {};
+    // The system's own error says more than the kind of refusal: a read-only disk, not only
+    // "no permission".
+    if (result.errno_value != 0 && (result.refusal == RenameRefusal::Other ||
+                                    !error_words(result.errno_value).chinese.empty()))
+        return error_reason(result.errno_value);
+    return refusal_reason(result.refusal);
 }
 
 } // namespace tarvendi::platform

@@ -308,6 +308,7 @@ Result with_closed_output(const TempFolder &folder, const std::vector<std::strin
         ::dup2(err[1], STDERR_FILENO);
         ::chdir(folder.path().c_str());
         ::setenv("XDG_STATE_HOME", (folder.path() + ".state").c_str(), 1);
+        ::setenv("TARVENDI_LANG", "zh", 1);
         std::vector<char *> argv{const_cast<char *>(CLI_PATH)};
         for (const std::string &arg : args)
             argv.push_back(const_cast<char *>(arg.c_str()));
@@ -344,7 +345,7 @@ TEST(Cli, OutputThatCannotBeWrittenFailsTheRun) {
     const Result closed =
         with_closed_output(folder, {"wildcard", "--template", "y#", "--dir", "w", "--execute"});
     EXPECT_EQ(closed.status, 3);
-    EXPECT_NE(closed.out.find("cannot write the output"), std::string::npos) << closed.out;
+    EXPECT_NE(closed.out.find("无法写出结果：读取的一方已关闭"), std::string::npos) << closed.out;
     EXPECT_NE(closed.out.find("undo --execute"), std::string::npos) << closed.out;
     EXPECT_TRUE(std::filesystem::exists(folder / "w/y1"));
     const Result help = with_closed_output(folder, {"--help"});
@@ -431,9 +432,9 @@ TEST(Cli, TagCommandsTellSpecialFilesAndGoOn) {
 TEST(Cli, HostileStandardInputIsRefusedAlikeInBothRuns) {
     const std::map<std::string, std::string> verdicts = {
         {"a.txt", "rename"},        {"./a.txt", "duplicate"}, {"sub", "invalid"},
-        {"b.txt\\x00x", "invalid"}, {"b.txt", "rename"},
+        {"b.txt\\x00x", "invalid"}, {"b.txt", "rename"},      {"gone.txt", "invalid"},
     };
-    const std::string input = std::string("a.txt\n./a.txt\nsub\nb.txt\0x\nb.txt\n", 32);
+    const std::string input = std::string("a.txt\n./a.txt\nsub\nb.txt\0x\nb.txt\ngone.txt\n", 41);
     for (const bool execute : {false, true}) {
         TempFolder folder;
         std::filesystem::create_directory(folder / "w");
@@ -483,6 +484,103 @@ TEST(Cli, SummaryInTheUsersLanguage) {
         EXPECT_EQ(run.status, c.status) << c.args;
         const std::string last = run.out.substr(run.out.rfind('\n', run.out.size() - 2) + 1);
         EXPECT_NE(last.find(c.last_line), std::string::npos) << c.environment << ": " << run.out;
+    }
+}
+
+// Both outputs of a run, in the environment given.
+Result in_language(const TempFolder &folder, const std::string &environment,
+                   const std::string &args, const std::string &input = {}) {
+    return cli(folder, args, input,
+               "env -u TARVENDI_LANG -u LANG -u LC_MESSAGES " + environment +
+                   " sh -c '\"$0\" \"$@\" 2>&1'");
+}
+
+// Every refusal and error says why in words, in the language chosen, never as a number or the
+// system's English; a written tag is told as written.
+TEST(Cli, EveryRefusalAndErrorSaysWhyInTheUsersLanguage) {
+    const std::string long_name(300, 'x');
+    const struct {
+        const char *environment;
+        bool english;
+        std::string args, input, expected;
+    } cases[] = {
+        {"LC_ALL=en_US.UTF-8", true, "wildcard --template 'n-#' -", "gone\n",
+         "gone → n-1  [invalid: file not found]"},
+        {"LC_ALL=C", false, "wildcard --template 'n-#' -", "gone\n",
+         "gone → n-1  [invalid: 找不到文件]"},
+        {"LC_ALL=en_US", true, "wildcard --template '" + long_name + "' --mask a.txt", "",
+         "[invalid: name too long]"},
+        {"LC_ALL=en_US", true, "wildcard --template 'b' --mask a.txt", "",
+         "a.txt → b.txt  [exists: name already taken]"},
+        {"TARVENDI_LANG=en", true, "regex --find '(a+)+$' --with x --mask 'aaa*'", "",
+         "[invalid: regular expression match exceeded its limit]"},
+        {"TARVENDI_LANG=en", true, "wildcard --template n --dir missing", "",
+         "tarvendi-cli: file not found: \""},
+        {"LC_ALL=zh_CN", false, "wildcard --template n --dir missing", "",
+         "tarvendi-cli: 找不到文件：\""},
+        {"LC_ALL=en_US", true, "list --names nowhere.txt", "",
+         "tarvendi-cli: cannot read the name list: file not found: \""},
+        {"LC_ALL=en_US", true, "wildcard --template n --bogus", "",
+         "tarvendi-cli: 'wildcard' takes no option --bogus"},
+        {"LC_ALL=C", false, "wildcard --template n --bogus", "",
+         "tarvendi-cli: 'wildcard' 没有选项 --bogus"},
+        {"LC_ALL=en_US", true, "tag-set --title New --execute --mask '*.mp3'", "",
+         "a.mp3 → a.mp3  [written]\n"},
+        {"LC_ALL=en_US", true, "tag-set --title New --execute --mask '*.mp3'", "",
+         "tags written 1, refused 0\n"},
+        {"LC_ALL=C", false, "tag-set --title New --execute --mask '*.mp3' --json", "",
+         "\"verdict\": \"written\""},
+        {"LC_ALL=C", false, "tag-set --title New --execute --mask '*.mp3'", "",
+         "已写入标签 1 个，0 个未写入"},
+    };
+    for (const auto &c : cases) {
+        TempFolder folder;
+        folder.file("a.txt");
+        folder.file("b.txt");
+        folder.file(std::string(40, 'a') + "!");
+        std::ofstream(folder / "a.mp3", std::ios::binary) << kSongA;
+        const Result run = in_language(folder, c.environment, c.args, c.input);
+        EXPECT_NE(run.out.find(c.expected), std::string::npos) << c.args << ":\n" << run.out;
+        for (const char *foreign :
+             {"I/O error", "No such file", c.english ? "找不到" : "not found"})
+            EXPECT_EQ(run.out.find(foreign), std::string::npos) << run.out;
+    }
+}
+
+// A name that could read as another line, or as two names, is quoted: the same rule in a plan,
+// in the report of an execute and in undo ("@" stands for the folder).
+TEST(Cli, NamesThatCouldReadOtherwiseAreQuoted) {
+    const struct {
+        std::vector<std::string> files;
+        std::string args, expected, undo_line;
+    } cases[] = {
+        {{"a → b", " lead", "trail ", "\"q", "k: v", "back\\slash", "plain"},
+         "wildcard --template 'n#'",
+         "\" lead\" → n1\n\"\\\"q\" → n2\n\"a → b\" → n3\n\"back\\\\slash\" → n4\n\"k: v\" → "
+         "n5\nplain → n6\n\"trail \" → n7\n",
+         "@/n7 → \"@/trail \"\n"},
+        // The rule trims the blank in front; the arrow alone asks for the quotes.
+        {{"a.txt"},
+         "replace --find a --with ' → '",
+         "a.txt → \"→ .txt\"\n",
+         "\"@/→ .txt\" → @/a.txt\n"},
+        {{"ab.txt"},
+         "replace --find b --with '  [exists: x]'",
+         "ab.txt → \"a  [exists: x].txt\"\n",
+         "\"@/a  [exists: x].txt\" → @/ab.txt\n"},
+    };
+    for (const auto &c : cases) {
+        TempFolder folder;
+        folder.folder("w");
+        for (const std::string &name : c.files)
+            folder.file("w/" + name);
+        EXPECT_EQ(cli(folder, c.args + " --dir w").out, c.expected) << c.args;
+        EXPECT_EQ(cli(folder, c.args + " --dir w --execute").out, c.expected) << c.args;
+        std::string undo_line = c.undo_line;
+        for (std::size_t at; (at = undo_line.find('@')) != std::string::npos;)
+            undo_line.replace(at, 1, folder.path() + "/w");
+        const std::string undo = cli(folder, "undo").out;
+        EXPECT_NE(undo.find(undo_line), std::string::npos) << undo;
     }
 }
 

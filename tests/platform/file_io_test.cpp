@@ -53,7 +53,7 @@ TEST(FileOpen, FailsWithoutCreating) {
     };
     const Case cases[] = {
         {tmp / "missing.mp3", File::Mode::ReadWrite, ENOENT,
-         "I/O error 2: No such file or directory \"" + tmp / "missing.mp3\""},
+         "找不到文件：\"" + tmp / "missing.mp3\""},
         {tmp / "missing.mp3", File::Mode::Read, ENOENT, ""},
         {tmp / "sub", File::Mode::Read, EISDIR, ""},
         {tmp / "pipe.mp3", File::Mode::Read, File::kNotRegularFile, ""},
@@ -61,8 +61,7 @@ TEST(FileOpen, FailsWithoutCreating) {
         {tmp / "socket.mp3", File::Mode::Read, File::kNotRegularFile, ""},
         {"/dev/null", File::Mode::ReadWrite, File::kNotRegularFile, ""},
         {tmp / "a\xFE\x39\x81\x30.mp3", File::Mode::Read, EILSEQ,
-         "I/O error 84: Invalid or incomplete multibyte or wide character \"" +
-             tmp / "a\\x80.mp3\""},
+         "名称无法转换编码：\"" + tmp / "a\\x80.mp3\""},
     };
     for (const Case &c : cases) {
         try {

@@ -288,10 +288,13 @@ TEST(RefusalText, ShortChineseReason) {
         {{RenameRefusal::NameTooLong, 0}, "名称过长"},
         {{RenameRefusal::NotConvertible, 0}, "名称无法转换编码"},
         {{RenameRefusal::Permission, EACCES}, "没有权限"},
-        {{RenameRefusal::Other, EXDEV}, "Invalid cross-device link"},
+        {{RenameRefusal::Permission, EROFS}, "文件系统只读"},
+        {{RenameRefusal::TargetExists, ENOTEMPTY}, "目标文件夹不是空的"},
+        {{RenameRefusal::Other, EXDEV}, "不能跨文件系统移动"},
+        {{RenameRefusal::Other, 250}, "系统错误 250"},
     };
     for (const Case &c : cases)
-        EXPECT_EQ(refusal_text(c.result), c.text);
+        EXPECT_EQ(refusal_reason(c.result), c.text);
 }
 
 TEST(RefusalFromErrno, MapsSystemErrors) {

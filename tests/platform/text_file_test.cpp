@@ -52,12 +52,9 @@ TEST(WriteFile, FailsNamingThePath) {
         std::string what; // checked when not empty
     };
     const Case cases[] = {
-        {tmp / "sub", EISDIR, "I/O error 21: Is a directory \"" + tmp / "sub\""},
-        {tmp / "missing/list.txt", ENOENT,
-         "I/O error 2: No such file or directory \"" + tmp / "missing/list.txt\""},
-        {tmp / "a\xFE\x39\x8D\x37.txt", EILSEQ,
-         "I/O error 84: Invalid or incomplete multibyte or wide character \"" +
-             tmp / "a\\xFF.txt\""},
+        {tmp / "sub", EISDIR, "这是一个文件夹：\"" + tmp / "sub\""},
+        {tmp / "missing/list.txt", ENOENT, "找不到文件：\"" + tmp / "missing/list.txt\""},
+        {tmp / "a\xFE\x39\x8D\x37.txt", EILSEQ, "名称无法转换编码：\"" + tmp / "a\\xFF.txt\""},
         {"", ENOENT, ""},
     };
     for (const Case &c : cases) {

@@ -456,8 +456,8 @@ private slots:
         QCOMPARE(texts_of(page.list), QStringList({"a.txt", "b.txt"}));
         outside(dir, meanwhile);
         const Outcome outcome = execute(page, "x");
-        const QString error = QStringLiteral("I/O error 2: No such file or directory \"%1\"")
-                                  .arg(QString::fromStdString(shown));
+        const QString error =
+            QStringLiteral("找不到文件：\"%1\"").arg(QString::fromStdString(shown));
         QCOMPARE(outcome.others, QStringList{error});
         QCOMPARE(outcome.report, report);
         QCOMPARE(outcome.reports, 1);

@@ -228,9 +228,12 @@ private slots:
             const char *engine, *chinese, *english;
         } cases[] = {
             {"目标已存在", "目标已存在", "name already taken"},
-            {"无法写入撤销记录，操作没有执行：No space left on device",
-             "无法写入撤销记录，操作没有执行：No space left on device",
-             "Cannot write the undo record; nothing was done: No space left on device"},
+            {"无法写入撤销记录，操作没有执行：磁盘空间不足：\"/a：b\"",
+             "无法写入撤销记录，操作没有执行：磁盘空间不足：\"/a：b\"",
+             "Cannot write the undo record; nothing was done: no space left on the disk: "
+             "\"/a：b\""},
+            {"系统错误 4000", "系统错误 4000", "system error 4000"},
+            {"a：名称未变", "a：名称未变", "a：名称未变"},
             {"Permission denied", "Permission denied", "Permission denied"},
         };
         for (Language language : {Language::English, Language::Chinese}) {

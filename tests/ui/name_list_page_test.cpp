@@ -546,8 +546,7 @@ private slots:
         });
         BoxAnswerer boxes;
         page.click("Button17");
-        QCOMPARE(boxes.texts,
-                 QStringList({"I/O error 2: No such file or directory \"" + target + "\""}));
+        QCOMPARE(boxes.texts, QStringList({"找不到文件：\"" + target + "\""}));
         QCOMPARE(page.memo->toPlainText(), QStringLiteral("a"));
     }
 
@@ -572,23 +571,21 @@ private slots:
         QTest::addColumn<QStringList>("absent");
         QTest::addColumn<QString>("error");
         QTest::newRow("empty line stops")
-            << "CD1\n\nCD2" << QStringList({"CD1"}) << QStringList({"CD2"})
-            << "I/O error 22: Invalid argument";
+            << "CD1\n\nCD2" << QStringList({"CD1"}) << QStringList({"CD2"}) << "名称或操作无效";
         QTest::newRow("blank line stops")
             << "CD1\n   \nCD2" << QStringList({"CD1"}) << QStringList({"CD2", "   "})
-            << "I/O error 22: Invalid argument \"   \"";
+            << "名称或操作无效：\"   \"";
         QTest::newRow("control byte stops")
             << "CD1\nA\tB\nCD2" << QStringList({"CD1"}) << QStringList({"CD2", "A\tB"})
-            << "I/O error 22: Invalid argument \"A\\tB\"";
+            << "名称或操作无效：\"A\\tB\"";
         QTest::newRow("empty last level stops")
             << "CD1\nCD1/\nCD2" << QStringList({"CD1"}) << QStringList({"CD2"})
-            << "I/O error 22: Invalid argument \"CD1/\"";
+            << "名称或操作无效：\"CD1/\"";
         QTest::newRow("missing parent stops")
             << "CD1\nno/CD3\nCD2" << QStringList({"CD1"}) << QStringList({"CD2", "no"})
-            << "I/O error 2: No such file or directory \"no/CD3\"";
+            << "找不到文件：\"no/CD3\"";
         QTest::newRow("file of that name stops")
-            << "a.txt\nCD2" << QStringList() << QStringList({"CD2"})
-            << "I/O error 17: File exists \"a.txt\"";
+            << "a.txt\nCD2" << QStringList() << QStringList({"CD2"}) << "目标已存在：\"a.txt\"";
         QTest::newRow("all created")
             << "CD1\n CD2 \n" + kLotus + "\nCD1/sub\n"
             << QStringList({"CD1", " CD2 ", kLotus, "CD1/sub"}) << QStringList() << QString();
