@@ -77,7 +77,8 @@ void plan_rules(const PassDescription &d, const std::vector<PassItem> &items,
             new_name =
                 d.rule({name, path, static_cast<std::int32_t>(counter), static_cast<int>(index)});
         } catch (const ItemRefused &refusal) {
-            plan.refused.push_back({source, name, refusal.reason});
+            plan.refused.push_back({source, name, refusal.reason, Verdict::Invalid,
+                                    static_cast<std::uint32_t>(index)});
             continue;
         }
         if (!new_name)

@@ -100,6 +100,9 @@ struct RefusedRename {
     std::string new_name; // GB18030
     std::string reason;   // UTF-8
     Verdict verdict = Verdict::Invalid;
+    // For a rule's refusal: the item's index into the plan's items, which puts its preview line
+    // in list order among the renames. Elsewhere 0 and unused.
+    std::uint32_t item = 0;
 };
 
 struct Plan {

@@ -84,6 +84,7 @@ void TForm1::build_layout() {
     ListBox1 = named(new CheckListBox, "ListBox1");
     ListBox1->setContextMenuPolicy(Qt::ActionsContextMenu);
     preview_ = new PreviewPanel;
+    preview_->scroll_with(ListBox1);
 
     auto *panel4 = named(new QSplitter(Qt::Horizontal), "Panel4");
     panel4->setHandleWidth(8);

@@ -142,6 +142,12 @@ void TForm1::run_pass_in(std::string_view folder, const PassDescription &descrip
     // A full refresh empties the preview list: its lines are not made at all, which spares a
     // huge folder the memory of holding them beside the lists being read again.
     const bool full = after == Refresh::Full && !failure;
+    // A preview shows what the rules refused as lines of their own, where the items stand, and
+    // opens no box; an execute and a tag write report them in the box, beside the renames that
+    // failed, and their lines would only repeat it.
+    const bool preview_only = !execute && !description.writes_tags;
+    if (!preview_only)
+        plan.refused.clear();
     if (!full)
         preview_->show_plan(plan);
     plan = {};
@@ -167,7 +173,8 @@ void TForm1::run_pass_in(std::string_view folder, const PassDescription &descrip
     // A pass over a huge folder frees hundreds of megabytes of small blocks; give them back,
     // so that the program does not keep the most a pass ever needed.
     platform::hand_back_free_memory();
-    report_refused(this, refused);
+    if (!preview_only)
+        report_refused(this, refused);
     if (failure)
         std::rethrow_exception(failure);
 }
