@@ -1,9 +1,13 @@
 #include "drop_reactions.h"
 
 #include "main_window.h"
+#include "open_paths.h"
 
 #include <QAbstractItemView>
 #include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
+#include <algorithm>
 
 namespace tarvendi::ui {
 
@@ -27,6 +31,34 @@ bool DropReactions::eventFilter(QObject *, QEvent *event) {
     drop->accept();
     if (type == QEvent::Drop)
         form_->CheckListBox1DragDrop(list_, drop->source(), at.x(), at.y());
+    return true;
+}
+
+FileDrops::FileDrops(TForm1 *form, QObject *parent)
+    : QObject(parent)
+    , form_(form) {}
+
+bool FileDrops::eventFilter(QObject *, QEvent *event) {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
+        return false;
+    auto *drop = static_cast<QDropEvent *>(event);
+    const QMimeData *data = drop->mimeData();
+    if (!data || !data->hasUrls())
+        return false;
+    const QList<QUrl> urls = data->urls();
+    if (std::none_of(urls.begin(), urls.end(), [](const QUrl &url) { return url.isLocalFile(); }))
+        return false;
+    // Always a copy: a file manager told that its files were moved would delete them.
+    drop->setDropAction(Qt::CopyAction);
+    drop->accept();
+    if (type == QEvent::Drop) {
+        // Taken once the drop has ended, so that a message box never keeps the file manager
+        // waiting for the drop's answer.
+        QMetaObject::invokeMethod(
+            form_, [form = form_, paths = dropped_paths(data)] { form->drop_paths(paths); },
+            Qt::QueuedConnection);
+    }
     return true;
 }
 

@@ -63,6 +63,7 @@ void TForm1::showEvent(QShowEvent *event) {
 
 void TForm1::FormCreate() {
     setup_drag();
+    setup_file_drops();
     Edit16->setText(gb_to_qt(DirectoryListBox1->current()));
 }
 

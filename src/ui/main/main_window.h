@@ -32,6 +32,7 @@ class FilterComboBox;
 class HistoryWindow;
 class Notebook;
 class PathEdit;
+struct PathRequest;
 class PreviewPanel;
 class UndoCommand;
 } // namespace tarvendi::ui
@@ -85,6 +86,15 @@ public slots:
     // The name list's folder extraction, which scripts and tests call on the window.
     void DoSearchPathFile(const QString &folder);
 
+public:
+    // What the command line names (open_paths.h): its folder opens as a typed path would, and
+    // its files become the working list, checked, in their order.
+    void open_paths(const tarvendi::ui::PathRequest &request);
+    // Absolute GB18030 paths dropped from a file manager: as open_paths, except that files of
+    // the folder shown are added to the working list (checked, each once) rather than replace it.
+    void drop_paths(const std::vector<std::string> &paths);
+
+public slots:
     // The cleaning commands of the menu "文件名操作" (menu_cleaning.cpp).
     void N2Click();
     void N3Click();
@@ -124,6 +134,7 @@ private:
     void build_menus();
     void connect_navigation();
     void setup_drag();
+    void setup_file_drops();
 
     // Navigation steps shared by several reactions; they throw the platform's errors.
     void open_folder(const std::string &folder);
@@ -131,6 +142,11 @@ private:
     void select_all_and_pick();
     // Empties the working list and the preview, then picks every file-list entry.
     void pick_all_anew();
+    // The paths' folder and files (open_paths.cpp); add_here: files of the folder shown join
+    // the working list instead of replacing it. Boxes tell what was missing or left out.
+    void take_request(const tarvendi::ui::PathRequest &request, bool add_here);
+    // Bare names in the folder shown into the working list, checked, each once.
+    void take_files(const std::vector<std::string> &names, bool replace);
 
     // Refresh operations.
     void reread_file_list();
