@@ -178,10 +178,11 @@ std::string_view refusal_reason(RenameRefusal refusal) {
 std::string_view refusal_reason(const RenameResult &result) {
     if (result.refusal == RenameRefusal::None)
         return {};
-    // The system's own error says more than the kind of refusal: a read-only disk, not only
-    // "no permission".
-    if (result.errno_value != 0 && (result.refusal == RenameRefusal::Other ||
-                                    !error_words(result.errno_value).chinese.empty()))
+    // Where the kind is as broad as "no permission", the system's own error says more: a
+    // read-only disk. A name the medium cannot hold, or a feature it lacks, is told by its kind,
+    // whatever number the medium answered with.
+    if (result.errno_value != 0 &&
+        (result.refusal == RenameRefusal::Other || result.refusal == RenameRefusal::Permission))
         return error_reason(result.errno_value);
     return refusal_reason(result.refusal);
 }

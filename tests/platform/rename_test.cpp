@@ -289,7 +289,9 @@ TEST(RefusalText, ShortChineseReason) {
         {{RenameRefusal::NotConvertible, 0}, "名称无法转换编码"},
         {{RenameRefusal::Permission, EACCES}, "没有权限"},
         {{RenameRefusal::Permission, EROFS}, "文件系统只读"},
-        {{RenameRefusal::TargetExists, ENOTEMPTY}, "目标文件夹不是空的"},
+        {{RenameRefusal::TargetExists, ENOTEMPTY}, "目标已存在"},
+        {{RenameRefusal::NotAllowedHere, EPERM}, "此文件系统不允许该名称"},
+        {{RenameRefusal::Unsupported, EOPNOTSUPP}, "此文件系统不支持该操作"},
         {{RenameRefusal::Other, EXDEV}, "不能跨文件系统移动"},
         {{RenameRefusal::Other, 250}, "系统错误 250"},
     };
