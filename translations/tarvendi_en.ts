@@ -197,6 +197,14 @@ To rename on the command line, use tarvendi-cli (tarvendi-cli --help).
         <source>正在处理文件名……</source>
         <translation>Working on the file names...</translation>
     </message>
+    <message>
+        <source>停止</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>正在停止……</source>
+        <translation>Stopping...</translation>
+    </message>
 </context>
 <context>
     <name>RefusalReport</name>
@@ -377,6 +385,14 @@ To rename on the command line, use tarvendi-cli (tarvendi-cli --help).
         <translation>%1 renamed, %2 not renamed</translation>
     </message>
     <message>
+        <source>已改名 %1 个，已停止</source>
+        <translation>%1 renamed, stopped</translation>
+    </message>
+    <message>
+        <source>已改名 %1 个，%2 个未改名，已停止</source>
+        <translation>%1 renamed, %2 not renamed, stopped</translation>
+    </message>
+    <message>
         <source>是否要去除文件名中包含的所有的%1？</source>
         <translation>Remove all %1 from the file names?</translation>
     </message>
@@ -391,6 +407,10 @@ To rename on the command line, use tarvendi-cli (tarvendi-cli --help).
     <message>
         <source>只取了文件夹“%1”中的文件，以下各项不在这个文件夹中，没有取：</source>
         <translation>Only the files of the folder &quot;%1&quot; were taken; these lie elsewhere and were not taken:</translation>
+    </message>
+    <message>
+        <source>标签改名包括其他音频格式</source>
+        <translation>Rename by tags includes other audio formats</translation>
     </message>
 </context>
 <context>
@@ -506,6 +526,17 @@ files to the new one</translation>
     <message>
         <source>：</source>
         <translation>: </translation>
+    </message>
+</context>
+<context>
+    <name>tarvendi::ui::LivePreview</name>
+    <message>
+        <source>超过 %1 个文件，请按“%2”</source>
+        <translation>Over %1 files: press “%2”</translation>
+    </message>
+    <message>
+        <source>实时预览</source>
+        <translation>Live preview</translation>
     </message>
 </context>
 <context>
@@ -1045,6 +1076,22 @@ files to the new one</translation>
 
    The fields shown come from the ID3v2 tag where it has them; Save writes the ID3v1 tag only.</translation>
     </message>
+    <message>
+        <source>
+
+   标签改名也读取 FLAC、Ogg、Opus、M4A、WMA、APE、WavPack、WAV 和 AIFF 文件的标签。这些文件的标签在这里只能查看，不能修改：保存只写入mp3文件。</source>
+        <translation>
+
+   Renaming by tags also reads the tags of FLAC, Ogg, Opus, M4A, WMA, APE, WavPack, WAV and AIFF files. Their tags can only be viewed here, not changed: Save writes mp3 files only.</translation>
+    </message>
+    <message>
+        <source>
+
+   当前显示的不是mp3文件的标签，各项只读。</source>
+        <translation>
+
+   The tag shown is not an mp3 file&apos;s: its fields are read-only.</translation>
+    </message>
 </context>
 <context>
     <name>tarvendi::ui::TagRenamePage</name>
@@ -1215,6 +1262,14 @@ Steps:
     <message>
         <source>执行</source>
         <translation>Rename</translation>
+    </message>
+    <message>
+        <source>照片用拍摄时间</source>
+        <translation>Photos: date taken</translation>
+    </message>
+    <message>
+        <source>“/”和“:”取照片的拍摄日期和时间，没有拍摄时间的文件仍用修改时间</source>
+        <translation>&quot;/&quot; and &quot;:&quot; take the date and time a photo was taken; files without one keep the date they were modified</translation>
     </message>
     <message>
         <source>起始编号</source>

@@ -20,8 +20,9 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
-#include <filesystem>
 #include <iostream>
+#include <iterator>
+#include <optional>
 #include <vector>
 
 using namespace tarvendi;
@@ -33,12 +34,53 @@ constexpr int kDone = 0;
 constexpr int kRefused = 1;
 constexpr int kUsage = 2;
 constexpr int kOutputLost = 3;
+// As a shell reports a program ended by SIGINT.
+constexpr int kStopped = 130;
+
+// Asked by the first SIGINT or SIGTERM of an execute (set by the signal handler, read by the
+// apply between two renames).
+core::ApplyStop interrupt_stop;
+
+void ask_to_stop(int) {
+    interrupt_stop.asked.store(true, std::memory_order_relaxed);
+}
+
+// While it lives, the first SIGINT or SIGTERM stops the apply between two renames, so that its
+// journal record is closed and its report printed; the handler is gone after it (SA_RESETHAND),
+// and a second signal ends the program at once, as before (the journal survives that too). A
+// signal the program was started to ignore stays ignored.
+class StopOnInterrupt {
+public:
+    StopOnInterrupt() {
+        struct sigaction action {};
+        action.sa_handler = ask_to_stop;
+        sigemptyset(&action.sa_mask);
+        action.sa_flags = SA_RESETHAND;
+        for (std::size_t i = 0; i < std::size(kSignals); ++i) {
+            struct sigaction before {};
+            if (sigaction(kSignals[i], nullptr, &before) == 0 && before.sa_handler != SIG_IGN)
+                installed_[i] = sigaction(kSignals[i], &action, &before_[i]) == 0;
+        }
+    }
+    ~StopOnInterrupt() {
+        for (std::size_t i = 0; i < std::size(kSignals); ++i)
+            if (installed_[i])
+                sigaction(kSignals[i], &before_[i], nullptr);
+    }
+    StopOnInterrupt(const StopOnInterrupt &) = delete;
+    StopOnInterrupt &operator=(const StopOnInterrupt &) = delete;
+
+private:
+    static constexpr int kSignals[] = {SIGINT, SIGTERM};
+    struct sigaction before_[std::size(kSignals)]{};
+    bool installed_[std::size(kSignals)] = {};
+};
 
 // changed: set when the run changed files (renames made, tags written).
 int rename_items(CommandLine line, bool &changed) {
     // Files named on the command line are where the user stands, not in --dir.
     if (const auto names = line.value("names"); names && *names != "-" && !names->starts_with('/'))
-        line.values["names"] = std::filesystem::current_path().string() + "/" + *names;
+        line.values["names"] = platform::current_folder() + "/" + *names;
     // The folder is passed to everything below, never entered.
     const std::string folder =
         platform::absolute_path(line.value("dir") ? platform::typed_text(*line.value("dir")) : ".");
@@ -58,7 +100,7 @@ int rename_items(CommandLine line, bool &changed) {
         return kDone;
     }
     if (line.command->name == "tag-show")
-        return show_tags(items, line.flag("id3v2"), line.flag("json"));
+        return show_tags(items, tag_sources(line), line.flag("json"));
     const bool execute = line.flag("execute");
     if (line.command->name == "tag-set" && !execute)
         return show_tag_changes(items, line, line.flag("json"));
@@ -72,10 +114,19 @@ int rename_items(CommandLine line, bool &changed) {
     context.order = line.flag("order");
     context.folder = folder;
     core::Plan plan;
-    const core::PassRun run = core::run_pass(description, items.items, context, plan, journal);
+    // Tags are written while planning, which a stop does not end: a tag pass is killed as before.
+    const bool stoppable = execute && !description.writes_tags;
+    const core::PassRun run = [&] {
+        std::optional<StopOnInterrupt> stopping;
+        if (stoppable)
+            stopping.emplace();
+        return core::run_pass(description, items.items, context, plan, journal, {},
+                              stoppable ? &interrupt_stop : nullptr);
+    }();
     plan.refused.insert(plan.refused.begin(), items.refused.begin(), items.refused.end());
     const Outcome outcome =
-        report(plan, plan.refused, {line.flag("json"), execute, description.writes_tags}, folder);
+        report(plan, plan.refused,
+               {line.flag("json"), execute, description.writes_tags, run.stopped}, folder);
     changed = execute && (outcome.renamed > 0 || description.writes_tags);
     if (run.failure) {
         try {
@@ -85,8 +136,11 @@ int rename_items(CommandLine line, bool &changed) {
         }
         // What was planned before the error ran: only a run that changed nothing is a failure
         // before anything was renamed.
-        return execute && outcome.renamed > 0 ? kRefused : kUsage;
+        if (!run.stopped)
+            return execute && outcome.renamed > 0 ? kRefused : kUsage;
     }
+    if (run.stopped)
+        return kStopped;
     return outcome.refused == 0 ? kDone : kRefused;
 }
 

@@ -97,7 +97,7 @@ void each_line(const core::Plan &plan, const std::vector<core::RefusedRename> &r
     }
 }
 
-std::string summary(const Outcome &outcome, bool executed, bool wrote_tags) {
+std::string summary(const Outcome &outcome, bool executed, bool wrote_tags, bool stopped) {
     const std::string renamed = std::to_string(outcome.renamed);
     const std::string refused = std::to_string(outcome.refused);
     if (wrote_tags) {
@@ -105,6 +105,9 @@ std::string summary(const Outcome &outcome, bool executed, bool wrote_tags) {
         return spoken("tags written " + written + ", refused " + refused,
                       "已写入标签 " + written + " 个，" + refused + " 个未写入");
     }
+    if (executed && stopped)
+        return spoken("renamed " + renamed + ", refused " + refused + ", stopped",
+                      "已改名 " + renamed + " 个，" + refused + " 个未改名，已停止");
     return executed ? spoken("renamed " + renamed + ", refused " + refused,
                              "已改名 " + renamed + " 个，" + refused + " 个未改名")
                     : spoken("would rename " + renamed + ", would refuse " + refused,
@@ -152,6 +155,8 @@ Outcome report(const core::Plan &plan, const std::vector<core::RefusedRename> &r
                                            {"refused", outcome.refused}};
         if (wrote_tags)
             document["written"] = outcome.written;
+        if (kind.executed && kind.stopped)
+            document["stopped"] = true;
         out = document.dump(1, ' ', false, nlohmann::json::error_handler_t::replace);
         out += '\n';
     } else {
@@ -179,7 +184,7 @@ Outcome report(const core::Plan &plan, const std::vector<core::RefusedRename> &r
         });
     }
     std::fwrite(out.data(), 1, out.size(), stdout);
-    errors += summary(outcome, kind.executed, wrote_tags);
+    errors += summary(outcome, kind.executed, wrote_tags, kind.stopped);
     errors += '\n';
     std::fwrite(errors.data(), 1, errors.size(), stderr);
     return outcome;

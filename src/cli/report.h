@@ -20,6 +20,7 @@ struct ReportKind {
     bool json = false;
     bool executed = false;
     bool wrote_tags = false; // the pass writes tags: an item whose name stays was written
+    bool stopped = false;    // the execute was stopped: the plan holds the renames it reached
 };
 
 // Prints the plan (after an execute, with what happened) and the rules' refusals; standard

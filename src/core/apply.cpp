@@ -64,10 +64,28 @@ void set_outcome(PlannedRename &r, const platform::RenameResult &result) {
 // a cycle through a temporary name.
 enum class Leg : std::uint8_t { Whole, ToTemporary, FromTemporary };
 
+// Leaves in plan the renames an apply stopped after `reached` legs reached: those of the first
+// `reached` in list order, or those seen in the run order. The order no longer fits them.
+void drop_unreached(Plan &plan, std::size_t reached, const std::vector<bool> &seen) {
+    if (plan.order.empty()) {
+        plan.renames.resize(reached);
+        return;
+    }
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < plan.renames.size(); ++i)
+        if (seen[i])
+            plan.renames[kept++] = plan.renames[i];
+    plan.renames.resize(kept);
+    plan.order.clear();
+}
+
 } // namespace
 
-std::vector<RefusedRename>
-apply_plan(Plan &plan, const std::function<void(std::size_t done)> &progress, Journal *journal) {
+std::vector<RefusedRename> apply_plan(Plan &plan,
+                                      const std::function<void(std::size_t done)> &progress,
+                                      Journal *journal, ApplyStop *stop) {
+    if (stop)
+        stop->stopped = false;
     // The legs in the order they run, each worked out as the disk spells it twice (for the
     // journal, then for the rename) rather than held: a million paths would double what the
     // plan holds.
@@ -87,10 +105,9 @@ apply_plan(Plan &plan, const std::function<void(std::size_t done)> &progress, Jo
         return join(folder, temporary_name(index));
     };
     std::string source; // room reused by every leg
-    const auto tried = [&](std::uint32_t index, Leg leg) {
+    // Whether the leg can be tried as the disk spells it, whatever its verdict became since.
+    const auto prepared = [&](std::uint32_t index, Leg leg) {
         const PlannedRename &r = plan.renames[index];
-        if (r.verdict == Verdict::Invalid || r.verdict == Verdict::Unchanged)
-            return false;
         if (leg == Leg::FromTemporary)
             source = temporary(index);
         else
@@ -99,8 +116,13 @@ apply_plan(Plan &plan, const std::function<void(std::size_t done)> &progress, Jo
             return place.prepare(source, rules::folder_part(source), temporary_name(index), disk);
         return place.prepare(source, plan.target_folder(r), plan.target_name(r), disk);
     };
+    const auto tried = [&](std::uint32_t index, Leg leg) {
+        const Verdict verdict = plan.renames[index].verdict;
+        return verdict != Verdict::Invalid && verdict != Verdict::Unchanged && prepared(index, leg);
+    };
 
     std::unique_ptr<Journal::Run> run;
+    std::size_t journaled = 0;
     if (journal) {
         JournalStep step{StepKind::Rename, {}, {}, {}};
         for (std::size_t k = 0; k < legs; ++k) {
@@ -114,6 +136,7 @@ apply_plan(Plan &plan, const std::function<void(std::size_t done)> &progress, Jo
                 run = journal->begin();
             place.journal(disk, step);
             run->add(step);
+            ++journaled;
         }
         if (run)
             run->commit();
@@ -126,14 +149,32 @@ apply_plan(Plan &plan, const std::function<void(std::size_t done)> &progress, Jo
     std::vector<std::size_t> failed;
     std::vector<bool> stranded(seen.size()); // its first leg failed: the second is not tried
     std::size_t step = 0;
+    std::size_t reached = legs;
+    std::size_t open_cycles = 0; // begun through a temporary name, not ended yet
     for (std::size_t k = 0; k < legs; ++k) {
         std::uint32_t index = 0;
         const Leg leg = leg_at(k, index);
-        if (!seen.empty())
-            seen[index] = true;
         PlannedRename &r = plan.renames[index];
+        // A stop asked while the front end showed the progress is seen before the next rename.
         if (progress)
             progress(std::min(k, plan.renames.size()));
+        if (stop && open_cycles == 0 && stop->asked.load(std::memory_order_relaxed)) {
+            reached = k;
+            break;
+        }
+        if (!seen.empty())
+            seen[index] = true;
+        if (leg == Leg::ToTemporary)
+            ++open_cycles;
+        else if (leg == Leg::FromTemporary)
+            --open_cycles;
+        // Its first leg failed and was reported, and the verdict says so by now; this leg was
+        // journaled all the same.
+        if (leg == Leg::FromTemporary && stranded[index]) {
+            if (prepared(index, leg))
+                failed.push_back(step++);
+            continue;
+        }
         if (r.verdict == Verdict::Unchanged)
             continue;
         if (r.verdict == Verdict::Invalid) {
@@ -144,11 +185,6 @@ apply_plan(Plan &plan, const std::function<void(std::size_t done)> &progress, Jo
         // A name in use may be free by now, and one that seemed free may not be: the file
         // system decides, as it did for a rename that was never planned.
         platform::RenameResult result;
-        if (leg == Leg::FromTemporary && stranded[index]) {
-            if (tried(index, leg))
-                failed.push_back(step++); // journaled, and not taken
-            continue;
-        }
         if (tried(index, leg)) {
             result = place.rename(disk);
             if (!result.ok())
@@ -178,8 +214,15 @@ apply_plan(Plan &plan, const std::function<void(std::size_t done)> &progress, Jo
                                std::string(platform::refusal_reason(result))});
         set_outcome(r, result);
     }
+    if (reached < legs) {
+        stop->stopped = true;
+        // The steps journaled for the legs not reached were never taken.
+        for (std::size_t s = step; s < journaled; ++s)
+            failed.push_back(s);
+        drop_unreached(plan, reached, seen);
+    }
     if (run)
-        run->finish(failed);
+        run->finish(failed, stop && stop->stopped);
     return refused;
 }
 

@@ -131,14 +131,14 @@ void Journal::Run::commit() {
     committed_ = true;
 }
 
-void Journal::Run::finish(const std::vector<std::size_t> &failed) {
+void Journal::Run::finish(const std::vector<std::size_t> &failed, bool stopped) {
     if (failed.size() >= steps_) {
         // Nothing took place: there is nothing to take back.
         platform::remove_file(path_);
         return;
     }
     try {
-        file_.append(pending_ + finished_line(failed));
+        file_.append(pending_ + finished_line(failed, stopped));
         file_.sync();
     } catch (const platform::IoError &) {
     }

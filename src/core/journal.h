@@ -64,7 +64,9 @@ public:
         // After the run: the steps (by their order, from 0) that did not take place. A run in
         // which none took place leaves no record. A failure here is not thrown: the changes are
         // made, and a run without its end is taken as cut short, whose steps the disk tells.
-        void finish(const std::vector<std::size_t> &failed);
+        // stopped: the user stopped the run, and the steps not reached are among the failed;
+        // its end says so ("stopped":true beside "finished"), which readers take as any end.
+        void finish(const std::vector<std::size_t> &failed, bool stopped = false);
 
     private:
         Lock lock_;

@@ -128,8 +128,11 @@ std::string written_tag_line(std::size_t step, std::string_view tail) {
     return line + "}\n";
 }
 
-std::string finished_line(const std::vector<std::size_t> &failed) {
-    return json{{"finished", true}, {"failed", failed}}.dump() + "\n";
+std::string finished_line(const std::vector<std::size_t> &failed, bool stopped) {
+    json line{{"finished", true}, {"failed", failed}};
+    if (stopped)
+        line["stopped"] = true;
+    return line.dump() + "\n";
 }
 
 std::string interrupted_line() {

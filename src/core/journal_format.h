@@ -51,7 +51,7 @@ std::string journal_header(std::string_view started, std::string_view by,
 // Appends the line of step to out.
 void append_step_line(const JournalStep &step, std::string &out);
 std::string written_tag_line(std::size_t step, std::string_view tail);
-std::string finished_line(const std::vector<std::size_t> &failed);
+std::string finished_line(const std::vector<std::size_t> &failed, bool stopped = false);
 std::string interrupted_line();
 
 // A record that cannot be read: `line` (from 1) is the first line that is not what a journal

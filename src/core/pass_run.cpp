@@ -9,7 +9,7 @@ namespace tarvendi::core {
 
 PassRun run_pass(const PassDescription &description, const std::vector<PassItem> &items,
                  const PassContext &context, Plan &plan, Journal &journal,
-                 const std::function<void(std::size_t)> &apply_progress) {
+                 const std::function<void(std::size_t)> &apply_progress, ApplyStop *stop) {
     std::optional<TagJournal> tags;
     if (description.writes_tags)
         tags.emplace(journal, items, context.entries ? context.folder : std::string_view(),
@@ -22,7 +22,8 @@ PassRun run_pass(const PassDescription &description, const std::vector<PassItem>
     }
     if (tags)
         tags->finish(plan);
-    run.refused = context.execute ? apply_plan(plan, apply_progress, &journal) : plan.refused;
+    run.refused = context.execute ? apply_plan(plan, apply_progress, &journal, stop) : plan.refused;
+    run.stopped = context.execute && stop && stop->stopped;
     return run;
 }
 

@@ -161,6 +161,7 @@ void TForm1::build_menus() {
         set_prefer_id3v2(on);
         notebook_->tags().show_help(on);
     });
+    add_audio_formats_option(mp3);
 
     QMenu *help = named(bar->addMenu(tr("帮助")), "N4");
     item(help, "N5", tr("关于"), &TForm1::N5Click);

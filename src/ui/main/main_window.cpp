@@ -2,20 +2,25 @@
 
 #include "MP3Info.h"
 
+#include "check_list.h"
 #include "directory_list.h"
 #include "drive_combo.h"
 #include "file_list.h"
 #include "filesystem.h"
 #include "filter_combo.h"
 #include "gb_text.h"
+#include "live_preview.h"
 #include "names_page.h"
 #include "notebook.h"
 #include "path_edit.h"
+#include "preview_panel.h"
 #include "special_page.h"
 #include "undo_command.h"
 #include "window_font.h"
 
 #include <QGuiApplication>
+#include <QMenu>
+#include <QMenuBar>
 #include <QScreen>
 #include <QShowEvent>
 
@@ -38,6 +43,10 @@ TForm1::TForm1(QWidget *parent)
 
     build_layout();
     build_menus();
+    // Its option is the last item of the menu "文件名操作"; it watches the notebook and the
+    // working list.
+    add_live_preview(*menuBar()->findChild<QMenu *>(QStringLiteral("N1")), *notebook_, *this,
+                     *ListBox1->list(), *preview_);
     connect_navigation();
 
     FilterComboBox1->set_filter(FilterComboBox::standard_filter(false));

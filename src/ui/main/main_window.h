@@ -17,6 +17,7 @@
 class QAction;
 class QCheckBox;
 class QLabel;
+class QMenu;
 class QPushButton;
 class TMP3Info;
 class TFabout;
@@ -125,6 +126,8 @@ private:
     // Removes classes from every file-list entry's name; a question chooses rename or preview.
     void clean_file_list(const QString &question, bool trim, tarvendi::rules::CleanClasses classes);
     void rename_file_list_from_tags(bool with_artist);
+    // Adds the remembered option "标签改名包括其他音频格式" (N23) to the menu "mp3".
+    void add_audio_formats_option(QMenu *mp3);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -193,6 +196,7 @@ private:
     QAction *N6 = nullptr;
     QAction *N15 = nullptr;
     QAction *N16 = nullptr;
+    QAction *N23 = nullptr;
     QAction *N10 = nullptr;
 
     TFabout *Fabout = nullptr;

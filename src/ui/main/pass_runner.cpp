@@ -118,23 +118,26 @@ void TForm1::run_pass_in(std::string_view folder, const PassDescription &descrip
         last_status = name;
         status_written = true;
     };
-    // An execute plans, then renames: two steps per item.
-    PassProgress progress(this, items.size(), items.size() * (execute ? 2 : 1));
+    // An execute plans, then renames: two steps per item. Its renames can be stopped between
+    // two of them; tags are written while planning, which runs to its end.
+    PassProgress progress(this, items.size(), items.size() * (execute ? 2 : 1),
+                          execute && !description.writes_tags);
     context.progress = [&](std::size_t done, std::size_t) {
         progress.step(done);
     };
     // An error ends the planning (and skips the refresh), but an execute still renames what was
     // planned before it, and what was refused is still reported, also when it is the refresh
     // that fails (the folder shown went away).
-    core::PassRun run =
-        core::run_pass(description, items, context, plan, journal(),
-                       [&](std::size_t done) { progress.step(items.size() + done); });
+    core::PassRun run = core::run_pass(
+        description, items, context, plan, journal(),
+        [&](std::size_t done) { progress.step(items.size() + done); }, progress.stop());
     std::exception_ptr failure = run.failure;
     std::vector<core::RefusedRename> refused = std::move(run.refused);
     if (execute || description.writes_tags)
         undo_->update();
     progress.finish();
-    // After the run each rename's verdict is what the disk did with it.
+    // After the run each rename's verdict is what the disk did with it; a stopped run keeps
+    // only the renames it reached.
     const auto renamed =
         std::count_if(plan.renames.begin(), plan.renames.end(), [](const core::PlannedRename &r) {
             return r.verdict == core::Verdict::Rename;
@@ -164,10 +167,15 @@ void TForm1::run_pass_in(std::string_view folder, const PassDescription &descrip
         }
     }
     // Said after the refresh, which empties the preview column, and kept until the next preview.
-    if (execute)
+    if (execute && !run.stopped)
         preview_->tell(refused.empty()
                            ? tr("已改名 %1 个").arg(renamed)
                            : tr("已改名 %1 个，%2 个未改名").arg(renamed).arg(refused.size()));
+    else if (execute)
+        preview_->tell(
+            refused.empty()
+                ? tr("已改名 %1 个，已停止").arg(renamed)
+                : tr("已改名 %1 个，%2 个未改名，已停止").arg(renamed).arg(refused.size()));
     if (execute || description.writes_tags)
         refresh_history();
     // A pass over a huge folder frees hundreds of megabytes of small blocks; give them back,

@@ -96,8 +96,10 @@ void TForm1::Button28Click() {
     ListBox1->list()->remove(ListBox1->focused_row());
 }
 
+// "刷新" reads the folder again even when nothing the program did changed it: files added or
+// renamed by others since must show.
 void TForm1::Button34Click() {
-    actions_.run([&] { rebuild_folder_list(); });
+    actions_.run([&] { full_refresh(); });
 }
 
 void TForm1::CheckBox12Click() {

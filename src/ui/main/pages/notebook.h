@@ -4,7 +4,9 @@
 // name list for the menus) through it; the pages themselves know only their PassHost.
 
 #include <QTabWidget>
+#include <vector>
 
+class QPushButton;
 class TMP3Info;
 
 namespace tarvendi::ui {
@@ -24,8 +26,12 @@ public:
     RangePage &range() const { return *range_; }
     SpecialPage &special() const { return *special_; }
     TagPage &tags() const { return *tags_; }
+    // The button that previews the page at index, null for a page that has none (the tag page
+    // only edits tags): the live preview presses it.
+    QPushButton *preview_button(int index) const;
 
 private:
+    std::vector<QPushButton *> preview_buttons_; // by tab index
     NamesPage *names_;
     RangePage *range_;
     SpecialPage *special_;

@@ -60,8 +60,28 @@ public:
     }
     void run_on_working_list(const core::PassDescription &description, bool execute,
                              Refresh after) {
+        const Executing executing(executing_, execute);
         run_pass(description, working_items(), execute, after);
     }
+
+    // True while an execute over the working list runs, its refresh included: the working list
+    // it fills anew holds the rename's outcome, not a change of the user's to preview.
+    bool executing() const { return executing_ > 0; }
+
+private:
+    struct Executing {
+        Executing(int &count, bool execute)
+            : count_(count)
+            , step_(execute ? 1 : 0) {
+            count_ += step_;
+        }
+        ~Executing() { count_ -= step_; }
+        Executing(const Executing &) = delete;
+        Executing &operator=(const Executing &) = delete;
+        int &count_;
+        int step_;
+    };
+    int executing_ = 0;
 };
 
 } // namespace tarvendi::ui
