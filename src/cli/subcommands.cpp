@@ -22,6 +22,9 @@ const OptionSpec kStart = {"start", "N", "the first number (default 1)"};
 // What an option left out takes: the value the page or its dialog starts with.
 constexpr std::string_view kTemplate = "##-";
 const OptionSpec kId3v2 = {"id3v2", "", "each field from the ID3v2 tag where it has one"};
+const OptionSpec kAllAudio = {
+    "all-audio", "",
+    "also FLAC, Ogg, Opus, M4A, WMA, APE, WavPack, WAV and AIFF files, by their own tags"};
 
 passes::Number start(Line line) {
     return number(line, "start", "1");
@@ -62,11 +65,14 @@ core::PassDescription regex(Line line, Tags) {
     }
 }
 
-// A tag subcommand's pass, where a FIFO, socket or device named like a song is refused for
-// itself rather than read as a file without a tag, as the window's list reads it.
-core::PassDescription regular_files_only(core::PassDescription d) {
-    d.rule = [rule = std::move(d.rule)](const core::RuleInput &in) -> std::optional<std::string> {
-        if (rules::is_mp3_name(in.name) && !platform::regular_file(in.source))
+// A tag subcommand's pass, where a FIFO, socket or device named like a song (an MP3 file, or any
+// audio file with all_audio) is refused for itself rather than read as a file without a tag, as
+// the window's list reads it.
+core::PassDescription regular_files_only(core::PassDescription d, bool all_audio = false) {
+    d.rule = [rule = std::move(d.rule),
+              all_audio](const core::RuleInput &in) -> std::optional<std::string> {
+        const bool song = all_audio ? rules::is_audio_name(in.name) : rules::is_mp3_name(in.name);
+        if (song && !platform::regular_file(in.source))
             throw core::ItemRefused{not_regular_reason()};
         return rule(in);
     };
@@ -95,9 +101,13 @@ const std::vector<CommandSpec> &commands() {
     static const std::vector<CommandSpec> all = {
         {"wildcard",
          "rename by a template: * the old name, # runs the number, / the file's date, : its time",
-         {{"template", "T", "the template (required)"}, kStart},
+         {{"template", "T", "the template (required)"},
+          kStart,
+          {"photo-date", "",
+           "/ and : take the date a photo was taken (Exif, XMP) where it has one"}},
          [](Line line, Tags) {
-             return passes::wildcard(required(line, "template"), start(line));
+             return passes::wildcard(required(line, "template"), start(line),
+                                     line.flag("photo-date"));
          }},
         {"range",
          "replace the stretch from one text to another",
@@ -205,16 +215,18 @@ const std::vector<CommandSpec> &commands() {
          regex},
         {"tag-template",
          "rename MP3 files by a template of their tags: @ the title, $ the artist, # the number",
-         {{"template", "T", "the template (required)"}, kStart, kId3v2},
+         {{"template", "T", "the template (required)"}, kStart, kId3v2, kAllAudio},
          [](Line line, Tags tags) {
              return regular_files_only(passes::tag_template(tags, required(line, "template"),
-                                                            start(line), line.flag("id3v2")));
+                                                            start(line), tag_sources(line)),
+                                       line.flag("all-audio"));
          }},
         {"tag-title",
          "rename MP3 files by their title",
-         {kId3v2},
+         {kId3v2, kAllAudio},
          [](Line line, Tags tags) {
-             return regular_files_only(passes::tag_title(tags, line.flag("id3v2")));
+             return regular_files_only(passes::tag_title(tags, tag_sources(line)),
+                                       line.flag("all-audio"));
          }},
         {"tag-set",
          "write ID3v1 fields into MP3 files (an empty field is left as it is)",
@@ -228,7 +240,7 @@ const std::vector<CommandSpec> &commands() {
                  tags, {argument(line, "title"), argument(line, "artist"), argument(line, "album"),
                         argument(line, "year"), argument(line, "comment")}));
          }},
-        {"tag-show", "show the tags of MP3 files (ID3v1)", {kId3v2}},
+        {"tag-show", "show the tags of MP3 files (ID3v1)", {kId3v2, kAllAudio}},
         {"undo",
          "take back the last execute (of the window or of this program)",
          {{"execute", "", "undo; without it, only show what would be undone"},

@@ -1,5 +1,6 @@
 #include "tag_commands.h"
 
+#include "audio_tags.h"
 #include "describe.h"
 #include "error_reasons.h"
 #include "errors.h"
@@ -40,7 +41,12 @@ std::string not_regular_reason() {
     return std::string(platform::error_reason(platform::kNotRegularFile));
 }
 
-int show_tags(const Items &items, bool prefer_id3v2, bool json) {
+passes::TagSources tag_sources(const CommandLine &line) {
+    return {line.flag("id3v2"), line.flag("all-audio")};
+}
+
+int show_tags(const Items &items, passes::TagSources sources, bool json) {
+    const bool prefer_id3v2 = sources.prefer_id3v2;
     tags::Id3v1Tag tags;
     std::vector<nlohmann::ordered_json> files;
     // Paths refused on the way in (twice named, of the wrong kind) are told as the others.
@@ -49,7 +55,8 @@ int show_tags(const Items &items, bool prefer_id3v2, bool json) {
     bool refused = !items.refused.empty();
     for (const core::PassItem &item : items.items) {
         const std::string_view name = item.name;
-        if (!rules::is_mp3_name(name))
+        const bool mp3 = rules::is_mp3_name(name);
+        if (!mp3 && !(sources.all_audio && tags::is_other_audio_name(name)))
             continue;
         const std::string path = items.path(item);
         nlohmann::ordered_json file = {{"file", shown(name)}};
@@ -65,20 +72,28 @@ int show_tags(const Items &items, bool prefer_id3v2, bool json) {
         }
         tags::SongFields song;
         try {
-            tags.set_filename(path);
-            song = tags::song_fields(tags, path, prefer_id3v2);
+            if (mp3) {
+                tags.set_filename(path);
+                song = tags::song_fields(tags, path, prefer_id3v2);
+            } else {
+                song = tags::audio_fields(path);
+            }
         } catch (const platform::IoError &error) {
             refuse(error.what());
             continue;
         }
-        if (tags.valid() || prefer_id3v2) {
+        if (mp3 ? !tags.valid() && !prefer_id3v2 : song.empty()) {
+            file["tag"] = "none";
+        } else {
             const std::string *values[] = {&song.title, &song.artist, &song.album, &song.year,
                                            &song.comment};
             for (std::size_t i = 0; i < std::size(values); ++i)
                 file[kFields[i]] = shown(*values[i]);
-            file["genre"] = shown(tags.genre());
-        } else {
-            file["tag"] = "none";
+            // An MP3 file's genre is its ID3v1 tag's; the other formats tell their track number.
+            if (mp3)
+                file["genre"] = shown(tags.genre());
+            else
+                file["track"] = shown(song.track);
         }
         files.push_back(std::move(file));
     }

@@ -3,6 +3,7 @@
 
 #include "command_line.h"
 #include "items.h"
+#include "tag_passes.h"
 
 namespace tarvendi::cli {
 
@@ -10,8 +11,13 @@ namespace tarvendi::cli {
 // device named like a song): it is told for itself, and the others go on. An engine text.
 std::string not_regular_reason();
 
-// Prints the ID3v1 tag of every MP3 item; returns the exit status.
-int show_tags(const Items &items, bool prefer_id3v2, bool json);
+// Where the tag subcommands read a song's fields: --id3v2 and --all-audio.
+passes::TagSources tag_sources(const CommandLine &line);
+
+// Prints the tag of every song item: an MP3 item's ID3v1 tag (its ID3v2 tag first with
+// sources.prefer_id3v2), and with sources.all_audio the tags of the other audio formats, with
+// their track number; returns the exit status.
+int show_tags(const Items &items, passes::TagSources sources, bool json);
 // Prints the fields tag-set would write into every MP3 item, writing nothing.
 int show_tag_changes(const Items &items, const CommandLine &line, bool json);
 

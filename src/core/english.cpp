@@ -28,6 +28,7 @@ constexpr Pair kTexts[] = {
     {"名称未变", "name unchanged"},
     {"与前面的新名称重复", "same new name as an earlier file"},
     {"此文件夹存放撤销记录", "this folder holds the undo records"},
+    {"无拍摄时间，用修改时间", "no date taken; the modification time is used"},
     {"无法写入撤销记录，操作没有执行", "Cannot write the undo record; nothing was done"},
 };
 

@@ -74,8 +74,8 @@ void plan_rules(const PassDescription &d, const std::vector<PassItem> &items,
 
         std::optional<std::string> new_name;
         try {
-            new_name =
-                d.rule({name, path, static_cast<std::int32_t>(counter), static_cast<int>(index)});
+            new_name = d.rule({name, path, static_cast<std::int32_t>(counter),
+                               static_cast<int>(index), &r.reason});
         } catch (const ItemRefused &refusal) {
             plan.refused.push_back({source, name, refusal.reason, Verdict::Invalid,
                                     static_cast<std::uint32_t>(index)});

@@ -26,6 +26,10 @@ struct RuleInput {
     const std::string &source; // the path the item names, from the root
     std::int32_t counter;      // the running number (the start number when the rule has none)
     int index;                 // position of the item in the walked list, from 0
+    // Where the rule may leave a note (UTF-8, a string literal) for the line of a rename that
+    // goes ahead, as its reason (what made the name); a refusal's own reason replaces it. Null
+    // when nobody asks.
+    StaticText *note = nullptr;
 };
 
 // Where a new name goes.

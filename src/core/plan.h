@@ -70,7 +70,7 @@ private:
 
 // One item that got a new name. (A million of them are held at once: keep it small.)
 struct PlannedRename {
-    StaticText reason;      // UTF-8; empty for Rename
+    StaticText reason;      // UTF-8; for Rename empty or the rule's note (RuleInput::note)
     std::uint32_t item = 0; // index into the plan's items
     // What the rule made (GB18030), as the report quotes it: its place in the plan's texts.
     std::uint32_t new_name = 0;

@@ -149,8 +149,8 @@ void TargetCheck::judge(PlannedRename &r, Source source, std::string_view folder
     if (to.rules.windows_names && !platform::windows_allows(new_name_))
         return refuse(r, platform::RenameRefusal::NotAllowedHere);
 
+    // A rename that goes ahead keeps the note its rule left (pass.h), if any.
     r.verdict = Verdict::Rename;
-    r.reason = {};
     if (old_name_ == new_name_ && from.absolute == to.absolute)
         return refuse(r, Verdict::Unchanged, kUnchanged);
     if (!against_disk_)

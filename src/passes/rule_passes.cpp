@@ -5,6 +5,7 @@
 #include "filesystem.h"
 #include "list_rename.h"
 #include "numerals.h"
+#include "photo_date.h"
 #include "positions.h"
 #include "reorder.h"
 #include "replace.h"
@@ -22,18 +23,28 @@ using core::RuleInput;
 using core::Target;
 using Result = std::optional<std::string>;
 
+constexpr std::string_view kNoPhotoDate = "无拍摄时间，用修改时间";
+
 Number fixed(std::int32_t value) {
     return [value] {
         return value;
     };
 }
 
-PassDescription wildcard(std::string tmpl, Number start) {
+PassDescription wildcard(std::string tmpl, Number start, bool photo_dates) {
     const bool needs_time = rules::wildcard_needs_time(tmpl);
     PassDescription d;
     d.start_number = std::move(start);
-    d.rule = [tmpl = std::move(tmpl), needs_time](const RuleInput &in) -> Result {
-        const auto time = needs_time ? platform::last_write_time(in.source) : std::nullopt;
+    d.rule = [tmpl = std::move(tmpl), needs_time, photo_dates](const RuleInput &in) -> Result {
+        std::optional<rules::Timestamp> time;
+        if (needs_time && photo_dates)
+            time = platform::photo_taken_time(in.source);
+        if (needs_time && !time) {
+            time = platform::last_write_time(in.source);
+            // A date that is not the one asked for must not pass unnoticed in the preview.
+            if (photo_dates && time && in.note)
+                *in.note = kNoPhotoDate;
+        }
         return rules::wildcard_rename(in.name, tmpl, in.counter, time);
     };
     return d;

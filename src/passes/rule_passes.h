@@ -20,8 +20,9 @@ using Number = std::function<std::int32_t()>;
 // A number known beforehand.
 Number fixed(std::int32_t value);
 
-// Page "通配符改名".
-core::PassDescription wildcard(std::string tmpl, Number start);
+// Page "通配符改名". With photo_dates, "/" and ":" take the date a photo was taken
+// (platform/photo_date.h); a file without one keeps its last-write time, and its line says so.
+core::PassDescription wildcard(std::string tmpl, Number start, bool photo_dates = false);
 // Page "字符模糊替换": the stretch from start_text to end_typed (blanks typed around the end
 // text are not searched for, but they lengthen the stretch).
 core::PassDescription range(std::string start_text, std::string end_typed, std::string tmpl,

@@ -1,8 +1,8 @@
 #include "tag_passes.h"
 
+#include "audio_tags.h"
 #include "errors.h"
 #include "id3v1_tag.h"
-#include "song_fields.h"
 #include "tag_template.h"
 #include "text.h"
 
@@ -15,6 +15,15 @@ bool read_tag(tags::Id3v1Tag &tags, const std::string &path) {
         return false;
     tags.set_filename(path);
     return true;
+}
+
+std::optional<tags::SongFields> read_song(tags::Id3v1Tag &tags, const std::string &path,
+                                          TagSources sources) {
+    if (read_tag(tags, path))
+        return tags::song_fields(tags, path, sources.prefer_id3v2);
+    if (sources.all_audio && tags::is_other_audio_name(path))
+        return tags::audio_fields(path);
+    return std::nullopt;
 }
 
 core::PassDescription tag_writing(tags::Id3v1Tag &tags, const WriteTag &write) {
@@ -57,42 +66,43 @@ core::PassDescription set_tags(tags::Id3v1Tag &tags, TagFields fields) {
 }
 
 core::PassDescription tag_template(tags::Id3v1Tag &tags, std::string tmpl, Number start,
-                                   bool prefer_id3v2) {
+                                   TagSources sources) {
     core::PassDescription d;
     d.start_number = std::move(start);
-    d.rule = [&tags, tmpl = std::move(tmpl), prefer_id3v2](const core::RuleInput &in) -> Result {
-        if (!read_tag(tags, in.source))
+    d.rule = [&tags, tmpl = std::move(tmpl), sources](const core::RuleInput &in) -> Result {
+        const std::optional<tags::SongFields> song = read_song(tags, in.source, sources);
+        if (!song)
             return std::nullopt;
-        const tags::SongFields song = tags::song_fields(tags, in.source, prefer_id3v2);
-        return rules::tag_template(tmpl, in.counter, song.title, song.artist,
+        return rules::tag_template(tmpl, in.counter, song->title, song->artist,
                                    rules::extension(in.name));
     };
     return d;
 }
 
 core::PassDescription title_and_position(tags::Id3v1Tag &tags, bool with_artist,
-                                         bool prefer_id3v2) {
+                                         TagSources sources) {
     core::PassDescription d;
     d.checked_only = false;
     d.target = core::Target::InFolder;
     d.preview = core::PreviewShows::FullTarget;
-    d.rule = [&tags, with_artist, prefer_id3v2](const core::RuleInput &in) -> Result {
-        if (!read_tag(tags, in.source))
+    d.rule = [&tags, with_artist, sources](const core::RuleInput &in) -> Result {
+        const std::optional<tags::SongFields> song = read_song(tags, in.source, sources);
+        if (!song)
             return std::nullopt;
-        const tags::SongFields song = tags::song_fields(tags, in.source, prefer_id3v2);
-        std::string base = song.title + "_" + std::to_string(in.index);
-        return with_artist ? song.artist + "_" + base : base;
+        std::string base = song->title + "_" + std::to_string(in.index);
+        return with_artist ? song->artist + "_" + base : base;
     };
     return d;
 }
 
-core::PassDescription tag_title(tags::Id3v1Tag &tags, bool prefer_id3v2) {
+core::PassDescription tag_title(tags::Id3v1Tag &tags, TagSources sources) {
     core::PassDescription d;
     d.checked_only = false;
-    d.rule = [&tags, prefer_id3v2](const core::RuleInput &in) -> Result {
-        if (!read_tag(tags, in.source))
+    d.rule = [&tags, sources](const core::RuleInput &in) -> Result {
+        const std::optional<tags::SongFields> song = read_song(tags, in.source, sources);
+        if (!song)
             return std::nullopt;
-        return tags::song_fields(tags, in.source, prefer_id3v2).title + rules::extension(in.name);
+        return song->title + rules::extension(in.name);
     };
     return d;
 }

@@ -2,10 +2,21 @@
 
 #include "text.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace tarvendi::rules {
 
 bool is_mp3_name(std::string_view name) {
     return ascii_lower(extension(name)) == ".mp3";
+}
+
+bool is_audio_name(std::string_view name) {
+    static constexpr std::string_view kExtensions[] = {
+        ".mp3", ".flac", ".ogg", ".oga", ".opus", ".m4a", ".m4b",  ".mp4",
+        ".wma", ".asf",  ".ape", ".wv",  ".wav",  ".aif", ".aiff", ".aifc"};
+    const std::string ext = ascii_lower(extension(name));
+    return std::find(std::begin(kExtensions), std::end(kExtensions), ext) != std::end(kExtensions);
 }
 
 namespace {

@@ -9,14 +9,15 @@
 
 namespace tarvendi::rules {
 
-// A last-write time in local time, already truncated to two-second steps.
+// A time in local time: a last-write time truncated to two-second steps (1980..2107, even
+// seconds), or a photo's own date as its camera wrote it (years 1000..9999, any second).
 struct Timestamp {
-    int year = 0;   // 1980..2107
+    int year = 0;
     int month = 0;  // 1..12
     int day = 0;    // 1..31
     int hour = 0;   // 0..23
     int minute = 0; // 0..59
-    int second = 0; // 0..58, even
+    int second = 0; // 0..59
 };
 
 // True when the template (after trimming) holds a date or time token, so that the caller only

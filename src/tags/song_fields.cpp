@@ -59,12 +59,20 @@ SongFields id3v2_fields(std::string_view path) {
         mpeg.isValid() && mpeg.hasID3v2Tag() ? mpeg.ID3v2Tag() : nullptr;
     if (!tag)
         return {};
-    return {frame_text(*tag, "TIT2"), frame_text(*tag, "TPE1"), frame_text(*tag, "TALB"),
-            frame_text(*tag, "TDRC"), comment(*tag)};
+    return id3v2_tag_fields(*tag);
+}
+
+SongFields id3v2_tag_fields(const TagLib::ID3v2::Tag &tag) {
+    return {frame_text(tag, "TIT2"),
+            frame_text(tag, "TPE1"),
+            frame_text(tag, "TALB"),
+            frame_text(tag, "TDRC"),
+            comment(tag),
+            frame_text(tag, "TRCK")};
 }
 
 SongFields song_fields(const Id3v1Tag &v1, std::string_view path, bool prefer_id3v2) {
-    SongFields fields{v1.title(), v1.artist(), v1.album(), v1.year(), v1.comment()};
+    SongFields fields{v1.title(), v1.artist(), v1.album(), v1.year(), v1.comment(), {}};
     if (!prefer_id3v2)
         return fields;
     const SongFields v2 = id3v2_fields(path);

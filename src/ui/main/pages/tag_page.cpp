@@ -6,6 +6,7 @@
 #include "page_widgets.h"
 #include "pass_host.h"
 #include "song_fields.h"
+#include "tag_template.h"
 #include "tag_writing.h"
 
 #include <QGridLayout>
@@ -67,17 +68,35 @@ void TagPage::show_help(bool prefer_id3v2) {
     QString text = tr("  本操作修改单个文件的mp3标签属性。\n\n   所有项目如果为空，则保留原值");
     if (prefer_id3v2)
         text += tr("\n\n   显示的内容优先取自 ID3v2 标签；保存只写入 ID3v1 标签。");
+    if (all_audio_formats())
+        text += tr("\n\n   标签改名也读取 FLAC、Ogg、Opus、M4A、WMA、APE、WavPack、WAV 和 AIFF "
+                   "文件的标签。这些文件的标签在这里只能查看，不能修改：保存只写入mp3文件。");
+    if (other_format_)
+        text += tr("\n\n   当前显示的不是mp3文件的标签，各项只读。");
     help_->setPlainText(text);
 }
 
 void TagPage::show_tag(const std::string &path) {
-    if (!read_tag(MP3Info1.tag(), path))
+    const std::optional<tags::SongFields> song =
+        passes::read_song(MP3Info1.tag(), path, {prefer_id3v2(), all_audio_formats()});
+    if (!song)
         return;
-    const tags::SongFields song = tags::song_fields(MP3Info1.tag(), path, prefer_id3v2());
     Edit15->setText(gb_to_qt(path));
-    Edit8->setText(gb_to_qt(song.title));
-    Edit14->setText(gb_to_qt(song.artist));
-    Memo1->setPlainText(memo_text(byte_array(song.comment)));
+    Edit8->setText(gb_to_qt(song->title));
+    Edit14->setText(gb_to_qt(song->artist));
+    Memo1->setPlainText(memo_text(byte_array(song->comment)));
+    show_other_format(!rules::is_mp3_name(path));
+}
+
+void TagPage::show_other_format(bool other) {
+    // "保存" writes the fields into the MP3 items: values read from another format are shown,
+    // not offered for writing.
+    other_format_ = other;
+    Edit8->setReadOnly(other);
+    Edit14->setReadOnly(other);
+    Memo1->setReadOnly(other);
+    Button8->setEnabled(!other);
+    show_help(prefer_id3v2());
 }
 
 void TagPage::show_file_text(const std::string &text) {
@@ -85,6 +104,8 @@ void TagPage::show_file_text(const std::string &text) {
 }
 
 void TagPage::Button8Click() {
+    if (other_format_)
+        return; // the fields hold another format's tag, shown only
     host_.act([&] {
         passes::TagFields fields;
         fields.title = qt_to_gb(Edit8->text());

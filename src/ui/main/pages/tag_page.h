@@ -1,6 +1,7 @@
 #pragma once
 // Page "mp3标签": the tag of the file a selection focused on, and writing typed values into the
-// tags of every MP3 item.
+// tags of every MP3 item. The tag of another audio format (when the option reads them) is shown
+// read-only: the program writes ID3v1 tags only.
 
 #include <QWidget>
 #include <string>
@@ -19,8 +20,9 @@ class TagPage : public QWidget {
     Q_OBJECT
 public:
     TagPage(PassHost &host, TMP3Info &tags);
-    // Reads and shows the tag of path when it names an MP3 file; leaves the page as it is
-    // otherwise. Throws the component's IoError.
+    // Reads and shows the tag of path when it names an MP3 file, or another audio file while the
+    // option reads them (its fields then read-only and "保存" disabled, until an MP3 file's tag
+    // is shown); leaves the page as it is otherwise. Throws the component's IoError.
     void show_tag(const std::string &path);
     // What the file-name field shows (the tag commands of the menu write their names there).
     void show_file_text(const std::string &text);
@@ -31,6 +33,9 @@ public slots:
     void Button8Click();
 
 private:
+    // Fields of another format than MP3 are shown, which saving cannot write.
+    void show_other_format(bool other);
+
     PassHost &host_;
     TMP3Info &MP3Info1;
     QLineEdit *Edit15 = nullptr;
@@ -39,6 +44,7 @@ private:
     QPlainTextEdit *Memo1 = nullptr;
     QPushButton *Button8 = nullptr;
     QTextEdit *help_ = nullptr;
+    bool other_format_ = false;
 };
 
 } // namespace tarvendi::ui

@@ -37,6 +37,11 @@ const char *const kTagRenameHelp =
   @ mp3唱片标题
   $ mp3艺术家)");
 
+// The remembered options, as they stand when a rule starts.
+passes::TagSources sources() {
+    return {prefer_id3v2(), all_audio_formats()};
+}
+
 } // namespace
 
 TagRenamePage::TagRenamePage(PassHost &host, TMP3Info &tags)
@@ -84,14 +89,14 @@ void TagRenamePage::Button10Click() {
         Button10,
         [&] {
             return passes::tag_template(MP3Info1.tag(), qt_to_gb(Edit3->text()), number_in(Edit9),
-                                        prefer_id3v2());
+                                        sources());
         },
         IfEmpty::Run);
 }
 
 void TagRenamePage::Button13Click() {
     run_confirmed(tr("将用mp3 标签 唱片标题重命名当前文件夹的所有mp3文件名？"),
-                  [&] { return passes::tag_title(MP3Info1.tag(), prefer_id3v2()); });
+                  [&] { return passes::tag_title(MP3Info1.tag(), sources()); });
 }
 
 void TagRenamePage::Button12Click() {

@@ -1,11 +1,13 @@
 #include "wildcard_page.h"
 
 #include "gb_text.h"
+#include "options.h"
 #include "page_widgets.h"
 #include "pass_host.h"
 #include "rule_passes.h"
 #include "text.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -53,7 +55,10 @@ WildcardPage::WildcardPage(PassHost &host)
           1))
     , Button35(push_button("Button35", tr("文件名")))
     , Button3(push_button("Button3", tr("预览")))
-    , Button6(push_button("Button6", tr("执行"))) {
+    , Button6(push_button("Button6", tr("执行")))
+    , CheckBox17(check_box("CheckBox17", tr("照片用拍摄时间"))) {
+    CheckBox17->setChecked(photo_dates());
+    CheckBox17->setToolTip(tr("“/”和“:”取照片的拍摄日期和时间，没有拍摄时间的文件仍用修改时间"));
     auto *layout = new QHBoxLayout(this);
     auto *group = new QGroupBox;
     auto *grid = new QGridLayout(group);
@@ -64,7 +69,8 @@ WildcardPage::WildcardPage(PassHost &host)
     grid->addWidget(Button35, 1, 2);
     grid->addWidget(Button3, 2, 1);
     grid->addWidget(Button6, 2, 2);
-    grid->setRowStretch(3, 1);
+    grid->addWidget(CheckBox17, 3, 0, 1, 3);
+    grid->setRowStretch(4, 1);
 
     auto *help = named(new QPlainTextEdit(tr(kHelp)), "Memo2");
     help->setReadOnly(true);
@@ -74,12 +80,16 @@ WildcardPage::WildcardPage(PassHost &host)
     connect(Button3, &QPushButton::clicked, this, &WildcardPage::Button6Click);
     connect(Button6, &QPushButton::clicked, this, &WildcardPage::Button6Click);
     connect(Button35, &QPushButton::clicked, this, &WildcardPage::Button35Click);
+    connect(CheckBox17, &QCheckBox::toggled, this, &set_photo_dates);
 }
 
 void WildcardPage::Button6Click() {
     run_rule(
         Button6,
-        [&] { return passes::wildcard(qt_to_gb(edit10->currentText()), number_in(Edit11)); },
+        [&] {
+            return passes::wildcard(qt_to_gb(edit10->currentText()), number_in(Edit11),
+                                    CheckBox17->isChecked());
+        },
         IfEmpty::SelectOnTheLeft);
 }
 

@@ -3,6 +3,7 @@
 
 #include "rule_page.h"
 
+class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
@@ -24,6 +25,8 @@ private:
     QPushButton *Button35;
     QPushButton *Button3;
     QPushButton *Button6;
+    // "照片用拍摄时间": remembered (options.h), off at first.
+    QCheckBox *CheckBox17;
 };
 
 } // namespace tarvendi::ui
