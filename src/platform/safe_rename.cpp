@@ -4,7 +4,6 @@
 
 #include <atomic>
 #include <cerrno>
-#include <cstdio>
 #include <cstdlib>
 #include <dirent.h>
 #include <fcntl.h>
@@ -17,10 +16,6 @@
 
 namespace tarvendi::platform {
 namespace {
-
-RenameResult from_call(int rc) {
-    return rc == 0 ? RenameResult{} : refusal_from_errno(errno);
-}
 
 RenameResult target_exists() {
     return {RenameRefusal::TargetExists, EEXIST};
@@ -186,6 +181,22 @@ bool ascii_equal_folded(std::string_view a, std::string_view b) {
     return true;
 }
 
+// Renames src to dst, two spellings of one entry. A plain rename from one to the other could find
+// the target "taken" by the source and replace it with itself, or, where the kernel folds case,
+// succeed without a change: the entry goes through a name of its own instead.
+RenameResult respell(const std::string &src, const std::string &dst) {
+    static std::atomic<unsigned> serial{0};
+    const std::string temporary = std::string(folder_prefix(src)) + ".tarvendi-case-" +
+                                  std::to_string(::getpid()) + "-" + std::to_string(serial++);
+    const RenameResult away = rename_disk(src.c_str(), temporary.c_str());
+    if (!away.ok())
+        return away;
+    const RenameResult done = rename_disk(temporary.c_str(), dst.c_str());
+    if (!done.ok())
+        rename_disk(temporary.c_str(), src.c_str());
+    return done;
+}
+
 // src and dst are two spellings that the folder resolves to entries the file system does not
 // show as one (FUSE gives each spelling an inode number of its own).
 RenameResult rename_case_only(const std::string &src, const std::string &dst,
@@ -204,18 +215,7 @@ RenameResult rename_case_only(const std::string &src, const std::string &dst,
         if (*entry == to)
             return {};
     }
-    // A plain rename from one spelling to the other could find the target "taken" by the source
-    // and replace it with itself: the entry goes through a name of its own instead.
-    static std::atomic<unsigned> serial{0};
-    const std::string temporary = std::string(folder_prefix(src)) + ".tarvendi-case-" +
-                                  std::to_string(::getpid()) + "-" + std::to_string(serial++);
-    const RenameResult away = rename_disk(src.c_str(), temporary.c_str());
-    if (!away.ok())
-        return away;
-    const RenameResult done = rename_disk(temporary.c_str(), dst.c_str());
-    if (!done.ok())
-        rename_disk(temporary.c_str(), src.c_str());
-    return done;
+    return respell(src, dst);
 }
 
 } // namespace
@@ -259,10 +259,10 @@ RenameResult rename_onto_existing(const std::string &src, const std::string &dst
     if (last_component(src) == last_component(dst))
         return {};
     // Folders have no hard links, and a file with a single link has no second name in this
-    // folder: the two spellings are one entry, and rename can only change how it is written.
+    // folder: the two spellings are one entry, and only how it is written changes.
     if (!S_ISDIR(s.st_mode) && s.st_nlink != 1)
         return target_exists();
-    return from_call(std::rename(src.c_str(), dst.c_str()));
+    return respell(src, dst);
 }
 
 RenameResult rename_without_noreplace(const std::string &src, const std::string &dst) {

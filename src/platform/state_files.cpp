@@ -10,6 +10,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <memory>
+#include <poll.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -159,7 +160,7 @@ namespace {
 
 // Everything fd (opened from path) gives until its end, at most `most` bytes (EFBIG past
 // them); closes fd. A folder is refused (EISDIR).
-std::string read_to_end(int fd, const std::string &path, std::size_t most) {
+std::string read_to_end(int fd, const std::string &path, std::size_t most, bool wait_for_writer) {
     const auto fail = [&](int code) {
         ::close(fd);
         throw IoError(code, escaped_path(path));
@@ -169,8 +170,16 @@ std::string read_to_end(int fd, const std::string &path, std::size_t most) {
         fail(errno);
     if (S_ISDIR(st.st_mode))
         fail(EISDIR);
-    // Opened without waiting for a FIFO's writer; read waiting for what a writer sends.
+    // Opened without waiting for a FIFO's writer; read waiting for what a writer sends. A FIFO
+    // whose writer has not come yet reads as ended: where the user named a pipe, poll waits for
+    // the writer first (it reports the end only once a writer came and went).
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    if (wait_for_writer && S_ISFIFO(st.st_mode)) {
+        pollfd writer{fd, POLLIN, 0};
+        while (::poll(&writer, 1, -1) < 0)
+            if (errno != EINTR)
+                fail(errno);
+    }
     std::string text;
     char buffer[65536];
     for (;;) {
@@ -189,21 +198,22 @@ std::string read_to_end(int fd, const std::string &path, std::size_t most) {
     return text;
 }
 
-std::string read_opened(const std::string &path, int flags, std::size_t most) {
+std::string read_opened(const std::string &path, int flags, std::size_t most,
+                        bool wait_for_writer) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | flags);
     if (fd < 0)
         throw IoError(errno, escaped_path(path));
-    return read_to_end(fd, path, most);
+    return read_to_end(fd, path, most, wait_for_writer);
 }
 
 } // namespace
 
 std::string read_whole_file(const std::string &path) {
-    return read_opened(path, O_NOFOLLOW, std::string().max_size());
+    return read_opened(path, O_NOFOLLOW, std::string().max_size(), false);
 }
 
 std::string read_named_file(const std::string &path) {
-    return read_opened(path, 0, std::size_t{64} << 20);
+    return read_opened(path, 0, std::size_t{64} << 20, true);
 }
 
 bool remove_file(const std::string &path) {

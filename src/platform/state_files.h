@@ -61,8 +61,8 @@ std::vector<std::string> files_ending_with(const std::string &folder, std::strin
 // The whole file. Throws IoError.
 std::string read_whole_file(const std::string &path);
 // The whole of a file the user names (a disk path): through symbolic links, from a pipe or a
-// FIFO (one without a writer reads as empty, never waits for one), but no folder (EISDIR) and
-// nothing larger than 64 MB (EFBIG). Throws IoError.
+// FIFO (read once its writer came, as a pipe is read; the open itself never waits), but no folder
+// (EISDIR) and nothing larger than 64 MB (EFBIG). Throws IoError.
 std::string read_named_file(const std::string &path);
 // Removes a file; false when it could not.
 bool remove_file(const std::string &path);

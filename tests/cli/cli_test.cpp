@@ -5,7 +5,9 @@
 #include "temp_folder.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -14,6 +16,7 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -545,6 +548,34 @@ TEST(Cli, EveryRefusalAndErrorSaysWhyInTheUsersLanguage) {
              {"I/O error", "No such file", c.english ? "找不到" : "not found"})
             EXPECT_EQ(run.out.find(foreign), std::string::npos) << run.out;
     }
+}
+
+// While another run holds the journal, an undo asked not to wait refuses and changes nothing;
+// one that may wait does its work once the other run let go.
+TEST(Cli, UndoNotWaitingRefusesWhileAnotherRunHoldsTheJournal) {
+    TempFolder folder;
+    folder.file("a.txt");
+    ASSERT_EQ(cli(folder, "wildcard --template 'b' --execute --mask a.txt").status, 0);
+    const std::string journal = folder.path() + ".state/tarvendi";
+    // Not handed to the runs: a child holding the lock would wait for itself.
+    const int held = ::open((journal + "/lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    ASSERT_GE(held, 0);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);
+    for (const auto &[environment, refusal] :
+         {std::pair{"LC_ALL=C", "另一个改名还在进行"},
+          std::pair{"LC_ALL=en_US", "another rename is still running"}}) {
+        const Result refused = in_language(folder, environment, "undo --execute --no-wait");
+        EXPECT_EQ(refused.status, 1);
+        EXPECT_NE(refused.out.find(refusal), std::string::npos) << refused.out;
+        EXPECT_EQ(names(folder), (std::set<std::string>{"b.txt"}));
+    }
+    std::thread release([held] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        ::close(held);
+    });
+    EXPECT_EQ(cli(folder, "undo --execute").status, 0);
+    release.join();
+    EXPECT_EQ(names(folder), (std::set<std::string>{"a.txt"}));
 }
 
 // A name that could read as another line, or as two names, is quoted: the same rule in a plan,

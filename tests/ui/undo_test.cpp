@@ -168,6 +168,21 @@ private slots:
         QCOMPARE(dir.read("a.txt"), std::string("new"));
     }
 
+    // Ctrl+Z works at once after folders were made, without the menu opened first.
+    void made_folders_enable_undo_at_once() {
+        TempFolder dir;
+        auto w = start_windows();
+        auto *undo = control<QAction>(&w->Form1, "N14");
+        QVERIFY(!undo->isEnabled());
+        control<QPlainTextEdit>(&w->Form1, "Memo6")->setPlainText("made");
+        {
+            BoxAnswerer boxes;
+            control<QPushButton>(&w->Form1, "Button2")->click();
+        }
+        QVERIFY(fs::is_directory(dir / "made"));
+        QVERIFY(undo->isEnabled());
+    }
+
     void tags_and_folders_taken_back() {
         TempFolder dir;
         const std::string tagged = std::string(200, 'x') + "TAG" + std::string(125, 'o');

@@ -133,7 +133,9 @@ void LivePreview::tell(const QString &text) {
 
 bool LivePreview::eventFilter(QObject *watched, QEvent *event) {
     // Only while the caption still shows the message cut short: what was told since is whole.
-    if (watched == caption_ && event->type() == QEvent::ToolTip && shown_ != told_ &&
+    // The type first: the caption's last events come while it is destroyed, when it may no
+    // longer be looked at as a label.
+    if (event->type() == QEvent::ToolTip && watched == caption_ && shown_ != told_ &&
         caption_->text() == shown_) {
         QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(), told_, caption_);
         return true;

@@ -23,6 +23,9 @@ using namespace tarvendi::ui;
 
 void TForm1::act(const std::function<void()> &action) {
     actions_.run(action);
+    // A page's action may have written a record (folders made, tags written): Ctrl+Z must take
+    // it back at once, not only once the menu was opened.
+    undo_->update();
 }
 
 bool TForm1::has_items(const QString &message) {
