@@ -209,6 +209,10 @@ To rename on the command line, use tarvendi-cli (tarvendi-cli --help).
 <context>
     <name>RefusalReport</name>
     <message>
+        <source>已做的 %1 项改动可用“撤销上次改名”（Ctrl+Z）复原。</source>
+        <translation>&quot;Undo last rename&quot; (Ctrl+Z) takes back the %1 changes made.</translation>
+    </message>
+    <message>
         <source>以下 %1 个文件没有改名：
 
 </source>

@@ -132,7 +132,10 @@ int rename_items(CommandLine line, bool &changed) {
         try {
             std::rethrow_exception(run.failure);
         } catch (const std::exception &error) {
-            std::cerr << "tarvendi-cli: " << said(error.what()) << '\n';
+            std::cerr << "tarvendi-cli: " << said(error.what());
+            if (execute && outcome.renamed + outcome.written != 0)
+                std::cerr << undo_hint();
+            std::cerr << '\n';
         }
         // What was planned before the error ran: only a run that changed nothing is a failure
         // before anything was renamed.

@@ -116,6 +116,11 @@ std::string summary(const Outcome &outcome, bool executed, bool wrote_tags, bool
 
 } // namespace
 
+std::string undo_hint() {
+    return spoken("; \"tarvendi-cli undo --execute\" takes back what was done",
+                  "；\"tarvendi-cli undo --execute\" 可以撤销已做的改动");
+}
+
 std::string printed(std::string_view gb18030) {
     std::string out;
     append_printed(gb18030, out);
@@ -185,6 +190,8 @@ Outcome report(const core::Plan &plan, const std::vector<core::RefusedRename> &r
     }
     std::fwrite(out.data(), 1, out.size(), stdout);
     errors += summary(outcome, kind.executed, wrote_tags, kind.stopped);
+    if (kind.executed && outcome.refused != 0 && outcome.renamed + outcome.written != 0)
+        errors += undo_hint();
     errors += '\n';
     std::fwrite(errors.data(), 1, errors.size(), stderr);
     return outcome;

@@ -28,6 +28,10 @@ struct ReportKind {
 Outcome report(const core::Plan &plan, const std::vector<core::RefusedRename> &refused_by_rules,
                const ReportKind &kind, const std::string &folder);
 
+// Said after the counts of an execute, or after the error that ended it, when it changed some
+// things but not all it should have: how to take them back. Starts with its separator.
+std::string undo_hint();
+
 // A name or path for the terminal and JSON (UTF-8, escaped: escaped_text).
 std::string shown(std::string_view gb18030);
 

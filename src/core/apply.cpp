@@ -149,6 +149,48 @@ std::vector<RefusedRename> apply_plan(Plan &plan,
     std::vector<std::size_t> failed;
     std::vector<bool> stranded(seen.size()); // its first leg failed: the second is not tried
     std::size_t step = 0;
+    // A rename stopped on its temporary name goes back to its own name, or, where another member
+    // of its cycle holds that by now, to a free one beside it, "a (1).txt": nothing stays under a
+    // hidden name. That rename is journaled, past the planned steps, before it is made, so that
+    // undo finds the file. Returns where the file stands.
+    std::size_t rescue_step = journaled;
+    const auto bring_back = [&](std::uint32_t index) {
+        const std::string hidden = temporary(index);
+        const std::string original = plan.source(plan.renames[index]);
+        const std::string folder = rules::folder_part(original);
+        const std::string name = rules::file_name_part(original);
+        platform::DiskRename back;
+        if (place.prepare(hidden, folder, name, back) && place.rename(back).ok())
+            return original;
+        const std::string ext = rules::extension(name);
+        const std::string stem = name.substr(0, name.size() - ext.size());
+        JournalStep journaled_step{StepKind::Rename, {}, {}, {}};
+        for (int n = 1; n < 100; ++n) {
+            const std::string beside = stem + " (" + std::to_string(n) + ")" + ext;
+            if (!place.prepare(hidden, folder, beside, back))
+                break;
+            // Journaled as one rename from its own name, which undo gives back to it.
+            if (run) {
+                platform::DiskRename whole;
+                if (!place.prepare(original, folder, beside, whole))
+                    break;
+                try {
+                    place.journal(whole, journaled_step);
+                    run->add(journaled_step);
+                    run->commit();
+                } catch (const JournalError &) {
+                    break; // undo would not find it there: it is reported where it is
+                }
+            }
+            const bool moved = place.rename(back).ok();
+            if (run && !moved)
+                failed.push_back(rescue_step);
+            rescue_step += run ? 1 : 0;
+            if (moved)
+                return join(folder, beside);
+        }
+        return hidden;
+    };
     std::size_t reached = legs;
     std::size_t open_cycles = 0; // begun through a temporary name, not ended yet
     for (std::size_t k = 0; k < legs; ++k) {
@@ -198,18 +240,8 @@ std::vector<RefusedRename> apply_plan(Plan &plan,
                 continue;
             stranded[index] = true;
         }
-        // A rename stopped on its temporary name goes back to its own, or is reported under the
-        // temporary one: nothing stays under a hidden name unsaid.
-        bool stranded_hidden = false;
-        if (!result.ok() && leg == Leg::FromTemporary) {
-            const std::string original = plan.source(r);
-            platform::DiskRename back;
-            stranded_hidden = !place.prepare(temporary(index), rules::folder_part(original),
-                                             rules::file_name_part(original), back) ||
-                              !place.rename(back).ok();
-        }
         if (!result.ok())
-            refused.push_back({stranded_hidden ? temporary(index) : plan.source(r),
+            refused.push_back({leg == Leg::FromTemporary ? bring_back(index) : plan.source(r),
                                std::string(plan.new_name(r)),
                                std::string(platform::refusal_reason(result))});
         set_outcome(r, result);

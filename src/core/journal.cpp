@@ -20,6 +20,9 @@ namespace {
 constexpr std::string_view kOpen = ".jsonl";
 constexpr std::string_view kUndone = ".undone";
 constexpr std::string_view kDamaged = ".damaged";
+// A record being written before its steps reached the disk: it takes its name once they did, so
+// that a run killed before its first change leaves nothing that reads as a record.
+constexpr std::string_view kPart = ".part";
 constexpr std::size_t kPiece = 1 << 20;
 
 // "s" and twelve digits lead the name of a numbered record, so that the names sort in the order
@@ -105,12 +108,12 @@ Journal::Lock Journal::lock(bool wait) const {
 Journal::Run::Run(Lock lock, const std::string &path, std::string header)
     : lock_(std::move(lock))
     , path_(path)
-    , file_(guarded([&] { return platform::AppendFile(path); }))
+    , file_(guarded([&] { return platform::AppendFile(stem(path) + std::string(kPart)); }))
     , pending_(std::move(header)) {}
 
 Journal::Run::~Run() {
     if (!committed_)
-        platform::remove_file(path_);
+        platform::remove_file(stem(path_) + std::string(kPart));
 }
 
 void Journal::Run::add(const JournalStep &step) {
@@ -126,6 +129,8 @@ void Journal::Run::commit() {
     guarded([&] {
         file_.append(pending_);
         file_.sync();
+        if (!committed_)
+            file_.rename(path_);
     });
     pending_.clear();
     committed_ = true;
@@ -153,10 +158,13 @@ std::uint64_t Journal::next_number() const {
 
 std::unique_ptr<Journal::Run> Journal::begin() {
     Lock held = lock(true);
+    // Holding the lock, none of these has a writer still running.
+    for (const std::string &name : platform::files_ending_with(folder_, kPart))
+        platform::remove_file(folder_ + "/" + name);
     const auto [name, started] = new_name(next_number());
     auto run = std::make_unique<Run>(std::move(held), folder_ + "/" + name,
                                      journal_header(started, by_, std::exchange(what_, {})));
-    prune();
+    prune(kKept - 1); // room for the record begun, which is named once committed
     return run;
 }
 
@@ -221,9 +229,9 @@ void Journal::mark_undone(const std::string &name) {
         throw platform::IoError(result.errno_value ? result.errno_value : EEXIST, name);
 }
 
-void Journal::prune() {
+void Journal::prune(std::size_t keep) {
     const std::vector<std::string> names = all_records(folder_);
-    for (std::size_t i = 0; i + kKept < names.size(); ++i)
+    for (std::size_t i = 0; i + keep < names.size(); ++i)
         platform::remove_file(folder_ + "/" + names[i]);
 }
 

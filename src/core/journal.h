@@ -48,7 +48,8 @@ public:
     // One execute being written down; holds the lock until it is destroyed.
     class Run {
     public:
-        // Creates the journal file at path; its first line, header, goes out with the steps.
+        // Writes the record under a name of its own until commit() gives it path: a process killed
+        // before leaves no record. Its first line, header, goes out with the steps.
         Run(Lock lock, const std::string &path, std::string header);
         // A run whose steps never reached the disk, and so never began, leaves no record.
         ~Run();
@@ -116,7 +117,8 @@ public:
     void mark_undone(const std::string &name);
 
 private:
-    void prune();
+    // Removes all but the newest `keep` records.
+    void prune(std::size_t keep);
     std::uint64_t next_number() const;
 
     std::string folder_;

@@ -21,6 +21,20 @@ std::string temporary_name(std::size_t index) {
     return ".tarvendi-" + std::to_string(::getpid()) + "-" + std::to_string(index);
 }
 
+bool is_temporary_name(std::string_view path) {
+    constexpr std::string_view kLead = ".tarvendi-";
+    const std::string_view name = path.substr(path.rfind('/') + 1);
+    if (!name.starts_with(kLead))
+        return false;
+    const std::string_view rest = name.substr(kLead.size());
+    const std::size_t dash = rest.find('-');
+    const auto digits = [](std::string_view s) {
+        return !s.empty() && s.find_first_not_of("0123456789") == std::string_view::npos;
+    };
+    return dash != std::string_view::npos && digits(rest.substr(0, dash)) &&
+           digits(rest.substr(dash + 1));
+}
+
 void order_renames(Plan &plan) {
     const std::size_t count = plan.renames.size();
     // Who holds each path as its source, among the renames that move.

@@ -19,4 +19,7 @@ void order_renames(Plan &plan);
 // rename, so that it exists nowhere else.
 std::string temporary_name(std::size_t index);
 
+// Whether the last component of path (any encoding) is such a temporary name, of any process.
+bool is_temporary_name(std::string_view path);
+
 } // namespace tarvendi::core

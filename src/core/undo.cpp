@@ -1,13 +1,16 @@
 #include "undo.h"
 
 #include "encoding.h"
+#include "error_reasons.h"
 #include "errors.h"
 #include "file_io.h"
 #include "filesystem.h"
+#include "run_order.h"
 #include "state_files.h"
 #include "text.h"
 
 #include <algorithm>
+#include <cerrno>
 
 namespace tarvendi::core {
 
@@ -30,16 +33,32 @@ bool failed(const JournalRecord &record, std::size_t index) {
     return std::binary_search(record.failed.begin(), record.failed.end(), index);
 }
 
+// Whether the file no longer ends as it did before the write: the write took place (or the tag
+// changed since, which undo reports). A file that cannot be read is left to undo to report.
+bool tag_stands(const JournalStep &step) {
+    try {
+        platform::File file(gb(step.path), platform::File::Mode::Read);
+        const std::string tail = file.read_tail(kTagSize);
+        return step.old_tail ? tail != *step.old_tail : tail.starts_with("TAG");
+    } catch (const platform::IoError &) {
+        return true;
+    }
+}
+
 // Whether step is to be taken back (or reported as gone). A rename stands when its target is
 // there and its source not; once undone (also by an undo cut short), its source is back and its
 // target gone, and there is nothing to do. Only a run that reached its end can tell a rename that
-// took place and was renamed away since (gone) from one that never took place.
+// took place and was renamed away since (gone) from one that never took place. A file leaves a
+// cycle's temporary name by a later step of its own, which tells where it went: that name gone
+// is never news.
 bool to_undo(const JournalRecord &record, const JournalStep &step, std::size_t index) {
     if (record.finished && failed(record, index))
         return false;
     switch (step.kind) {
     case StepKind::Rename: {
         const bool target = platform::entry_exists(step.target);
+        if (!target && is_temporary_name(step.target))
+            return false;
         const bool source = platform::entry_exists(step.path);
         if (target)
             return !source || record.finished;
@@ -48,7 +67,7 @@ bool to_undo(const JournalRecord &record, const JournalStep &step, std::size_t i
     case StepKind::Folder:
         return platform::entry_exists(step.path);
     case StepKind::Tag:
-        return true;
+        return tag_stands(step);
     }
     return false;
 }
@@ -58,18 +77,22 @@ bool can_retry(const platform::RenameResult &result) {
     return result.refusal != platform::RenameRefusal::NotFound;
 }
 
-bool undo_rename(const JournalStep &step, UndoResult &out) {
+// Tells out why the rename could not be taken back, when out is given.
+bool undo_rename(const JournalStep &step, UndoResult *out) {
     if (!platform::entry_exists(step.target)) {
-        out.refused.push_back(refusal(step.target, step.path, std::string(kGone)));
+        if (out)
+            out->refused.push_back(refusal(step.target, step.path, std::string(kGone)));
         return false;
     }
     const platform::RenameResult result =
         platform::rename_disk(step.target.c_str(), step.path.c_str());
     if (result.ok())
         return true;
-    out.refused.push_back(
-        refusal(step.target, step.path, std::string(platform::refusal_reason(result))));
-    out.remains |= can_retry(result);
+    if (out) {
+        out->refused.push_back(
+            refusal(step.target, step.path, std::string(platform::refusal_reason(result))));
+        out->remains |= can_retry(result);
+    }
     return false;
 }
 
@@ -122,14 +145,22 @@ bool undo_tag(const JournalRecord &record, const JournalStep &step, std::size_t 
         return true;
     } catch (const platform::IoError &error) {
         out.refused.push_back(refusal(step.path, step.path, error.what()));
+        out.remains |= error.code() != ENOENT;
         return false;
     }
 }
 
+// A folder the user filled since is theirs now: it is reported, and the record does not stay
+// for it. One that could not be removed for another reason (no permission) stays to undo.
 bool undo_folder(const JournalStep &step, UndoResult &out) {
-    if (platform::remove_empty_folder(step.path))
+    const int error = platform::remove_empty_folder(step.path);
+    if (error == 0)
         return true;
-    out.refused.push_back(refusal(step.path, step.path, std::string(kNotEmpty)));
+    const bool filled = error == ENOTEMPTY || error == EEXIST;
+    out.refused.push_back(
+        refusal(step.path, step.path,
+                filled ? std::string(kNotEmpty) : std::string(platform::error_reason(error))));
+    out.remains |= !filled && error != ENOENT;
     return false;
 }
 
@@ -145,6 +176,9 @@ std::vector<std::size_t> steps_to_undo(const JournalRecord &record) {
 
 UndoResult undo(const JournalRecord &record) {
     UndoResult out;
+    // A rename that cannot be taken back yet is tried again at the end: a later step may free
+    // its old name (a cycle's member that ended its move beside its own name).
+    std::vector<std::size_t> blocked;
     for (std::size_t i = record.steps.size(); i-- > 0;) {
         const JournalStep &step = record.steps[i];
         if (!to_undo(record, step, i))
@@ -152,7 +186,9 @@ UndoResult undo(const JournalRecord &record) {
         bool done = false;
         switch (step.kind) {
         case StepKind::Rename:
-            done = undo_rename(step, out);
+            done = undo_rename(step, nullptr);
+            if (!done)
+                blocked.push_back(i);
             break;
         case StepKind::Tag:
             done = undo_tag(record, step, i, out);
@@ -163,6 +199,8 @@ UndoResult undo(const JournalRecord &record) {
         }
         out.undone += done ? 1 : 0;
     }
+    for (const std::size_t i : blocked)
+        out.undone += undo_rename(record.steps[i], &out) ? 1 : 0;
     return out;
 }
 

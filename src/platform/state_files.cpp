@@ -3,6 +3,7 @@
 #include "display_text.h"
 #include "encoding.h"
 #include "errors.h"
+#include "filesystem.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -79,7 +80,6 @@ AppendFile::AppendFile(const std::string &path)
         ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_APPEND | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (fd_ < 0)
         throw IoError(errno, escaped_path(path));
-    sync_folder(parent_of(path));
 }
 
 AppendFile::AppendFile(const std::string &path, bool)
@@ -117,6 +117,14 @@ void AppendFile::append(std::string_view text) {
 void AppendFile::sync() {
     if (::fsync(fd_) != 0)
         throw IoError(errno, escaped_path(path_));
+}
+
+void AppendFile::rename(const std::string &path) {
+    const RenameResult result = rename_disk(path_.c_str(), path.c_str());
+    if (!result.ok())
+        throw IoError(result.errno_value != 0 ? result.errno_value : EEXIST, escaped_path(path));
+    path_ = path;
+    sync_folder(parent_of(path));
 }
 
 FileLock::FileLock(const std::string &path, bool wait) {
@@ -220,8 +228,8 @@ bool remove_file(const std::string &path) {
     return ::unlink(path.c_str()) == 0;
 }
 
-bool remove_empty_folder(const std::string &path) {
-    return ::rmdir(path.c_str()) == 0;
+int remove_empty_folder(const std::string &path) {
+    return ::rmdir(path.c_str()) == 0 ? 0 : errno;
 }
 
 bool entry_exists(const std::string &path) {

@@ -21,7 +21,7 @@ std::string current_disk_folder();
 class AppendFile {
 public:
     // Creates the file (it must not exist yet), private to the user, with its folder and the
-    // folders above it as needed, and makes the new entry itself durable.
+    // folders above it as needed. Its entry becomes durable with rename().
     explicit AppendFile(const std::string &path);
     // Opens an existing file to append to it. When its last line was cut short (a crash in the
     // middle of a write), what is appended starts on a line of its own.
@@ -32,6 +32,9 @@ public:
 
     void append(std::string_view text);
     void sync();
+    // Gives the file another name in its folder, never over anything there, and makes the new
+    // entry durable. Throws IoError.
+    void rename(const std::string &path);
 
 private:
     std::string path_;
@@ -66,8 +69,9 @@ std::string read_whole_file(const std::string &path);
 std::string read_named_file(const std::string &path);
 // Removes a file; false when it could not.
 bool remove_file(const std::string &path);
-// Removes a folder when it is empty; false otherwise.
-bool remove_empty_folder(const std::string &path);
+// Removes a folder when it is empty: 0, or the system's error number (ENOTEMPTY or EEXIST when
+// it holds something).
+int remove_empty_folder(const std::string &path);
 // Whether anything (a file, a folder, a dangling link) has this path.
 bool entry_exists(const std::string &path);
 

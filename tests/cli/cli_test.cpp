@@ -469,9 +469,11 @@ TEST(Cli, SummaryInTheUsersLanguage) {
         const char *last_line;
     } cases[] = {
         {"LC_ALL=en_US.UTF-8", "wildcard --template 'x#'", 0, "would rename 2, would refuse 0"},
-        {"LC_ALL=en_GB", "wildcard --template 'taken' --execute", 1, "renamed 1, refused 1"},
+        {"LC_ALL=en_GB", "wildcard --template 'taken' --execute", 1,
+         "renamed 1, refused 1; \"tarvendi-cli undo --execute\" takes back what was done"},
         {"LC_ALL=zh_CN.UTF-8", "wildcard --template 'x#'", 0, "将改名 2 个，0 个不会改名"},
-        {"LC_ALL=C", "wildcard --template 'taken' --execute", 1, "已改名 1 个，1 个未改名"},
+        {"LC_ALL=C", "wildcard --template 'taken' --execute", 1,
+         "已改名 1 个，1 个未改名；\"tarvendi-cli undo --execute\" 可以撤销已做的改动"},
         {"LC_ALL=C TARVENDI_LANG=en", "pad --mask '*.mp3'", 0, "no entries match '*.mp3' in "},
         {"LC_ALL=en_US TARVENDI_LANG=zh", "pad --mask '*.mp3'", 0, " 中没有与 '*.mp3' 相符的条目"},
     };

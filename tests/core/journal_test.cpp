@@ -169,6 +169,45 @@ TEST_F(UndoTest, PutsTagsBackAndRemovesOnlyEmptyFolders) {
     EXPECT_EQ(folder_.read("untagged.mp3"), audio);
     EXPECT_EQ(names(), (std::vector<std::string>{"changed.mp3", "full", "retagged.mp3",
                                                  "tagged.mp3", "untagged.mp3"}));
+
+    // A run killed among its tag writes: the file it never reached still ends as before, and is
+    // neither listed nor counted.
+    folder_.file("reached.mp3", audio + new_tag);
+    folder_.file("unreached.mp3", audio + old_tag);
+    JournalRecord cut;
+    cut.steps = {{StepKind::Tag, at("reached.mp3"), {}, old_tag},
+                 {StepKind::Tag, at("unreached.mp3"), {}, old_tag}};
+    EXPECT_EQ(steps_to_undo(cut), std::vector<std::size_t>{0});
+    const UndoResult undone = undo(cut);
+    EXPECT_EQ(undone.undone, 1u);
+    EXPECT_TRUE(undone.refused.empty());
+    EXPECT_EQ(folder_.read("reached.mp3"), audio + old_tag);
+}
+
+// What the user can clear (a folder made in a folder that is read-only now) keeps the record for
+// the next undo; a folder the user filled is theirs and does not.
+TEST_F(UndoTest, KeepsWhatItCannotTakeBackYet) {
+    folder_.folder("locked");
+    folder_.folder("locked/made");
+    ASSERT_EQ(::chmod(folder_.path().c_str(), 0777), 0);
+    folder_.set_mode("locked", 0555);
+    JournalRecord record;
+    record.steps = {{StepKind::Folder, at("locked/made"), {}, {}}};
+    record.finished = true;
+    {
+        Unprivileged user;
+        if (!user.error().empty())
+            GTEST_SKIP() << user.error();
+        const UndoResult refused = undo(record);
+        ASSERT_EQ(refused.refused.size(), 1u);
+        EXPECT_NE(refused.refused[0].reason, "文件夹中已有内容，未删除");
+        EXPECT_TRUE(refused.remains);
+    }
+    folder_.set_mode("locked", 0755);
+    const UndoResult done = undo(record);
+    EXPECT_EQ(done.undone, 1u);
+    EXPECT_FALSE(done.remains);
+    EXPECT_FALSE(fs::exists(at("locked/made")));
 }
 
 // A tag written into a file that is read-only now (as an ordinary user: root writes anyway) is
@@ -284,6 +323,20 @@ TEST_F(JournalFolder, RunLeavesARecordOnlyOfWhatTookPlace) {
     EXPECT_EQ(files(), std::vector<std::string>{});
     run(2, true, {1});
     EXPECT_EQ(files().size(), 1u);
+    // Killed before its steps reached the disk: nothing is left that the next run or undo reads.
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        const auto cut = Journal(folder_.path()).begin();
+        cut->add(step);
+        ::_exit(0);
+    }
+    ::waitpid(child, nullptr, 0);
+    run(1, true, {0});
+    EXPECT_EQ(files().size(), 1u);
+    std::vector<Journal::SetAside> set_aside;
+    EXPECT_TRUE(journal_.newest(&set_aside));
+    EXPECT_TRUE(set_aside.empty());
 }
 
 // The newest record is the one begun last, whatever the clock said; pruning keeps the 50 newest.

@@ -368,6 +368,48 @@ TEST(ApplyInRunOrder, CycleMemberThatCannotMoveTakesItsNameBack) {
         EXPECT_TRUE(refused.source == "a" || refused.source == "b") << refused.source;
 }
 
+// A swap whose last rename is refused after the other member took the first name (another
+// process made "b" meanwhile): the file leaves its hidden temporary name for a free one beside
+// its own, the report says where it is, and undo finds it there once "b" is free again.
+TEST(ApplyInRunOrder, CycleMemberThatCannotEndItsMoveStaysInSight) {
+    tarvendi::testing::TempFolder folder;
+    folder.enter();
+    std::ofstream("a.txt") << "a";
+    std::ofstream("b.txt") << "b";
+    PassDescription d;
+    d.rule = [](const RuleInput &in) -> std::optional<std::string> {
+        return std::string(in.name == "a.txt" ? "b.txt" : "a.txt");
+    };
+    const std::vector<PassItem> items{{"a.txt", true}, {"b.txt", true}};
+    PassContext context = executing(folder.path());
+    context.order = true;
+    const tarvendi::testing::TempFolder state;
+    Journal journal(state.path());
+    Plan plan;
+    const auto intrude = [](std::size_t leg) {
+        if (leg == 2) // a.txt went to its temporary name, b.txt to a.txt
+            std::ofstream("b.txt") << "intruder";
+    };
+    const PassRun run = run_pass(d, items, context, plan, journal, intrude);
+    const auto content = [](const char *name) {
+        std::ifstream in(name);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    EXPECT_EQ(names_on_disk(), (std::vector<std::string>{"a (1).txt", "a.txt", "b.txt"}));
+    EXPECT_EQ(content("a (1).txt"), "a");
+    ASSERT_EQ(run.refused.size(), 1u);
+    EXPECT_EQ(run.refused[0].source, "a (1).txt");
+
+    EXPECT_FALSE(undo_newest_record(journal).refused.empty());
+    EXPECT_EQ(names_on_disk(), (std::vector<std::string>{"a (1).txt", "a.txt", "b.txt"}));
+    fs::remove("b.txt");
+    const UndoResult undone = undo_newest_record(journal);
+    EXPECT_TRUE(undone.refused.empty()) << undone.refused.at(0).reason;
+    EXPECT_EQ(names_on_disk(), (std::vector<std::string>{"a.txt", "b.txt"}));
+    EXPECT_EQ(content("a.txt"), "a");
+    EXPECT_EQ(content("b.txt"), "b");
+}
+
 // Renames may hang on others far away in the list: in every block of a thousand, the first half
 // frees the names that the second half takes. They come out as in list order, every file holding
 // what it held under its old name.

@@ -17,10 +17,14 @@ using namespace tarvendi::test;
 
 namespace {
 
-QString execute_wildcard(ApplicationWindows &w, const QString &tmpl) {
+// Label26 afterwards; box_texts (may be null) gets the texts of the boxes shown.
+QString execute_wildcard(ApplicationWindows &w, const QString &tmpl,
+                         QStringList *box_texts = nullptr) {
     control<QComboBox>(&w.Form1, "edit10")->setCurrentText(tmpl);
     BoxAnswerer boxes;
     control<QPushButton>(&w.Form1, "Button6")->click();
+    if (box_texts)
+        *box_texts = boxes.texts;
     return control<QLabel>(&w.Form1, "Label26")->text();
 }
 
@@ -65,8 +69,13 @@ private slots:
         dir.file("b.txt");
         std::filesystem::create_directory(dir / "2-b.txt"); // not listed, but the name is taken
         auto w = start_windows();
-        QCOMPARE(execute_wildcard(*w, "#-*"), QString("已改名 1 个，1 个未改名"));
+        QStringList boxes;
+        QCOMPARE(execute_wildcard(*w, "#-*", &boxes), QString("已改名 1 个，1 个未改名"));
         QVERIFY(dir.exists("1-a.txt") && dir.exists("b.txt"));
+        // The box of what was refused says that undo takes back what was done.
+        QVERIFY2(!boxes.isEmpty() &&
+                     boxes.last().endsWith("已做的 1 项改动可用“撤销上次改名”（Ctrl+Z）复原。"),
+                 qPrintable(boxes.join(" | ")));
         // The refused rename is in the record, marked failed: the row leaves it out.
         control<QAction>(&w->Form1, "N21")->trigger();
         QVERIFY(texts_of(control<QListWidget>(&w->Form1, "HistoryList"))

@@ -15,10 +15,12 @@
 #include <QPushButton>
 #include <QTest>
 #include <csignal>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <spawn.h>
+#include <sys/file.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -166,6 +168,37 @@ private slots:
         QVERIFY(boxes.texts.value(1).startsWith("以下 2 个文件没有改名"));
         QCOMPARE(names_in(dir), QStringList({"1-a.txt", "a.txt", "other.txt"}));
         QCOMPARE(dir.read("a.txt"), std::string("new"));
+    }
+
+    // While another process writes or undoes a record, undo takes nothing back and says why;
+    // once that process is gone (killed: the kernel frees its lock), it does.
+    void undo_waits_for_another_run() {
+        TempFolder dir;
+        dir.file("a.txt");
+        auto w = start_windows();
+        execute_wildcard(*w, "#-*");
+        int ready[2];
+        QCOMPARE(::pipe(ready), 0);
+        const pid_t holder = ::fork();
+        QVERIFY(holder >= 0);
+        if (holder == 0) {
+            const int fd = ::open((dir.journal_folder() + "/lock").c_str(), O_RDWR);
+            const char byte = 1;
+            if (fd < 0 || ::flock(fd, LOCK_EX) != 0 || ::write(ready[1], &byte, 1) != 1)
+                ::_exit(1);
+            ::pause();
+            ::_exit(0);
+        }
+        char byte = 0;
+        QCOMPARE(::read(ready[0], &byte, 1), ssize_t(1));
+        QCOMPARE(undo_answering(*w), QStringList({"另一个改名还在进行"}));
+        QCOMPARE(names_in(dir), QStringList({"1-a.txt"}));
+        ::kill(holder, SIGKILL);
+        ::waitpid(holder, nullptr, 0);
+        ::close(ready[0]);
+        ::close(ready[1]);
+        undo_answering(*w);
+        QCOMPARE(names_in(dir), QStringList({"a.txt"}));
     }
 
     // Ctrl+Z works at once after folders were made, without the menu opened first.

@@ -53,7 +53,13 @@ bool confirm(QWidget *parent, const QString &question) {
 }
 
 void show_error(QWidget *parent, const std::exception &error) {
-    const QString text = core_text(error.what());
+    QString text = core_text(error.what());
+    try {
+        std::rethrow_if_nested(error);
+    } catch (const std::exception &cause) {
+        text =
+            core_text(cause.what()) + QStringLiteral("\n\n") + QString::fromStdString(error.what());
+    }
     if (told_quietly(text))
         return;
     QMessageBox::critical(parent, QGuiApplication::applicationName(), text);

@@ -15,7 +15,9 @@ void inform(QWidget *parent, const QString &text);
 // The confirmation box: title "确认", question icon, Yes and No, No the default. True for Yes.
 bool confirm(QWidget *parent, const QString &question);
 
-// The default error handler: a critical box with the error's text.
+// The default error handler: a critical box with the error's text. An error nested in another
+// (std::throw_with_nested) is the cause, told first; the outer one's text (the window's own,
+// translated already) follows.
 void show_error(QWidget *parent, const std::exception &error);
 
 // While one lives, inform(), confirm() and show_error() open no box: the first and the last hand

@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <algorithm>
 #include <exception>
+#include <stdexcept>
 
 using namespace tarvendi;
 using namespace tarvendi::ui;
@@ -184,8 +185,17 @@ void TForm1::run_pass_in(std::string_view folder, const PassDescription &descrip
     // A pass over a huge folder frees hundreds of megabytes of small blocks; give them back,
     // so that the program does not keep the most a pass ever needed.
     platform::hand_back_free_memory();
+    const std::size_t changed = preview_only ? 0 : static_cast<std::size_t>(renamed);
     if (!preview_only)
-        report_refused(this, refused);
-    if (failure)
+        report_refused(this, refused, changed);
+    if (!failure)
+        return;
+    if (changed == 0)
         std::rethrow_exception(failure);
+    // The error ends the action as any other; its box adds what undo takes back.
+    try {
+        std::rethrow_exception(failure);
+    } catch (const std::exception &) {
+        std::throw_with_nested(std::runtime_error(undo_hint(changed).toStdString()));
+    }
 }

@@ -19,7 +19,16 @@ QString escaped(const std::string &name) {
 
 } // namespace
 
-void report_refused(QWidget *parent, const std::vector<core::RefusedRename> &refused) {
+QString undo_hint(std::size_t changed) {
+    if (changed == 0)
+        return {};
+    return QCoreApplication::translate("RefusalReport",
+                                       "已做的 %1 项改动可用“撤销上次改名”（Ctrl+Z）复原。")
+        .arg(changed);
+}
+
+void report_refused(QWidget *parent, const std::vector<core::RefusedRename> &refused,
+                    std::size_t changed) {
     if (refused.empty())
         return;
     QString text = QCoreApplication::translate("RefusalReport", "以下 %1 个文件没有改名：\n\n")
@@ -32,6 +41,8 @@ void report_refused(QWidget *parent, const std::vector<core::RefusedRename> &ref
     if (refused.size() > kReportLines)
         text += QCoreApplication::translate("RefusalReport", "\n另有 %1 个文件没有改名。")
                     .arg(refused.size() - kReportLines);
+    if (changed != 0)
+        text += QStringLiteral("\n") + undo_hint(changed);
     QMessageBox::warning(parent, QCoreApplication::translate("RefusalReport", "未改名的文件"),
                          text);
 }
