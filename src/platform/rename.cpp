@@ -7,13 +7,18 @@
 #include "safe_rename.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <linux/fs.h>
+#include <mutex>
+#include <optional>
+#include <set>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace tarvendi::platform {
@@ -106,17 +111,62 @@ RenameResult rename_entry(std::string_view source, std::string_view folder,
 
 namespace {
 
-// The folder (as the last rename wrote it) where the file system was last seen to refuse
-// RENAME_NOREPLACE: a large run there asks once. The kernel would answer at once, but only after
-// looking both names up, which costs a FUSE file system a round trip each. A folder written
-// relative to the current directory means another once that changes.
-thread_local std::string refusing_folder;
-thread_local bool refusing_known = false;
-thread_local unsigned refusing_generation = 0;
+// The file systems (device numbers) seen to refuse RENAME_NOREPLACE: a large run there asks
+// once, in whichever of their folders. The kernel would answer at once, but only after looking
+// both names up, which costs a FUSE file system a round trip each. Nothing is looked up while no
+// file system refused; after that, the device of a folder is looked up once per folder a thread
+// renames in (a folder written relative to the current directory once more when that changes).
+std::mutex refusing_mutex;
+std::set<dev_t> refusing_devices;
+std::atomic<bool> any_refusing{false};
+
+struct FolderSeen {
+    std::string folder; // as the renames write it, "/" included
+    unsigned generation = 0;
+    bool refusing = false;
+    bool known = false;
+};
+thread_local FolderSeen last_seen;
+
+// The device of the folder dst is in, or nothing when it cannot be looked up.
+std::optional<dev_t> folder_device(std::string_view dst) {
+    const std::string_view prefix = folder_prefix(dst);
+    struct stat st {};
+    if (::stat(prefix.empty() ? "." : std::string(prefix).c_str(), &st) != 0)
+        return std::nullopt;
+    return st.st_dev;
+}
+
+void seen(std::string_view dst, bool refusing) {
+    last_seen = {std::string(folder_prefix(dst)), current_folder_generation(), refusing, true};
+}
 
 bool known_refusing(std::string_view dst) {
-    return refusing_known && folder_prefix(dst) == refusing_folder &&
-           (dst.starts_with('/') || refusing_generation == current_folder_generation());
+    if (!any_refusing.load(std::memory_order_acquire))
+        return false;
+    if (last_seen.known && folder_prefix(dst) == last_seen.folder &&
+        (dst.starts_with('/') || last_seen.generation == current_folder_generation()))
+        return last_seen.refusing;
+    const std::optional<dev_t> device = folder_device(dst);
+    bool refusing = false;
+    if (device) {
+        const std::lock_guard lock(refusing_mutex);
+        refusing = refusing_devices.contains(*device);
+    }
+    seen(dst, refusing);
+    return refusing;
+}
+
+void remember_refusing(std::string_view dst) {
+    const std::optional<dev_t> device = folder_device(dst);
+    if (!device)
+        return;
+    {
+        const std::lock_guard lock(refusing_mutex);
+        refusing_devices.insert(*device);
+    }
+    any_refusing.store(true, std::memory_order_release);
+    seen(dst, true);
 }
 
 } // namespace
@@ -138,11 +188,8 @@ RenameResult rename_disk(const char *src, const char *dst) {
         // EINVAL also refuses a folder moved into itself: only a rename that the other way
         // makes tells that the flag was what the file system refused.
         const RenameResult result = rename_without_noreplace(src, dst);
-        if (result.ok() && !known && !no_noreplace_simulated()) {
-            refusing_folder.assign(folder_prefix(dst));
-            refusing_known = true;
-            refusing_generation = current_folder_generation();
-        }
+        if (result.ok() && !known && !no_noreplace_simulated())
+            remember_refusing(dst);
         return result;
     }
     default:

@@ -130,9 +130,14 @@ RenameResult rename_file(const std::string &src, const std::string &dst, dev_t d
 }
 
 RenameResult rename_folder(const std::string &src, const std::string &dst, dev_t dev) {
-    // Asked every time: a device number may come back as another file system.
-    if (loses_folder_contents(dev))
+    // Asked every time: a device number may come back as another file system. A name taken is
+    // told as such, as the kernel tells it where it is asked first.
+    if (loses_folder_contents(dev)) {
+        struct stat d {};
+        if (::lstat(dst.c_str(), &d) == 0)
+            return rename_onto_existing(src, dst);
         return {RenameRefusal::Unsupported, EOPNOTSUPP};
+    }
     if (!missing_on(dev).folder_replace) {
         bool reserved = false;
         const RenameResult onto = rename_onto_reservation(src, dst, true, &reserved);
