@@ -1,7 +1,7 @@
 // tarvendi-cli's tag subcommands with --all-audio, on files of the other audio formats encoded and
 // tagged by independent tools (tests/tags/data/README).
 
-#include "temp_folder.h"
+#include "cli_run.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -18,24 +18,8 @@ using tarvendi::testing::TempFolder;
 
 namespace {
 
-struct Result {
-    int status = -1;
-    std::string out;
-};
-
-// Runs the program in folder with a journal of its own and nothing on its standard input.
-Result cli(const TempFolder &folder, const std::string &args) {
-    const std::string command = "cd '" + folder.path() + "' && XDG_STATE_HOME='" + folder.path() +
-                                ".state' " CLI_PATH " " + args + " < /dev/null 2>/dev/null";
-    Result result;
-    std::FILE *pipe = ::popen(command.c_str(), "r");
-    char buffer[4096];
-    while (const std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe))
-        result.out.append(buffer, n);
-    const int status = ::pclose(pipe);
-    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return result;
-}
+using Result = tarvendi::testing::CliResult;
+using tarvendi::testing::cli;
 
 // An MP3 file of a little audio and an ID3v1 tag holding a title.
 std::string mp3_titled(const std::string &title) {

@@ -1,7 +1,7 @@
 // tarvendi-cli stopped by SIGINT in the middle of an execute: the rename in flight ends, the
 // report tells what was done and that the run stopped, and undo takes back exactly that.
 
-#include "temp_folder.h"
+#include "cli_run.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -16,29 +16,8 @@ using tarvendi::testing::TempFolder;
 
 namespace {
 
-struct Result {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-// Runs the program in folder with a journal of its own, under wrapper (e.g. "timeout -s INT 1").
-Result cli(const TempFolder &folder, const std::string &args, const std::string &wrapper = {}) {
-    const std::string err = folder / ".stderr";
-    const std::string command = "cd '" + folder.path() + "' && XDG_STATE_HOME='" + folder.path() +
-                                ".state' " + wrapper + " " CLI_PATH " " + args + " </dev/null 2>'" +
-                                err + "'";
-    Result result;
-    std::FILE *pipe = ::popen(command.c_str(), "r");
-    char buffer[4096];
-    while (const std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe))
-        result.out.append(buffer, n);
-    const int status = ::pclose(pipe);
-    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    result.err = folder.read(".stderr");
-    std::filesystem::remove(err);
-    return result;
-}
+using Result = tarvendi::testing::CliResult;
+using tarvendi::testing::cli;
 
 std::size_t lines(const std::string &text) {
     return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
@@ -67,7 +46,7 @@ TEST(CliStop, InterruptStopsBetweenRenamesAndUndoTakesBackWhatWasDone) {
         std::filesystem::create_directory(shm);
         for (std::size_t i = 0; i < kFiles; ++i)
             std::ofstream(shm + "/f" + std::to_string(i));
-        return cli(folder, execute,
+        return cli(folder, execute, {},
                    std::string("TARVENDI_LANG=") + language +
                        // Only to the program: a second signal, as timeout sends to its process
                        // group too, may end it at once.

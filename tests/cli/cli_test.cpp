@@ -1,8 +1,8 @@
 // tarvendi-cli run as a user runs it, on a temporary folder: each subcommand's renames, that a
 // dry run changes nothing and an execute is undone, the order of standard input, exit statuses.
 
+#include "cli_run.h"
 #include "removable_image.h"
-#include "temp_folder.h"
 
 #include <algorithm>
 #include <chrono>
@@ -31,34 +31,8 @@ using tarvendi::testing::TempFolder;
 
 namespace {
 
-struct Result {
-    int status = -1;
-    std::string out;
-};
-
-// Runs the program in folder with a journal of its own; input goes to its standard input.
-// wrapper (e.g. "timeout -s KILL 0.2") runs it.
-Result cli(const TempFolder &folder, const std::string &args, const std::string &input = {},
-           const std::string &wrapper = {}) {
-    const std::string in = folder / ".stdin";
-    {
-        std::FILE *f = std::fopen(in.c_str(), "wb");
-        std::fwrite(input.data(), 1, input.size(), f);
-        std::fclose(f);
-    }
-    const std::string command = "cd '" + folder.path() + "' && XDG_STATE_HOME='" + folder.path() +
-                                ".state' " + wrapper + " " CLI_PATH " " + args + " < '" + in +
-                                "' 2>/dev/null";
-    Result result;
-    std::FILE *pipe = ::popen(command.c_str(), "r");
-    char buffer[4096];
-    while (const std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe))
-        result.out.append(buffer, n);
-    const int status = ::pclose(pipe);
-    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    std::filesystem::remove(in);
-    return result;
-}
+using Result = tarvendi::testing::CliResult;
+using tarvendi::testing::cli;
 
 std::set<std::string> names(const TempFolder &folder) {
     std::set<std::string> all;
@@ -554,7 +528,7 @@ TEST(Cli, EveryRefusalAndErrorSaysWhyInTheUsersLanguage) {
 
 // While another run holds the journal, an undo asked not to wait refuses and changes nothing;
 // one that may wait does its work once the other run let go.
-TEST(Cli, UndoNotWaitingRefusesWhileAnotherRunHoldsTheJournal) {
+TEST(Cli, UndoWhileAnotherRunHoldsTheJournal) {
     TempFolder folder;
     folder.file("a.txt");
     ASSERT_EQ(cli(folder, "wildcard --template 'b' --execute --mask a.txt").status, 0);
@@ -578,6 +552,16 @@ TEST(Cli, UndoNotWaitingRefusesWhileAnotherRunHoldsTheJournal) {
     EXPECT_EQ(cli(folder, "undo --execute").status, 0);
     release.join();
     EXPECT_EQ(names(folder), (std::set<std::string>{"a.txt"}));
+
+    // Two undos at once take back two records, each once: the second waits for the first.
+    ASSERT_EQ(cli(folder, "wildcard --template 'b' --execute --mask a.txt").status, 0);
+    ASSERT_EQ(cli(folder, "wildcard --template 'c' --execute --mask b.txt").status, 0);
+    const Result both =
+        cli(folder, "undo --execute", {}, R"(sh -c '"$0" "$@" & "$0" "$@"; wait $!')");
+    EXPECT_EQ(both.status, 0);
+    EXPECT_EQ(std::count(both.out.begin(), both.out.end(), '\n'), 2) << both.out;
+    EXPECT_EQ(names(folder), (std::set<std::string>{"a.txt"}));
+    EXPECT_EQ(cli(folder, "undo").out, "");
 }
 
 // A name that could read as another line, or as two names, is quoted: the same rule in a plan,
