@@ -5,9 +5,16 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
+#include <fcntl.h>
 #include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace tarvendi::platform {
@@ -364,6 +371,53 @@ TEST(NameRules, WhatWindowsMediaCannotHoldAndHowNamesFold) {
 
     EXPECT_FALSE(name_rules("/dev/shm").folds_case);
     EXPECT_FALSE(name_rules("/dev/shm").windows_names);
+}
+
+// Where the kernel folds case (tmpfs mounted with casefold, a folder flagged so), both spellings
+// are one entry with one inode number: a case-only rename still changes the name, and another
+// file holding the name in another case still refuses it.
+TEST(CaseFoldingKernel, RenamesByCaseAndRefusesAnotherFile) {
+    const TempFolder mount_point;
+    if (::mount("tmpfs", mount_point.path().c_str(), "tmpfs", 0, "casefold") != 0)
+        GTEST_SKIP() << "no tmpfs that folds case here: " << std::strerror(errno);
+    struct Unmount {
+        std::string path;
+        ~Unmount() { ::umount2(path.c_str(), MNT_DETACH); }
+    } unmount{mount_point.path()};
+    const std::string folder = mount_point.path() + "/folded";
+    ASSERT_EQ(::mkdir(folder.c_str(), 0755), 0);
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    int flags = 0;
+    if (fd < 0 || ::ioctl(fd, FS_IOC_GETFLAGS, &flags) != 0 ||
+        (flags |= FS_CASEFOLD_FL, ::ioctl(fd, FS_IOC_SETFLAGS, &flags)) != 0)
+        GTEST_SKIP() << "the folder cannot be made to fold case: " << std::strerror(errno);
+    ::close(fd);
+    ASSERT_TRUE(name_rules(folder).folds_case);
+    const Case cases[] = {
+        {"case only",
+         {"Song.MP3=S"},
+         "Song.MP3",
+         "",
+         "Song.mp3",
+         RenameRefusal::None,
+         {"Song.mp3=S"}},
+        {"folder, case only",
+         {"abc/", "abc/x=X"},
+         "abc",
+         "",
+         "ABC",
+         RenameRefusal::None,
+         {"ABC/", "ABC/x=X"}},
+        {"onto another file in other case",
+         {"a=A", "B=B"},
+         "a",
+         "",
+         "b",
+         RenameRefusal::TargetExists,
+         {"B=B", "a=A"}},
+    };
+    for (const Case &c : cases)
+        run_in(folder, c, " where the kernel folds case");
 }
 
 // The sticks and cards people carry, mounted through FUSE: no RENAME_NOREPLACE, no hard links,
