@@ -6,16 +6,14 @@
 #include "pass.h"
 #include "pass_run.h"
 #include "temp_folder.h"
+#include "tmpfs_mount.h"
 #include "undo.h"
 #include "unprivileged.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <sys/mount.h>
 #include <sys/stat.h>
 
 namespace fs = std::filesystem;
@@ -294,12 +292,9 @@ TEST(RunPass, StopsWhereThePlanStops) {
 // nothing was, and leaves no record behind.
 TEST(RunPass, DiskFullBeforeTheFirstRenameIsToldAsItIs) {
     const tarvendi::testing::TempFolder state;
-    if (::mount("tmpfs", state.path().c_str(), "tmpfs", 0, "size=32k") != 0)
-        GTEST_SKIP() << "cannot mount a small tmpfs here: " << std::strerror(errno);
-    struct Unmount {
-        std::string path;
-        ~Unmount() { ::umount2(path.c_str(), MNT_DETACH); }
-    } unmount{state.path()};
+    const tarvendi::testing::TmpfsMount small(state.path(), "size=32k");
+    if (!small.error().empty())
+        GTEST_SKIP() << "cannot mount a small tmpfs here: " << small.error();
     tarvendi::testing::TempFolder folder;
     folder.enter();
     std::vector<PassItem> items;
