@@ -112,8 +112,11 @@ Journal::Run::Run(Lock lock, const std::string &path, std::string header)
     , pending_(std::move(header)) {}
 
 Journal::Run::~Run() {
-    if (!committed_)
+    // Also under its name: the rename may have been made when making it durable failed.
+    if (!committed_) {
         platform::remove_file(stem(path_) + std::string(kPart));
+        platform::remove_file(path_);
+    }
 }
 
 void Journal::Run::add(const JournalStep &step) {
