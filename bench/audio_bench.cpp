@@ -6,6 +6,7 @@
 // its own put in, followed by stand-in audio up to 64 KiB past the stream's metadata. Run it on
 // tmpfs:  audio_bench /dev/shm 10000
 
+#include "bench_support.h"
 #include "id3v1_tag.h"
 #include "pass.h"
 #include "tag_passes.h"
@@ -88,23 +89,12 @@ std::string tagged_flac(const Stream &stream, int i) {
     return file;
 }
 
-template <class F> double timed(F &&f) {
-    const auto start = std::chrono::steady_clock::now();
-    f();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
 } // namespace
 
 int main(int argc, char *argv[]) {
     const std::string base = argc > 1 ? argv[1] : "/dev/shm";
     const int count = argc > 2 ? std::atoi(argv[2]) : 10'000;
-    std::string pattern = base + "/tarvendi-audio-XXXXXX";
-    if (!::mkdtemp(pattern.data())) {
-        std::perror("mkdtemp");
-        return 1;
-    }
-    const std::string root = pattern;
+    const std::string root = bench::fresh_folder(base, "audio");
     const Stream stream = parse(read_all(AUDIO_FIXTURE));
     std::vector<std::string> names;
     for (int i = 0; i < count; ++i) {
@@ -114,8 +104,11 @@ int main(int argc, char *argv[]) {
         std::ofstream(root + "/" + name, std::ios::binary) << tagged_flac(stream, i);
     }
     std::vector<core::PassItem> items;
-    for (const std::string &name : names)
+    std::vector<std::string> paths;
+    for (const std::string &name : names) {
         items.push_back({name, true, false});
+        paths.push_back(root + "/" + name);
+    }
 
     tags::Id3v1Tag tags;
     const core::PassDescription d =
@@ -129,20 +122,10 @@ int main(int argc, char *argv[]) {
         core::Plan plan;
         core::PassContext context;
         context.folder = root;
-        preview = std::min(preview, timed([&] { core::plan_pass(d, items, context, plan); }));
+        preview =
+            std::min(preview, bench::timed([&] { core::plan_pass(d, items, context, plan); }));
         planned = plan.renames.size();
-        bare = std::min(bare, timed([&] {
-                            for (const std::string &name : names) {
-                                const std::string path = root + "/" + name;
-                                const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-                                if (fd < 0 || ::read(fd, head.data(), kHead) <= 0) {
-                                    std::perror(path.c_str());
-                                    std::exit(1);
-                                }
-                                checksum += head[8];
-                                ::close(fd);
-                            }
-                        }));
+        bare = std::min(bare, bench::timed([&] { checksum += bench::read_heads(paths, head); }));
     }
     std::filesystem::remove_all(root);
     std::printf("audio_bench: %d tagged FLAC files, best of %d rounds (%zu renames planned, "

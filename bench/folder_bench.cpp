@@ -8,6 +8,7 @@
 // Run it on tmpfs with QT_QPA_PLATFORM=offscreen, e.g.  folder_bench /dev/shm 100000 10000
 // (a fourth argument runs only that many of the pages, or only the page it names).
 
+#include "bench_support.h"
 #include "memory.h"
 #include "path_edit.h"
 #include "windows.h"
@@ -39,23 +40,6 @@ namespace fs = std::filesystem;
 
 class FolderBench {
 public:
-    template <class F> static double timed(F &&f) {
-        const auto start = std::chrono::steady_clock::now();
-        f();
-        return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    }
-
-    // VmRSS now, or VmHWM: the most the process has held so far.
-    static double resident_mb(const char *field = "VmRSS:") {
-        std::ifstream status("/proc/self/status");
-        std::string line;
-        while (std::getline(status, line)) {
-            if (line.rfind(field, 0) == 0)
-                return std::atof(line.c_str() + 6) / 1024.0;
-        }
-        return 0;
-    }
-
     // In the order the window lists them, so the bare loops rename in the same order as a pass.
     static std::vector<std::string> names_in(const std::string &folder) {
         std::vector<std::string> names;
@@ -68,7 +52,7 @@ public:
     }
 
     static double bare_listing(const std::string &folder) {
-        return timed([&] {
+        return tarvendi::bench::timed([&] {
             std::vector<std::string> names;
             DIR *dir = opendir(folder.c_str());
             while (dirent *e = readdir(dir)) {
@@ -91,11 +75,11 @@ public:
             from.push_back(folder + "/" + names[i]);
             to.push_back(folder + "/bare-" + std::to_string(i));
         }
-        const double there = timed([&] {
+        const double there = tarvendi::bench::timed([&] {
             for (std::size_t i = 0; i < from.size(); ++i)
                 renameat2(AT_FDCWD, from[i].c_str(), AT_FDCWD, to[i].c_str(), RENAME_NOREPLACE);
         });
-        const double back = timed([&] {
+        const double back = tarvendi::bench::timed([&] {
             for (std::size_t i = 0; i < from.size(); ++i)
                 renameat2(AT_FDCWD, to[i].c_str(), AT_FDCWD, from[i].c_str(), RENAME_NOREPLACE);
         });
@@ -106,7 +90,7 @@ public:
     static double bare_tag_renames(const std::string &folder) {
         const std::vector<std::string> names = names_in(folder);
         char block[128];
-        const double there = timed([&] {
+        const double there = tarvendi::bench::timed([&] {
             for (std::size_t i = 0; i < names.size(); ++i) {
                 const std::string path = folder + "/" + names[i];
                 const int fd = ::open(path.c_str(), O_RDONLY);
@@ -128,7 +112,7 @@ public:
     static double bare_tag_writes(const std::string &folder) {
         const std::vector<std::string> names = names_in(folder);
         const std::string record(128, 'T');
-        return timed([&] {
+        return tarvendi::bench::timed([&] {
             for (const std::string &name : names) {
                 const int fd = ::open((folder + "/" + name).c_str(), O_RDWR);
                 struct stat st;
@@ -174,12 +158,14 @@ public:
                   const std::function<double()> &bare_loop = {}) {
         rule.set_up(form);
         reset_peak();
-        const double preview = timed([&] { get<QAbstractButton>(rule.preview)->click(); });
+        const double preview =
+            tarvendi::bench::timed([&] { get<QAbstractButton>(rule.preview)->click(); });
         const int lines = previewed();
-        const double execute = timed([&] { get<QAbstractButton>(rule.execute)->click(); });
-        const double refresh = timed([&] { form.full_refresh(); });
-        const double peak = resident_mb("VmHWM:");
-        const double after = resident_mb();
+        const double execute =
+            tarvendi::bench::timed([&] { get<QAbstractButton>(rule.execute)->click(); });
+        const double refresh = tarvendi::bench::timed([&] { form.full_refresh(); });
+        const double peak = tarvendi::bench::resident_mb("VmHWM:");
+        const double after = tarvendi::bench::resident_mb();
         const bool all_renamed = names_in(folder).size() == static_cast<std::size_t>(listed());
         const double bare = bare_loop ? bare_loop() : bare_renames(folder);
         // The window reads the folder again after the bare loop changed it behind its back, as
@@ -225,12 +211,12 @@ public:
         ApplicationWindows windows;
         windows.Form1.show();
         FolderBench bench{windows.Form1};
-        const double rss_before = resident_mb();
+        const double rss_before = tarvendi::bench::resident_mb();
 
         const double listing = bare_listing(folder);
-        const double open_time = timed([&] { bench.open(folder); });
-        const double rss_open = resident_mb();
-        const double select_all = timed([&] {
+        const double open_time = tarvendi::bench::timed([&] { bench.open(folder); });
+        const double rss_open = tarvendi::bench::resident_mb();
+        const double select_all = tarvendi::bench::timed([&] {
             bench.get<QListView>("FileListBox1")->setFocus();
             QTest::keyClick(bench.get<QListView>("FileListBox1"), Qt::Key_A, Qt::ControlModifier);
         });
@@ -297,7 +283,8 @@ public:
         const double bare_writes = bare_tag_writes(music);
         bench.text("Edit8", "Title");
         bench.text("Edit14", "Artist");
-        const double tag_writes = timed([&] { bench.get<QAbstractButton>("Button8")->click(); });
+        const double tag_writes =
+            tarvendi::bench::timed([&] { bench.get<QAbstractButton>("Button8")->click(); });
         std::printf("mp3标签 save     %6.3f s  bare open+pwrite+close %6.3f s  ratio %5.2f\n",
                     tag_writes, bare_writes, tag_writes / bare_writes);
 

@@ -5,6 +5,7 @@
 // 96 KiB of stand-in image data. Each figure is the best of several rounds, taken in turns. Run
 // it on tmpfs:  photo_bench /dev/shm 10000 [PHOTO]
 
+#include "bench_support.h"
 #include "pass.h"
 #include "rule_passes.h"
 
@@ -28,12 +29,6 @@ namespace {
 constexpr std::size_t kImageData = 96 * 1024;
 constexpr std::size_t kHead = 64 * 1024;
 constexpr int kRounds = 3;
-
-template <class F> double timed(F &&f) {
-    const auto start = std::chrono::steady_clock::now();
-    f();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
 
 std::string photo(const std::string &path) {
     std::ifstream in(path, std::ios::binary);
@@ -59,34 +54,13 @@ std::size_t preview(const std::vector<core::PassItem> &items, const std::string 
     return plan.renames.size() - plan.refusals();
 }
 
-std::size_t bare(const std::vector<std::string> &names) {
-    std::vector<char> head(kHead);
-    std::size_t read = 0;
-    for (const std::string &name : names) {
-        const int fd = ::open(name.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-        const ssize_t n = fd < 0 ? -1 : ::read(fd, head.data(), head.size());
-        if (n < 0) {
-            std::perror(name.c_str());
-            std::exit(1);
-        }
-        ::close(fd);
-        read += static_cast<std::size_t>(n) + static_cast<unsigned char>(head[0]);
-    }
-    return read;
-}
-
 } // namespace
 
 int main(int argc, char *argv[]) {
     const std::string base = argc > 1 ? argv[1] : "/dev/shm";
     const int count = argc > 2 ? std::atoi(argv[2]) : 10000;
     const std::string dated = argc > 3 ? argv[3] : TARVENDI_PHOTO_DATA "/original.jpg";
-    std::string pattern = base + "/tarvendi-photo-XXXXXX";
-    if (!::mkdtemp(pattern.data())) {
-        std::perror(pattern.c_str());
-        return 1;
-    }
-    const std::string root = pattern;
+    const std::string root = bench::fresh_folder(base, "photo");
     const std::string bytes = photo(dated);
     fs::current_path(root);
     std::vector<std::string> names;
@@ -100,15 +74,16 @@ int main(int argc, char *argv[]) {
     for (const std::string &name : names)
         items.push_back({name, true, false});
 
+    std::vector<char> head(kHead);
     double with_photo_dates = 1e9;
     double written = 1e9;
     double loop = 1e9;
     std::size_t checksum = 0;
     for (int round = 0; round < kRounds; ++round) {
-        with_photo_dates =
-            std::min(with_photo_dates, timed([&] { checksum += preview(items, root, true); }));
-        loop = std::min(loop, timed([&] { checksum += bare(names); }));
-        written = std::min(written, timed([&] { checksum += preview(items, root, false); }));
+        with_photo_dates = std::min(with_photo_dates,
+                                    bench::timed([&] { checksum += preview(items, root, true); }));
+        loop = std::min(loop, bench::timed([&] { checksum += bench::read_heads(names, head); }));
+        written = std::min(written, bench::timed([&] { checksum += preview(items, root, false); }));
     }
     fs::current_path(base);
     fs::remove_all(root);

@@ -4,6 +4,7 @@
 // run. Run it on tmpfs:  plan_bench /dev/shm 100000
 
 #include "apply.h"
+#include "bench_support.h"
 #include "journal.h"
 #include "pass.h"
 #include "wildcard.h"
@@ -22,31 +23,12 @@
 namespace fs = std::filesystem;
 using namespace tarvendi;
 
-namespace {
-
-double peak_mb() {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind("VmHWM:", 0) == 0)
-            return std::atof(line.c_str() + 6) / 1024.0;
-    }
-    return 0;
-}
-
-template <class F> double timed(F &&f) {
-    const auto start = std::chrono::steady_clock::now();
-    f();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-} // namespace
+namespace {} // namespace
 
 int main(int argc, char *argv[]) {
     const std::string base = argc > 1 ? argv[1] : "/dev/shm";
     const int count = argc > 2 ? std::atoi(argv[2]) : 100000;
-    std::string pattern = base + "/tarvendi-plan-XXXXXX";
-    const std::string root = mkdtemp(pattern.data());
+    const std::string root = bench::fresh_folder(base, "plan");
     fs::current_path(root);
     std::vector<std::string> names;
     for (int i = 0; i < count; ++i) {
@@ -69,7 +51,7 @@ int main(int argc, char *argv[]) {
 
     for (int round = 0; round < 3; ++round) {
         std::vector<std::string> lines;
-        const double bare = timed([&] {
+        const double bare = bench::timed([&] {
             lines.reserve(items.size());
             std::int32_t counter = 1;
             for (const core::PassItem &item : items) {
@@ -81,10 +63,11 @@ int main(int argc, char *argv[]) {
         core::Plan plan;
         core::PassContext preview;
         preview.folder = root;
-        const double planned = timed([&] { core::plan_pass(d, items, preview, plan); });
+        const double planned = bench::timed([&] { core::plan_pass(d, items, preview, plan); });
         std::printf("%d items: rule loop %.3f s  plan with verdicts %.3f s  ratio %.2f  "
                     "(%zu refusals)  peak resident memory %.1f MB\n",
-                    count, bare, planned, planned / bare, plan.refusals(), peak_mb());
+                    count, bare, planned, planned / bare, plan.refusals(),
+                    bench::resident_mb("VmHWM:"));
     }
     // Each execute renames the whole folder forth ("x" + name) or back; a pair of them runs
     // with the journal or without, in turns, so that both see the same machine. The quickest
@@ -110,7 +93,7 @@ int main(int argc, char *argv[]) {
             core::PassContext execute;
             execute.execute = true;
             execute.folder = root;
-            took += timed([&] {
+            took += bench::timed([&] {
                 core::plan_pass(rename, now, execute, plan);
                 core::apply_plan(plan, {}, journaled ? &journal : nullptr);
             });

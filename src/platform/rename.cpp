@@ -7,14 +7,12 @@
 #include "safe_rename.h"
 
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <linux/fs.h>
-#include <mutex>
 #include <optional>
 #include <set>
 #include <sys/ioctl.h>
@@ -114,18 +112,16 @@ namespace {
 // The file systems (device numbers) seen to refuse RENAME_NOREPLACE: a large run there asks
 // once, in whichever of their folders. The kernel would answer at once, but only after looking
 // both names up, which costs a FUSE file system a round trip each. Nothing is looked up while no
-// file system refused; after that, the device of a folder is looked up once per folder a thread
-// renames in (a folder written relative to the current directory once more when that changes).
-std::mutex refusing_mutex;
-std::set<dev_t> refusing_devices;
-std::atomic<bool> any_refusing{false};
-
+// file system refused; after that, the device of a folder is looked up once per folder renamed
+// in (a folder written relative to the current directory once more when that changes). Kept per
+// thread: an apply renames on one.
 struct FolderSeen {
     std::string folder; // as the renames write it, "/" included
     unsigned generation = 0;
     bool refusing = false;
     bool known = false;
 };
+thread_local std::set<dev_t> refusing_devices;
 thread_local FolderSeen last_seen;
 
 // The device of the folder dst is in, or nothing when it cannot be looked up.
@@ -142,31 +138,21 @@ void seen(std::string_view dst, bool refusing) {
 }
 
 bool known_refusing(std::string_view dst) {
-    if (!any_refusing.load(std::memory_order_acquire))
+    if (refusing_devices.empty())
         return false;
     if (last_seen.known && folder_prefix(dst) == last_seen.folder &&
         (dst.starts_with('/') || last_seen.generation == current_folder_generation()))
         return last_seen.refusing;
     const std::optional<dev_t> device = folder_device(dst);
-    bool refusing = false;
-    if (device) {
-        const std::lock_guard lock(refusing_mutex);
-        refusing = refusing_devices.contains(*device);
-    }
-    seen(dst, refusing);
-    return refusing;
+    seen(dst, device && refusing_devices.contains(*device));
+    return last_seen.refusing;
 }
 
 void remember_refusing(std::string_view dst) {
-    const std::optional<dev_t> device = folder_device(dst);
-    if (!device)
-        return;
-    {
-        const std::lock_guard lock(refusing_mutex);
+    if (const std::optional<dev_t> device = folder_device(dst)) {
         refusing_devices.insert(*device);
+        seen(dst, true);
     }
-    any_refusing.store(true, std::memory_order_release);
-    seen(dst, true);
 }
 
 } // namespace

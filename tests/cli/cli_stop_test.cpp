@@ -31,21 +31,15 @@ std::string last_line(std::string text) {
 
 TEST(CliStop, InterruptStopsBetweenRenamesAndUndoTakesBackWhatWasDone) {
     TempFolder folder;
-    std::string shm = "/dev/shm/tarvendi-cli-stop-XXXXXX";
-    ASSERT_TRUE(::mkdtemp(shm.data()));
+    const tarvendi::testing::CrowdedFolder crowd(20000);
+    const std::size_t kFiles = crowd.files();
     const auto count = [&](char first) {
-        std::size_t n = 0;
-        for (const auto &entry : std::filesystem::directory_iterator(shm))
-            n += entry.path().filename().string().front() == first;
-        return n;
+        return crowd.count(first);
     };
-    constexpr std::size_t kFiles = 20000;
-    const std::string execute = "wildcard --template 'n-#####' --execute --dir '" + shm + "'";
+    const std::string execute =
+        "wildcard --template 'n-#####' --execute --dir '" + crowd.path() + "'";
     const auto interrupted_after = [&](int delay_ms, const char *language) {
-        std::filesystem::remove_all(shm);
-        std::filesystem::create_directory(shm);
-        for (std::size_t i = 0; i < kFiles; ++i)
-            std::ofstream(shm + "/f" + std::to_string(i));
+        crowd.refill();
         return cli(folder, execute, {},
                    std::string("TARVENDI_LANG=") + language +
                        // Only to the program: a second signal, as timeout sends to its process
@@ -56,17 +50,9 @@ TEST(CliStop, InterruptStopsBetweenRenamesAndUndoTakesBackWhatWasDone) {
     // The signal's moment is found by halving, until it falls among the renames: before them
     // the run renames nothing, after them it is not stopped.
     Result run;
-    std::size_t renamed = 0;
-    int delay_ms = 20, too_short = 0, too_long = 0, caught_at = 0;
-    for (int tries = 0; tries < 16 && (renamed == 0 || renamed == kFiles); ++tries) {
-        while (cli(folder, "undo --execute").out.size() > 0) {
-        }
-        caught_at = delay_ms;
-        run = interrupted_after(delay_ms, "en");
-        renamed = count('n');
-        (renamed == 0 ? too_short : too_long) = delay_ms;
-        delay_ms = too_long == 0 ? delay_ms * 2 : (too_short + too_long) / 2;
-    }
+    const int caught_at = tarvendi::testing::cut_among_renames(
+        folder, crowd, [&](int delay_ms) { run = interrupted_after(delay_ms, "en"); });
+    std::size_t renamed = count('n');
     if (renamed == 0 || renamed == kFiles)
         GTEST_SKIP() << "the run could not be interrupted among its renames";
     EXPECT_EQ(run.status, 130) << run.err;
@@ -89,7 +75,6 @@ TEST(CliStop, InterruptStopsBetweenRenamesAndUndoTakesBackWhatWasDone) {
         EXPECT_EQ(cli(folder, "undo --execute").status, 0);
         EXPECT_EQ(count('f'), kFiles);
     }
-    std::filesystem::remove_all(shm);
     std::filesystem::remove_all(folder.path() + ".state");
 }
 

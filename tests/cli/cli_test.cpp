@@ -621,35 +621,22 @@ TEST(Cli, TagsAreReadInTheFolderGiven) {
 // holds the journal is never renamed.
 TEST(Cli, UndoAfterKillsAndTheJournalsOwnFolder) {
     TempFolder folder;
-    std::string shm = "/dev/shm/tarvendi-cli-test-XXXXXX";
-    ASSERT_TRUE(::mkdtemp(shm.data()));
+    const tarvendi::testing::CrowdedFolder crowd(20000);
+    const std::size_t kFiles = crowd.files();
     const auto count = [&](char first) {
-        std::size_t n = 0;
-        for (const auto &entry : std::filesystem::directory_iterator(shm))
-            n += entry.path().filename().string().front() == first;
-        return n;
+        return crowd.count(first);
     };
-    constexpr std::size_t kFiles = 20000;
     const auto lines = [](const std::string &text) {
         return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
     };
     // Killed after a delay found by halving, until it is caught in the middle: the renames
     // follow the journal, which takes most of the run.
-    std::size_t renamed = 0;
-    int too_short = 0, too_long = 0;
-    for (int tries = 0, delay_ms = 20; tries < 16 && (renamed == 0 || renamed == kFiles); ++tries) {
-        std::filesystem::remove_all(shm);
-        std::filesystem::create_directory(shm);
-        for (std::size_t i = 0; i < kFiles; ++i)
-            std::ofstream(shm + "/f" + std::to_string(i));
-        while (cli(folder, "undo --execute").out.size() > 0) {
-        }
-        cli(folder, "wildcard --template 'n-#####' --execute --dir '" + shm + "'", {},
+    tarvendi::testing::cut_among_renames(folder, crowd, [&](int delay_ms) {
+        crowd.refill();
+        cli(folder, "wildcard --template 'n-#####' --execute --dir '" + crowd.path() + "'", {},
             "timeout -s KILL " + std::to_string(delay_ms / 1000.0));
-        renamed = count('n');
-        (renamed == 0 ? too_short : too_long) = delay_ms;
-        delay_ms = too_long == 0 ? delay_ms * 2 : (too_short + too_long) / 2;
-    }
+    });
+    const std::size_t renamed = count('n');
     if (renamed == 0 || renamed == kFiles)
         GTEST_SKIP() << "the run could not be caught in its middle";
     EXPECT_EQ(count('f') + renamed, kFiles);
@@ -670,7 +657,6 @@ TEST(Cli, UndoAfterKillsAndTheJournalsOwnFolder) {
     EXPECT_EQ(journal.status, 1);
     EXPECT_NE(journal.out.find("此文件夹存放撤销记录"), std::string::npos) << journal.out;
     EXPECT_TRUE(std::filesystem::is_directory(state + "/tarvendi"));
-    std::filesystem::remove_all(shm);
     std::filesystem::remove_all(state);
 }
 

@@ -56,13 +56,7 @@ protected:
     JournalStep rename(const std::string &from, const std::string &to) const {
         return {StepKind::Rename, at(from), at(to), {}};
     }
-    std::vector<std::string> names() const {
-        std::vector<std::string> names;
-        for (const auto &entry : fs::directory_iterator(folder_.path()))
-            names.push_back(entry.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
+    std::vector<std::string> names() const { return folder_.names(); }
     tarvendi::testing::TempFolder folder_;
 };
 

@@ -141,11 +141,7 @@ UndoResult undo_newest_record(Journal &journal) {
 }
 
 std::vector<std::string> names_on_disk() {
-    std::vector<std::string> names;
-    for (const auto &entry : fs::directory_iterator("."))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
+    return tarvendi::testing::names_in(".");
 }
 
 TEST_P(PlanTest, VerdictsInRunOrderAndTheApplyAgrees) {

@@ -42,11 +42,7 @@ const Case kCases[] = {
 };
 
 std::vector<std::string> names_on_disk() {
-    std::vector<std::string> names;
-    for (const auto &entry : fs::directory_iterator("."))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
+    return tarvendi::testing::names_in(".");
 }
 
 std::string read(const std::string &path) {

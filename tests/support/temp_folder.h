@@ -4,6 +4,7 @@
 // or raw) names relative to the folder. The current directory is put back too, since many
 // tests work inside the folder (enter()). Every test library uses this one helper.
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -13,8 +14,18 @@
 #include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace tarvendi::testing {
+
+// The names a folder holds, sorted.
+inline std::vector<std::string> names_in(const std::string &folder) {
+    std::vector<std::string> names;
+    for (const auto &entry : std::filesystem::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
 
 class TempFolder {
 public:
@@ -60,6 +71,8 @@ public:
     }
     // Creates the folder and any missing ones above it.
     void folder(std::string_view name) const { std::filesystem::create_directories(*this / name); }
+    // The names the folder holds, sorted.
+    std::vector<std::string> names() const { return names_in(path_); }
     bool exists(std::string_view name) const {
         return std::filesystem::exists(std::filesystem::symlink_status(*this / name));
     }

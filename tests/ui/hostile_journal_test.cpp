@@ -107,14 +107,6 @@ const std::vector<Hostile> &cases() {
     return all;
 }
 
-QStringList names_in(const TempFolder &dir) {
-    QStringList names;
-    for (const auto &entry : fs::directory_iterator(dir.path()))
-        names << QString::fromStdString(entry.path().filename().string());
-    names.sort();
-    return names;
-}
-
 // Both outputs of "tarvendi-cli undo --execute" in Chinese.
 QString cli_undo(const TempFolder &dir) {
     const std::string command =

@@ -19,14 +19,6 @@ using tarvendi::ui::PassProgress;
 
 namespace {
 
-QStringList names_in(const TempFolder &dir) {
-    QStringList names;
-    for (const auto &entry : fs::directory_iterator(dir.path()))
-        names << QString::fromStdString(entry.path().filename().string());
-    names.sort();
-    return names;
-}
-
 QStringList sorted(QStringList texts) {
     texts.sort();
     return texts;

@@ -55,6 +55,13 @@ std::unique_ptr<ApplicationWindows> start_windows() {
     return windows;
 }
 
+QStringList names_in(const TempFolder &dir) {
+    QStringList names;
+    for (const std::string &name : dir.names())
+        names << QString::fromStdString(name);
+    return names;
+}
+
 QStringList texts_of(const QAbstractItemView *view) {
     QStringList out;
     const QAbstractItemModel *model = view->model();

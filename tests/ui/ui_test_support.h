@@ -75,6 +75,8 @@ template <class T> T *control(QObject *window, const char *name) {
     return found;
 }
 
+// The names a folder holds, sorted.
+QStringList names_in(const TempFolder &dir);
 // Display texts of a list view, in order.
 QStringList texts_of(const QAbstractItemView *view);
 // Check states of the working list, as 0 (unchecked), 1 (grayed) and 2 (checked).

@@ -31,14 +31,6 @@ namespace {
 
 constexpr int kCrashFiles = 20000;
 
-QStringList names_in(const TempFolder &dir) {
-    QStringList names;
-    for (const auto &entry : fs::directory_iterator(dir.path()))
-        names << QString::fromStdString(entry.path().filename().string());
-    names.sort();
-    return names;
-}
-
 void execute_wildcard(ApplicationWindows &w, const QString &tmpl) {
     control<QComboBox>(&w.Form1, "edit10")->setCurrentText(tmpl);
     BoxAnswerer boxes;

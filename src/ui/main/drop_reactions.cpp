@@ -11,16 +11,29 @@
 
 namespace tarvendi::ui {
 
+namespace {
+
+// The event as a drag over a viewport or its drop (a drag-enter and a drag-move event are drop
+// events too), or null for any other.
+QDropEvent *drag_event(QEvent *event) {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
+        return nullptr;
+    return static_cast<QDropEvent *>(event);
+}
+
+} // namespace
+
 DropReactions::DropReactions(TForm1 *form, QAbstractItemView *list)
     : QObject(list)
     , form_(form)
     , list_(list) {}
 
 bool DropReactions::eventFilter(QObject *, QEvent *event) {
-    const QEvent::Type type = event->type();
-    if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
+    QDropEvent *drop = drag_event(event);
+    if (!drop)
         return false;
-    auto *drop = static_cast<QDropEvent *>(event);
+    const QEvent::Type type = event->type();
     const QPoint at = drop->position().toPoint();
     if (!form_->CheckListBox1DragOver(list_, drop->source(), at.x(), at.y())) {
         drop->ignore();
@@ -39,10 +52,10 @@ FileDrops::FileDrops(TForm1 *form, QObject *parent)
     , form_(form) {}
 
 bool FileDrops::eventFilter(QObject *, QEvent *event) {
-    const QEvent::Type type = event->type();
-    if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
+    QDropEvent *drop = drag_event(event);
+    if (!drop)
         return false;
-    auto *drop = static_cast<QDropEvent *>(event);
+    const QEvent::Type type = event->type();
     const QMimeData *data = drop->mimeData();
     if (!data || !data->hasUrls())
         return false;
