@@ -116,13 +116,13 @@ int rename_items(CommandLine line, bool &changed) {
     core::Plan plan;
     // Tags are written while planning, which a stop does not end: a tag pass is killed as before.
     const bool stoppable = execute && !description.writes_tags;
-    const core::PassRun run = [&] {
-        std::optional<StopOnInterrupt> stopping;
-        if (stoppable)
-            stopping.emplace();
-        return core::run_pass(description, items.items, context, plan, journal, {},
-                              stoppable ? &interrupt_stop : nullptr);
-    }();
+    // Kept to the end of the report: a signal after the last rename would otherwise end the
+    // program in the middle of telling what it did.
+    std::optional<StopOnInterrupt> stopping;
+    if (stoppable)
+        stopping.emplace();
+    const core::PassRun run = core::run_pass(description, items.items, context, plan, journal, {},
+                                             stoppable ? &interrupt_stop : nullptr);
     plan.refused.insert(plan.refused.begin(), items.refused.begin(), items.refused.end());
     const Outcome outcome =
         report(plan, plan.refused,

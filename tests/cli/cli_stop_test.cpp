@@ -4,6 +4,7 @@
 #include "cli_run.h"
 
 #include <algorithm>
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -75,6 +76,47 @@ TEST(CliStop, InterruptStopsBetweenRenamesAndUndoTakesBackWhatWasDone) {
         EXPECT_EQ(cli(folder, "undo --execute").status, 0);
         EXPECT_EQ(count('f'), kFiles);
     }
+    std::filesystem::remove_all(folder.path() + ".state");
+}
+
+// A signal once every file is renamed, while the report is still being written (its reader has
+// not read yet): the program tells the whole run, and ends as a run that was not stopped.
+TEST(CliStop, InterruptWhileReportingEndsTheReport) {
+    TempFolder folder;
+    const tarvendi::testing::CrowdedFolder crowd(20000);
+    crowd.refill();
+    int out[2];
+    ASSERT_EQ(::pipe(out), 0);
+    const std::string command = "cd '" + folder.path() + "' && XDG_STATE_HOME='" + folder.path() +
+                                ".state' TARVENDI_LANG=en exec " CLI_PATH
+                                " wildcard --template 'n-#####' --execute --dir '" +
+                                crowd.path() + "' 2>'" + (folder / ".stderr") + "'";
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        ::dup2(out[1], STDOUT_FILENO);
+        ::close(out[0]);
+        ::execl("/bin/sh", "sh", "-c", command.c_str(), static_cast<char *>(nullptr));
+        ::_exit(127);
+    }
+    ::close(out[1]);
+    // The report of 20,000 lines fills the pipe long before its end.
+    for (int waited = 0; crowd.count('n') < crowd.files() && waited < 600; ++waited)
+        ::usleep(50'000);
+    ASSERT_EQ(crowd.count('n'), crowd.files());
+    ::usleep(200'000);
+    ::kill(child, SIGINT);
+    std::string report;
+    char buffer[65536];
+    for (ssize_t n; (n = ::read(out[0], buffer, sizeof buffer)) > 0;)
+        report.append(buffer, static_cast<std::size_t>(n));
+    ::close(out[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(lines(report), crowd.files());
+    EXPECT_EQ(last_line(folder.read(".stderr")), "renamed 20000, refused 0");
     std::filesystem::remove_all(folder.path() + ".state");
 }
 
