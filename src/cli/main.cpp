@@ -55,7 +55,8 @@ public:
         struct sigaction action {};
         action.sa_handler = ask_to_stop;
         sigemptyset(&action.sa_mask);
-        action.sa_flags = SA_RESETHAND;
+        // SA_RESTART: a report blocked on its reader goes on writing rather than fail.
+        action.sa_flags = SA_RESETHAND | SA_RESTART;
         for (std::size_t i = 0; i < std::size(kSignals); ++i) {
             struct sigaction before {};
             if (sigaction(kSignals[i], nullptr, &before) == 0 && before.sa_handler != SIG_IGN)
